@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine, and nothing twice.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
+          libgtest-dev libgmock-dev)
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

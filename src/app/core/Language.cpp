@@ -1,0 +1,3 @@
+#include "Language.h"
+
+bool EnglishVersion = false;

@@ -1,0 +1,39 @@
+#include "Prompt.h"
+
+#include <cstdio>
+
+namespace {
+
+class ConsolePrompt : public IPrompt {
+public:
+    void showError(const QString& text) override {
+        std::fprintf(stderr, "Error: %s\n", qPrintable(text));
+    }
+    void showInfo(const QString& text) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    bool askYesNo(const QString&) override { return false; }
+    int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
+    QString openFileName(const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+std::unique_ptr<IPrompt>& current() {
+    static std::unique_ptr<IPrompt> p = std::make_unique<ConsolePrompt>();
+    return p;
+}
+
+} // namespace
+
+IPrompt& Prompt() { return *current(); }
+
+std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p) {
+    if (!p)
+        p = std::make_unique<ConsolePrompt>();
+    current().swap(p);
+    return p;
+}
+
+void ShowError(const QString& text) { Prompt().showError(text); }
+void ShowInfo(const QString& text) { Prompt().showInfo(text); }
+bool AskYesNo(const QString& text) { return Prompt().askYesNo(text); }

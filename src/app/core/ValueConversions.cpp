@@ -1,0 +1,78 @@
+#include "ValueConversions.h"
+
+#include "Errors.h"
+
+namespace {
+
+constexpr int MonthDays[2][12] = {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+                                  {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}};
+
+int monthLength(int month, int year) { return MonthDays[year % 4 == 0 ? 1 : 0][month - 1]; }
+
+// Integer division truncating toward zero, as the device firmware counts leap days.
+int leapDaysBefore(int year) { return (year - 1) / 4; }
+
+int parseDecimal(const QString& text) {
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok || text.isEmpty() || (!text.front().isDigit() && text.front() != u'-'))
+        throw TError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return v;
+}
+
+} // namespace
+
+QString TwoDigits(std::uint16_t n) {
+    QString s = QString::number(n);
+    return s.size() == 1 ? QStringLiteral("0") + s : s;
+}
+
+QString MinutesToText(std::uint16_t minutes) {
+    return TwoDigits((minutes / 60) % 24) + QStringLiteral(":") + TwoDigits(minutes % 60);
+}
+
+std::uint16_t TextToMinutes(const QString& s) {
+    if (s.size() < 3)
+        throw ERangeError();
+    if (s[2] != u':')
+        return 0;
+    if (s.size() < 5)
+        throw ERangeError();
+    const int total = parseDecimal(s.mid(0, 2)) * 60 + parseDecimal(s.mid(3, 2));
+    if (total < 0 || total >= 65536)
+        throw ERangeError();
+    return static_cast<std::uint16_t>(total);
+}
+
+std::uint16_t DateToDayNumber(int day, int month, int year) {
+    if (day < 0 || day > 255 || month < 0 || month > 255 || year < 0 || year > 255)
+        throw ERangeError();
+    int n = year * 365 + leapDaysBefore(year) + day + 1;
+    for (int m = 1; m < month && m <= 12; ++m)
+        n += monthLength(m, year);
+    if (month > 13) // months past December would index past the table
+        throw ERangeError();
+    if (n >= 65536)
+        throw ERangeError();
+    return static_cast<std::uint16_t>(n);
+}
+
+DayMonthYear DayNumberToDate(std::uint16_t n) {
+    if (n == 0)
+        throw ERangeError();
+    const int year = ((n - 1) * 4) / 1461;
+    int r = (n - 1) - year * 365 - leapDaysBefore(year);
+    int month = 1;
+    while (month < 12 && monthLength(month, year) < r) {
+        r -= monthLength(month, year);
+        ++month;
+    }
+    return {r, month, year};
+}
+
+std::uint32_t Rgb565ToColor(std::uint16_t w) {
+    const std::uint32_t r5 = (w >> 11) & 0x1F, g6 = (w >> 5) & 0x3F, b5 = w & 0x1F;
+    const std::uint32_t r8 = (r5 * 541052) / 65536, g8 = (g6 * 266294) / 65536,
+                        b8 = (b5 * 541052) / 65536;
+    return r8 + g8 * 256 + b8 * 65536;
+}

@@ -1,0 +1,232 @@
+#include "Pars32H.h"
+
+#include "ByteAccess.h"
+#include "Errors.h"
+#include "FieldAccess.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int DeviceTrailerBytes = 4; // each section's table length counts 4 device bytes
+constexpr int TableEntries = 14;
+
+struct Colour {
+    std::uint8_t r, g, b;
+};
+
+// Default colour schemes: 16 colours (5-bit r, g, b) and the colour-role bytes 32..40.
+constexpr Colour SchemeColours[16] = {
+    {0, 0, 0},   {0, 9, 9},   {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
+    {9, 17, 17}, {16, 16, 16}, {12, 5, 3}, {31, 0, 0},   {0, 31, 0},   {31, 31, 0},
+    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {31, 31, 31}};
+constexpr Colour SchemeBColours[16] = {
+    {0, 0, 0},   {3, 12, 12}, {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
+    {9, 17, 17}, {29, 29, 29}, {17, 17, 17}, {13, 0, 0}, {0, 31, 0},   {23, 23, 23},
+    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr Colour SchemeBAltColours[16] = {
+    {0, 0, 0},   {0, 9, 9},   {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
+    {9, 17, 17}, {16, 16, 16}, {5, 1, 0},  {13, 0, 0},   {0, 31, 0},   {21, 21, 21},
+    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr std::uint8_t RolesA[9] = {15, 4, 11, 12, 15, 15, 9, 10, 10};
+constexpr std::uint8_t RolesB[9] = {7, 0, 11, 4, 3, 6, 1, 15, 0};
+constexpr std::uint8_t RolesAAlt[8] = {10, 4, 11, 12, 14, 14, 7, 11}; // byte 40 left 0
+constexpr std::uint8_t RolesBAlt[9] = {7, 0, 11, 0, 0, 15, 1, 12, 0};
+constexpr int RoleOffset = 32;
+
+template <std::size_t N>
+QByteArray makeScheme(const Colour (&colours)[16], const std::uint8_t (&roles)[N]) {
+    QByteArray s(PaletteSize, '\0');
+    for (int i = 0; i < 16; ++i)
+        bytes::setU16le(s, 2 * i, TMK::PackColor(colours[i].r, colours[i].g, colours[i].b));
+    for (std::size_t i = 0; i < N; ++i)
+        s[RoleOffset + int(i)] = char(roles[i]);
+    return s;
+}
+
+void checkSectionIndex(int i) {
+    if (i < 1 || i > SectionCountMax)
+        throw ERangeError();
+}
+
+} // namespace
+
+TMK::TMK() {
+    MakeDefaultPalettes(false);
+    FillDefaults();
+}
+
+void TMK::FillDefaults() {
+    for (int i = 1; i <= SectionCountMax; ++i)
+        FillSectionDefaults(i, sections_[i]);
+    sections_[9].replace(PaletteOffsetA, PaletteSize, PaletteA);
+    sections_[9].replace(PaletteOffsetB, PaletteSize, PaletteB);
+}
+
+QByteArray& TMK::Section(int i) {
+    checkSectionIndex(i);
+    return sections_[i];
+}
+
+const QByteArray& TMK::Section(int i) const {
+    checkSectionIndex(i);
+    return sections_[i];
+}
+
+int TMK::SectionCount() const { return bytes::u8(Header, 0); }
+int TMK::SettingsVersion() const { return bytes::u8(Header, 1); }
+
+int TMK::SectionAddress(int i) const {
+    if (i < 1 || i > TableEntries)
+        throw ERangeError();
+    return bytes::u16le(Header, 4 + 4 * (i - 1));
+}
+
+int TMK::SectionLength(int i) const {
+    if (i < 1 || i > TableEntries)
+        throw ERangeError();
+    return bytes::u16le(Header, 6 + 4 * (i - 1));
+}
+
+void TMK::ReadHeader() {
+    // A short image yields a short header; the missing bytes read as zero, so a
+    // section table that is not there places nothing.
+    Header = SettingsImage.left(HeaderSize);
+    Header.append(QByteArray(HeaderSize - Header.size(), '\0'));
+}
+
+void TMK::ReadSection(int i) {
+    checkSectionIndex(i);
+    ReadHeader();
+    const int address = SectionAddress(i);
+    const int count = std::min(SectionLength(i) - DeviceTrailerBytes, SectionRecordSize(i));
+    if (address < ImageBase || count <= 0)
+        return;
+    const qsizetype pos = address - ImageBase;
+    const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - pos);
+    const qsizetype n = std::min<qsizetype>(count, available);
+    if (n > 0)
+        sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + pos, n));
+}
+
+void TMK::WriteSection(int i) {
+    checkSectionIndex(i);
+    ReadHeader();
+    const int address = SectionAddress(i);
+    // Never past the section's own bytes: the device keeps 4 bytes of its own behind each
+    // section, and the next section may follow at once.
+    const int count = std::min(SectionLength(i) - DeviceTrailerBytes, SectionRecordSize(i));
+    if (address < ImageBase || count <= 0)
+        return;
+    const qsizetype pos = address - ImageBase;
+    if (SettingsImage.size() < pos + count)
+        SettingsImage.append(QByteArray(pos + count - SettingsImage.size(), '\0'));
+    SettingsImage.replace(pos, count, QByteArrayView(sections_[i].constData(), count));
+}
+
+void TMK::ReadSections(int first, int last) {
+    for (int i = first; i <= last; ++i)
+        ReadSection(i);
+}
+
+void TMK::WriteSections(int first, int last) {
+    for (int i = first; i <= last; ++i)
+        WriteSection(i);
+}
+
+bool TMK::Edit(const std::function<bool()>& runDialog) {
+    ReadSections(1, 10);
+    PrepareEdit();
+    const auto snapshot = sections_;
+    bool confirmed = false;
+    try {
+        confirmed = runDialog();
+    } catch (...) {
+        std::copy(snapshot.begin() + 1, snapshot.begin() + 11, sections_.begin() + 1);
+        throw;
+    }
+    if (confirmed) {
+        WriteSections(1, 10);
+        return true;
+    }
+    std::copy(snapshot.begin() + 1, snapshot.begin() + 11, sections_.begin() + 1);
+    return false;
+}
+
+bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
+    ReadSection(7);
+    ReadSection(1);
+    const QByteArray kept1 = sections_[1], kept7 = sections_[7], kept11 = sections_[11];
+    auto restore = [&] {
+        sections_[1] = kept1;
+        sections_[7] = kept7;
+        sections_[11] = kept11;
+    };
+    bool confirmed = false;
+    try {
+        confirmed = runDialog();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    if (confirmed) {
+        WriteSection(7);
+        WriteSection(1);
+        WriteSection(11);
+        return true;
+    }
+    restore();
+    return false;
+}
+
+void TMK::PrepareEdit() {
+    // Capabilities, catalogues, parameter list and menu table join here.
+    MakeDefaultPalettes(false);
+}
+
+void TMK::MakeDefaultPalettes(bool altVariant) {
+    if (altVariant) {
+        PaletteA = makeScheme(SchemeColours, RolesAAlt);
+        PaletteB = makeScheme(SchemeBAltColours, RolesBAlt);
+    } else {
+        PaletteA = makeScheme(SchemeColours, RolesA);
+        PaletteB = makeScheme(SchemeBColours, RolesB);
+    }
+}
+
+std::uint16_t TMK::PackColor(int r, int g, int b) {
+    return static_cast<std::uint16_t>(((r & 0x1F) << 11) | ((g & 0x1F) << 6) | ((g & 1) << 5) |
+                                      (b & 0x1F));
+}
+
+Rgb5 TMK::UnpackColor(std::uint16_t w) { return {(w >> 11) & 0x1F, (w >> 6) & 0x1F, w & 0x1F}; }
+
+std::int64_t TMK::Get(std::string_view name, int index) const {
+    const FieldDef& f = FieldByName(name);
+    return ReadFieldInt(sections_[f.section], f, index);
+}
+
+void TMK::Set(std::string_view name, int index, std::int64_t value) {
+    const FieldDef& f = FieldByName(name);
+    WriteFieldInt(sections_[f.section], f, index, value);
+}
+
+double TMK::GetNumber(std::string_view name, int index) const {
+    const FieldDef& f = FieldByName(name);
+    return ReadFieldNumber(sections_[f.section], f, index);
+}
+
+void TMK::SetNumber(std::string_view name, int index, double value) {
+    const FieldDef& f = FieldByName(name);
+    WriteFieldNumber(sections_[f.section], f, index, value);
+}
+
+QString TMK::GetText(std::string_view name) const {
+    const FieldDef& f = FieldByName(name);
+    return ReadFieldText(sections_[f.section], f);
+}
+
+void TMK::SetText(std::string_view name, const QString& text) {
+    const FieldDef& f = FieldByName(name);
+    WriteFieldText(sections_[f.section], f, text);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+// The settings model: the one copy of the trip computer's memory (the settings image),
+// its header and section table, and the eleven decoded section records.
+// All multi-byte values in the image and the records are little-endian.
+
+#include "FieldTable.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+constexpr int HeaderSize = 60;
+constexpr int ImageBase = 32;          // device address of image byte 0
+constexpr int MaxImageSize = 8192;     // no image (and no settings file image) is larger
+constexpr int PaletteSize = 44;        // 16 RGB565 colours + 12 colour-role bytes
+constexpr int PaletteOffsetA = 80;     // where the constructor puts scheme A in section 9
+constexpr int PaletteOffsetB = 124;    // and scheme B
+constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
+
+struct Rgb5 {
+    int r, g, b; // 5-bit units
+    bool operator==(const Rgb5&) const = default;
+};
+
+class TMK {
+public:
+    TMK();
+
+    // Image positions p hold device address p + 32 (Part of the device map: see link/).
+    QByteArray SettingsImage;
+    QByteArray Header = QByteArray(HeaderSize, '\0');
+    std::uint16_t DeviceVersion = DefaultDeviceVersion;
+    QByteArray PaletteA, PaletteB; // default colour schemes
+
+    // Header fields as last read by ReadHeader.
+    int SectionCount() const;
+    int SettingsVersion() const;
+    int SectionAddress(int i) const; // device address of section i (1..14)
+    int SectionLength(int i) const;  // table length, counting the device's own 4 bytes
+
+    void ReadHeader();
+    // Decode section i (1..11) from the image by the image's own section table. An address
+    // below 32 skips the section; only the bytes the image holds are read, at most the
+    // record's size; the rest of the record keeps its bytes.
+    void ReadSection(int i);
+    // Encode section i into the image at the table's address: min(record, Length - 4)
+    // bytes, growing the image when the section runs past its end.
+    void WriteSection(int i);
+    void ReadSections(int first, int last);
+    void WriteSections(int first, int last);
+
+    QByteArray& Section(int i);
+    const QByteArray& Section(int i) const;
+
+    // Settings editor: decode 1..10, snapshot, run the dialog; on confirmation encode
+    // 1..10 into the image, otherwise restore the snapshot. Returns the confirmation.
+    bool Edit(const std::function<bool()>& runDialog);
+    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11,
+    // otherwise restore them.
+    bool ViewJournals(const std::function<bool()>& runDialog);
+
+    // Fills PaletteA and PaletteB; altVariant picks the second set of defaults.
+    void MakeDefaultPalettes(bool altVariant);
+    static std::uint16_t PackColor(int r, int g, int b);
+    static Rgb5 UnpackColor(std::uint16_t w);
+
+    // Field access by the field table, on the decoded records.
+    std::int64_t Get(std::string_view name, int index = 0) const;
+    void Set(std::string_view name, int index, std::int64_t value);
+    double GetNumber(std::string_view name, int index = 0) const;
+    void SetNumber(std::string_view name, int index, double value);
+    QString GetText(std::string_view name) const;
+    void SetText(std::string_view name, const QString& text);
+
+    // Puts every section record back to its constructor defaults.
+    void FillDefaults();
+
+private:
+    // Before the editor opens: choose the device's capabilities and catalogues, rebuild the
+    // measured-parameter list and the menu table, and the default palettes to match.
+    void PrepareEdit();
+
+    std::array<QByteArray, SectionCountMax + 1> sections_; // [0] unused
+};
+
+// Fills one section record with its defaults from the field table and the few irregular
+// defaults (tare points, sample journal records, maintenance names in the current language).
+void FillSectionDefaults(int section, QByteArray& record);

@@ -1,0 +1,75 @@
+#include "SettingsFile.h"
+
+#include "ByteAccess.h"
+#include "Errors.h"
+#include "Language.h"
+#include "Pars32H.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int VersionBytes = 2;
+
+QString fileError(const char* en, const char* ru, const QString& path, const QString& detail) {
+    QString text = Tx(en, ru).arg(path);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\n") + detail;
+    return text;
+}
+
+} // namespace
+
+QByteArray ScrambleImage(const QByteArray& data) {
+    QByteArray out(data.size(), '\0');
+    for (qsizetype i = 0; i < data.size(); ++i)
+        out[i] = static_cast<char>(static_cast<std::uint8_t>(data[i]) ^ FileKeyTable[i % FileKeySize]);
+    return out;
+}
+
+QByteArray EncodeSettingsFile(std::uint16_t deviceVersion, const QByteArray& image) {
+    QByteArray file(VersionBytes, '\0');
+    bytes::setU16le(file, 0, deviceVersion);
+    file += ScrambleImage(image);
+    return file;
+}
+
+DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& path) {
+    if (file.size() < VersionBytes)
+        throw TError(fileError("The file %1 is not a settings file: it is too short.",
+                               "Файл %1 не является файлом настроек: он слишком короткий.",
+                               path, {}));
+    if (file.size() - VersionBytes > MaxImageSize)
+        throw TError(fileError("The file %1 is not a settings file: it is larger than the "
+                               "device memory.",
+                               "Файл %1 не является файлом настроек: он больше памяти "
+                               "устройства.",
+                               path, {}));
+    return {bytes::u16le(file, 0), ScrambleImage(file.mid(VersionBytes))};
+}
+
+void SaveSettingsFile(const TMK& model, const QString& path) {
+    QSaveFile out(path);
+    const QByteArray data = EncodeSettingsFile(model.DeviceVersion, model.SettingsImage);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
+        throw TError(fileError("Cannot save the settings file %1.",
+                               "Не удалось сохранить файл настроек %1.", path,
+                               out.errorString()));
+}
+
+void LoadSettingsFile(TMK& model, const QString& path) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        throw TError(fileError("Cannot open the settings file %1.",
+                               "Не удалось открыть файл настроек %1.", path, in.errorString()));
+    const QByteArray data = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw TError(fileError("Cannot read the settings file %1.",
+                               "Не удалось прочитать файл настроек %1.", path,
+                               in.errorString()));
+    DecodedSettingsFile decoded = DecodeSettingsFile(data, path);
+    model.DeviceVersion = decoded.deviceVersion;
+    model.SettingsImage = std::move(decoded.image);
+    model.ReadSections(1, SectionCountMax);
+}

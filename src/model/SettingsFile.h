@@ -1,0 +1,31 @@
+#pragma once
+
+// The settings file (".veltg"): the device version word (u16, little-endian), then the
+// settings image, each byte XORed with a fixed 4096-byte key that repeats.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class TMK;
+
+constexpr int FileKeySize = 4096;
+extern const std::uint8_t FileKeyTable[FileKeySize];
+
+// XORs data with the key, counting key positions from the image's start.
+QByteArray ScrambleImage(const QByteArray& data);
+
+// The whole file as bytes, and back. DecodeSettingsFile refuses (TError, both languages)
+// a file shorter than 2 bytes or with an image part longer than the device memory.
+QByteArray EncodeSettingsFile(std::uint16_t deviceVersion, const QByteArray& image);
+struct DecodedSettingsFile {
+    std::uint16_t deviceVersion;
+    QByteArray image;
+};
+DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pathForMessages);
+
+// Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
+void SaveSettingsFile(const TMK& model, const QString& path);
+// Reads and checks the whole file before touching the model; on success the image is
+// exactly the file's image, DeviceVersion the file's, and sections 1..11 are decoded.
+void LoadSettingsFile(TMK& model, const QString& path);
