@@ -1,0 +1,58 @@
+#include "WidgetPrompt.h"
+
+#include "ML_RS232_SetNumDlg.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+} // namespace
+
+void WidgetPrompt::showError(const QString& text) {
+    showBox(parent_, QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+void WidgetPrompt::showInfo(const QString& text) {
+    showBox(parent_, QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+bool WidgetPrompt::askYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
+                    parent_);
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+int WidgetPrompt::choose(const QString& caption, const QString& prompt, const QStringList& items,
+                         int current) {
+    TML_RS232_SetNumDlg dlg(caption, prompt, items, current, parent_);
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedIndex() : -1;
+}
+
+QString WidgetPrompt::openFileName(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, caption, QString(), filter);
+}
+
+QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter,
+                                   const QString& defaultSuffix) {
+    // The dialog asks nothing about overwriting: the caller asks its own question.
+    QFileDialog dlg(parent_, caption, QString(), filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(defaultSuffix);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().constFirst();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Prompt.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The window layer's answers to IPrompt: message boxes and file dialogs over a parent.
+class WidgetPrompt : public IPrompt {
+public:
+    explicit WidgetPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showError(const QString& text) override;
+    void showInfo(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    int choose(const QString& caption, const QString& prompt, const QStringList& items,
+               int current) override;
+    QString openFileName(const QString& caption, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override;
+
+private:
+    QPointer<QWidget> parent_;
+};

@@ -1,0 +1,57 @@
+#include "Errors.h"
+#include "ValueConversions.h"
+
+#include <gtest/gtest.h>
+
+TEST(ValueConversions, TwoDigitsAndMinutesText) {
+    EXPECT_EQ(TwoDigits(7), "07");
+    EXPECT_EQ(TwoDigits(0), "00");
+    EXPECT_EQ(TwoDigits(123), "123");
+    EXPECT_EQ(MinutesToText(605), "10:05");
+    EXPECT_EQ(MinutesToText(1500), "01:00");
+    EXPECT_EQ(MinutesToText(0), "00:00");
+}
+
+TEST(ValueConversions, TextToMinutesAcceptsOnlyTheColonForm) {
+    EXPECT_EQ(TextToMinutes("07:30"), 450);
+    EXPECT_EQ(TextToMinutes("7:30"), 0);
+    EXPECT_EQ(TextToMinutes("25:70"), 1570);
+    EXPECT_EQ(TextToMinutes("00:00 extra"), 0);
+    EXPECT_THROW(TextToMinutes("7:"), ERangeError);
+    EXPECT_THROW(TextToMinutes("07:3"), ERangeError);
+    EXPECT_THROW(TextToMinutes("ab:cd"), TError);
+}
+
+TEST(ValueConversions, DayNumbersAreInverseForYearsOneOnward) {
+    EXPECT_EQ(DateToDayNumber(1, 1, 1), 367);
+    EXPECT_EQ(DateToDayNumber(29, 2, 4), 1521);
+    EXPECT_EQ(DateToDayNumber(1, 1, 0), 2);
+    EXPECT_EQ(DateToDayNumber(1, 3, 4), 1522);
+    EXPECT_EQ(DateToDayNumber(9, 1, 12), 4392);
+    EXPECT_EQ(DayNumberToDate(367), (DayMonthYear{1, 1, 1}));
+    EXPECT_THROW(DayNumberToDate(0), ERangeError);
+    EXPECT_THROW(DateToDayNumber(31, 12, 255), ERangeError);
+
+    static const int days[2][12] = {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+                                    {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}};
+    int previous = 0;
+    for (int y = 1; y <= 178; ++y) // the last year whose day numbers fit 16 bits
+        for (int mo = 1; mo <= 12; ++mo)
+            for (int d = 1; d <= days[y % 4 == 0][mo - 1]; ++d) {
+                const int n = DateToDayNumber(d, mo, y);
+                ASSERT_EQ(n, previous == 0 ? 367 : previous + 1) << d << "." << mo << "." << y;
+                ASSERT_EQ(DayNumberToDate(n), (DayMonthYear{d, mo, y}));
+                previous = n;
+            }
+    // Year 0 agrees up to 30 December; its 31 December meets 1 January of year 1.
+    EXPECT_EQ(DayNumberToDate(DateToDayNumber(30, 12, 0)), (DayMonthYear{30, 12, 0}));
+    EXPECT_EQ(DateToDayNumber(31, 12, 0), DateToDayNumber(1, 1, 1));
+}
+
+TEST(ValueConversions, Rgb565ToColorSpreadsToEightBits) {
+    EXPECT_EQ(Rgb565ToColor(0xFFFF), 0xFFFFFFu);
+    EXPECT_EQ(Rgb565ToColor(0), 0u);
+    EXPECT_EQ(Rgb565ToColor(0xF800), 0x0000FFu);
+    EXPECT_EQ(Rgb565ToColor(0x07E0), 0x00FF00u);
+    EXPECT_EQ(Rgb565ToColor(0x001F), 0xFF0000u);
+}

@@ -1,0 +1,174 @@
+#include "ImageBuilder.h"
+#include "Pars32H.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray pattern(int size, int seed) {
+    QByteArray b(size, '\0');
+    for (int i = 0; i < size; ++i)
+        b[i] = char((i * 13 + seed) & 0xFF);
+    return b;
+}
+
+void fillRecords(TMK& m, int seed) {
+    for (int i = 1; i <= 11; ++i)
+        m.Section(i) = pattern(SectionRecordSize(i), seed + i);
+}
+
+} // namespace
+
+TEST(SectionTransfer, RoundTripPlacesEachRecordAtItsTableAddress) {
+    TMK m;
+    fillRecords(m, 5);
+    // A table whose sections sit elsewhere and in another order than usual.
+    auto table = standardTable(200);
+    std::swap(table[0].address, table[6].address);
+    m.SettingsImage = imageWithTable(table);
+    const QByteArray before = m.SettingsImage;
+    m.WriteSections(1, 11);
+
+    QByteArray expected = before;
+    for (int i = 1; i <= 11; ++i)
+        expected.replace(table[i - 1].address - 32, SectionRecordSize(i), m.Section(i));
+    EXPECT_EQ(m.SettingsImage, expected) << "bytes outside the sections must stay";
+
+    TMK back;
+    back.SettingsImage = m.SettingsImage;
+    back.ReadSections(1, 11);
+    for (int i = 1; i <= 11; ++i)
+        EXPECT_EQ(back.Section(i), m.Section(i)) << "section " << i;
+}
+
+TEST(SectionTransfer, ShortAndLongTableLengthsStayInsideTheSection) {
+    TMK m;
+    fillRecords(m, 9);
+    auto table = standardTable();
+    table[1].length = 20;                              // section 2: 16 of its 28 bytes
+    table[2].length = SectionRecordSize(3) + 4 + 100;  // section 3: longer than its record
+    table[3].length = 3;                               // section 4: nothing at all
+    m.SettingsImage = imageWithTable(table);
+    const QByteArray before = m.SettingsImage;
+    m.WriteSections(1, 11);
+
+    const int a2 = table[1].address - 32;
+    EXPECT_EQ(m.SettingsImage.mid(a2, 16), m.Section(2).left(16));
+    EXPECT_EQ(m.SettingsImage.mid(a2 + 16, 12), before.mid(a2 + 16, 12))
+        << "a short section must not overwrite the device's bytes behind it";
+    const int a3 = table[2].address - 32;
+    EXPECT_EQ(m.SettingsImage.mid(a3, 64), m.Section(3));
+    EXPECT_EQ(m.SettingsImage.mid(a3 + 64, 100), before.mid(a3 + 64, 100));
+    const int a4 = table[3].address - 32;
+    EXPECT_EQ(m.SettingsImage.mid(a4, 420), before.mid(a4, 420));
+
+    // Reading back: the short section keeps the rest of its record, the long one reads
+    // no more than its record.
+    TMK back;
+    const QByteArray old2 = back.Section(2), old4 = back.Section(4);
+    back.SettingsImage = m.SettingsImage;
+    back.ReadSections(1, 11);
+    EXPECT_EQ(back.Section(2).left(16), m.Section(2).left(16));
+    EXPECT_EQ(back.Section(2).mid(16), old2.mid(16));
+    EXPECT_EQ(back.Section(3), m.Section(3));
+    EXPECT_EQ(back.Section(3).size(), 64);
+    EXPECT_EQ(back.Section(4), old4);
+}
+
+TEST(SectionTransfer, InvalidAddressesAndShortImages) {
+    TMK m;
+    fillRecords(m, 21);
+    auto table = standardTable();
+    table[4].address = 31; // no valid header for this one: skipped
+    table[10].address = 8100; // runs past the 8128-byte image
+    m.SettingsImage = imageWithTable(table);
+    const QByteArray before = m.SettingsImage;
+    const QByteArray old5 = m.Section(5);
+
+    m.ReadSection(5);
+    EXPECT_EQ(m.Section(5), old5);
+    m.WriteSection(5);
+    EXPECT_EQ(m.SettingsImage, before);
+
+    // Reading a section that runs past the end takes what exists and keeps the rest.
+    const QByteArray old11 = m.Section(11);
+    m.ReadSection(11);
+    EXPECT_EQ(m.Section(11).left(60), before.mid(8100 - 32, 60));
+    EXPECT_EQ(m.Section(11).mid(60), old11.mid(60));
+    // Writing it grows the image.
+    m.Section(11) = pattern(664, 3);
+    m.WriteSection(11);
+    EXPECT_EQ(m.SettingsImage.size(), 8100 - 32 + 664);
+    EXPECT_EQ(m.SettingsImage.mid(8100 - 32), m.Section(11));
+
+    // An empty image has no table: nothing is read or written.
+    TMK empty;
+    const QByteArray rec1 = empty.Section(1);
+    empty.ReadSections(1, 11);
+    empty.WriteSections(1, 11);
+    EXPECT_TRUE(empty.SettingsImage.isEmpty());
+    EXPECT_EQ(empty.Section(1), rec1);
+}
+
+TEST(ModelEdit, CancelRestoresRecordsAndConfirmEncodesOnlySectionsOneToTen) {
+    TMK m;
+    m.SettingsImage = imageWithTable(standardTable());
+    const QByteArray image = m.SettingsImage;
+    m.ReadSections(1, 11);
+    std::array<QByteArray, 12> recs;
+    for (int i = 1; i <= 11; ++i)
+        recs[i] = m.Section(i);
+
+    auto scribble = [&] {
+        for (int i = 1; i <= 11; ++i)
+            m.Section(i).fill('\x5A');
+    };
+    EXPECT_FALSE(m.Edit([&] { scribble(); return false; }));
+    EXPECT_EQ(m.SettingsImage, image);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(m.Section(i), recs[i]) << "section " << i;
+
+    // An exception inside the dialog restores as a cancel does.
+    EXPECT_THROW(m.Edit([&]() -> bool { scribble(); throw TError("boom"); }), TError);
+    EXPECT_EQ(m.Section(3), recs[3]);
+    m.Section(11) = recs[11];
+
+    EXPECT_TRUE(m.Edit([&] {
+        m.Section(6)[0] = '\x42';
+        m.Section(11).fill('\x77'); // never encoded by the editor
+        return true;
+    }));
+    const auto table = standardTable();
+    QByteArray expected = image;
+    expected[table[5].address - 32] = '\x42';
+    EXPECT_EQ(m.SettingsImage, expected);
+}
+
+TEST(ModelViewJournals, ConfirmEncodesSevenOneElevenAndCancelRestoresThem) {
+    TMK m;
+    m.SettingsImage = imageWithTable(standardTable());
+    m.ReadSections(1, 11);
+    const QByteArray image = m.SettingsImage;
+    const QByteArray s1 = m.Section(1), s7 = m.Section(7), s11 = m.Section(11);
+
+    EXPECT_FALSE(m.ViewJournals([&] {
+        m.Section(1).fill(0);
+        m.Section(7).fill(0);
+        m.Section(11).fill(0);
+        return false;
+    }));
+    EXPECT_EQ(m.Section(1), s1);
+    EXPECT_EQ(m.Section(7), s7);
+    EXPECT_EQ(m.Section(11), s11);
+    EXPECT_EQ(m.SettingsImage, image);
+
+    EXPECT_TRUE(m.ViewJournals([&] {
+        m.Section(11).fill(0);
+        m.Section(2).fill(0); // not the viewer's: stays out of the image
+        return true;
+    }));
+    const auto table = standardTable();
+    QByteArray expected = image;
+    expected.replace(table[10].address - 32, 664, QByteArray(664, '\0'));
+    EXPECT_EQ(m.SettingsImage, expected);
+}
