@@ -23,8 +23,11 @@ TEST(SectionTransfer, RoundTripPlacesEachRecordAtItsTableAddress) {
     TMK m;
     fillRecords(m, 5);
     // A table whose sections sit elsewhere and in another order than usual.
-    auto table = standardTable(200);
-    std::swap(table[0].address, table[6].address);
+    std::array<TableEntry, 11> table{};
+    for (int i = 11, address = 200; i >= 1; --i) { // last section first
+        table[i - 1] = {address, SectionRecordSize(i) + 4};
+        address += table[i - 1].length;
+    }
     m.SettingsImage = imageWithTable(table);
     const QByteArray before = m.SettingsImage;
     m.WriteSections(1, 11);
