@@ -1,0 +1,25 @@
+// Section 11 (664 bytes): the fault journal. Bytes 0..3 and 660..663 are reserved,
+// carried unchanged.
+
+#include "FieldRows.h"
+
+namespace {
+
+using enum FieldType;
+
+// clang-format off
+constexpr FieldDef kRows[] = {
+    // name                section offset type count default shift width
+    // Bitmap of OBD PIDs 1..96 present in the freeze frames, PID p at bit
+    // 0x80 >> ((p - 1) % 8) of byte (p - 1) / 8.
+    {"FreezeFramePids",     11,    4, Bytes, 12,    0, 0, 0},
+    // Seven fault records of 92 bytes: time, date, code and an 84-byte freeze frame.
+    {"FaultJournal",        11,   16, Bytes, 644,   0, 0, 0},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const FieldDef> fieldrows::FaultsRows() {
+    return kRows;
+}
