@@ -1,0 +1,158 @@
+// Fault journal of section 11: seven slots of 92 bytes and the texts of their codes.
+
+#include "JournalRecords.h"
+
+#include "ByteAccess.h"
+#include "FieldTable.h"
+#include "Pars32H.h"
+#include "ValueConversions.h"
+
+namespace journals {
+
+namespace {
+
+// Inside a FaultRecord.
+constexpr int FaultTimeOfDay = 0;
+constexpr int FaultDay = 2;
+constexpr int FaultMonth = 3;
+constexpr int FaultCode = 4;
+constexpr int FaultFrame = 8;
+constexpr int FrameDtc = 0; // inside the freeze frame
+
+qsizetype SlotOffset(int slot) {
+    if (slot < 0 || slot >= FaultSlotCount) throw ERangeError();
+    return qsizetype(FieldByName("FaultJournal").offset) + slot * FaultRecordSize;
+}
+
+QString Hex(std::uint32_t v, int minDigits) {
+    return QStringLiteral("%1").arg(v, minDigits, 16, QLatin1Char('0')).toUpper();
+}
+
+// The SAE J2012 form: system letter from bits 15-14, then 14 bits as four hex digits.
+QString SaeText(std::uint32_t c) {
+    static const char letters[4] = {'P', 'C', 'B', 'U'};
+    return QString(QLatin1Char(letters[(c >> 14) & 3])) + Hex(c & 0x3FFF, 4);
+}
+
+// Suffix letters of format 3, as the ECU's own service documents write them.
+QString Format3Text(std::uint32_t c) {
+    QString text = QString::number(c);
+    if (c & 0x8000)
+        text += QStringLiteral("п");
+    else if (c & 0x4000)
+        text += QStringLiteral("н");
+    else if (c & 0x2000)
+        text += QStringLiteral("м");
+    return text;
+}
+
+// SAE J1939: SPN of 19 bits (the top three stored in bits 21..23), FMI, occurrence count.
+QString J1939Text(std::uint32_t c) {
+    const std::uint32_t spn = (c & 0xFFFF) + ((c >> 5) & 0x70000);
+    const std::uint32_t fmi = (c >> 16) & 0x1F;
+    const std::uint32_t q = c >> 24;
+    return QStringLiteral("SPN = %1  FMI = %2  Q = %3")
+        .arg(spn)
+        .arg(fmi)
+        .arg(q < 0x7F ? QString::number(q) : QStringLiteral("----"));
+}
+
+} // namespace
+
+QString FaultCodeText(const FaultCodeStyle& style, std::uint32_t c) {
+    int f = style.format;
+    if (f == 7) {
+        f = style.protTypeAdd2 == 1 ? 0 : 1;
+    } else if (f == 8) {
+        if (c < 0x4000) {
+            f = style.protTypeMain == 1 ? 2 : 6;
+        } else {
+            // Codes from 0x4000 carry a decimal number whose last three digits are shown as
+            // if they were the hex digits of an SAE code.
+            if (c <= 0x4FFF) {
+                const std::uint32_t n = c % 0x400;
+                c = (n % 10) + ((n / 10) % 10) * 16 + ((n / 100) % 10) * 256;
+            } else {
+                c = 0;
+            }
+            f = 0;
+        }
+    } else if (f == 9) {
+        f = style.protTypeAdd2 == 0 ? 2 : 0;
+    }
+
+    switch (f) {
+    case 0:
+        return SaeText(c);
+    case 1:
+        return Hex(c & 0x3FFF, 4);
+    case 2:
+        return QString::number(c);
+    case 3:
+        return Format3Text(c);
+    case 4:
+        return Hex(c, 4) + (c < 0x100 || c >= 0x1000 ? QStringLiteral("Sub") : QString());
+    case 5:
+        return J1939Text(c);
+    case 10:
+        return QStringLiteral("%1-%2").arg((c >> 8) & 0xFF).arg(c % 7);
+    default: // 6..9 and protocols without fault codes
+        return {};
+    }
+}
+
+FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format) {
+    return {format, std::uint8_t(model.Get("ProtTypeMain")),
+            std::uint8_t(model.Get("ProtTypeAdd2"))};
+}
+
+std::uint32_t FaultRecord::freezeDtc() const {
+    return bytes::u32le(freezeFrame, FrameDtc);
+}
+
+FaultRecord ReadFaultRecord(const TMK& model, int slot) {
+    const QByteArray& s = model.Section(11);
+    const qsizetype o = SlotOffset(slot);
+    bytes::checkRange(s.size(), o, FaultRecordSize);
+    FaultRecord r;
+    r.timeOfDay = bytes::u16le(s, o + FaultTimeOfDay);
+    r.day = bytes::u8(s, o + FaultDay);
+    r.month = bytes::u8(s, o + FaultMonth);
+    r.code = bytes::u32le(s, o + FaultCode);
+    r.freezeFrame = s.mid(o + FaultFrame, FreezeFrameSize);
+    return r;
+}
+
+QByteArray ReadFreezeFramePids(const TMK& model) {
+    const FieldDef& f = FieldByName("FreezeFramePids");
+    const QByteArray& s = model.Section(11);
+    bytes::checkRange(s.size(), f.offset, FreezeFramePidBytes);
+    return s.mid(f.offset, FreezeFramePidBytes);
+}
+
+bool PidPresent(const QByteArray& pidMap, int pid) {
+    if (pid < 1 || pid > FreezeFramePidBytes * 8 || (pid - 1) / 8 >= pidMap.size()) return false;
+    return (std::uint8_t(pidMap[(pid - 1) / 8]) & (0x80 >> ((pid - 1) % 8))) != 0;
+}
+
+FaultRowTexts FaultRecordTexts(const FaultRecord& r, const FaultCodeStyle& style) {
+    if (r.isEmpty()) return {};
+    // Hours unwrapped: the device writes what it counted.
+    const QString time = QString::number(r.timeOfDay / 60) + QStringLiteral(":") +
+                         TwoDigits(r.timeOfDay % 60) + QStringLiteral(" ") +
+                         QString::number(r.day) + QStringLiteral(".") + TwoDigits(r.month);
+    return {time, FaultCodeText(style, r.code)};
+}
+
+void ClearFaultJournal(TMK& model) {
+    QByteArray& s = model.Section(11);
+    const FieldDef& pids = FieldByName("FreezeFramePids");
+    for (int i = 0; i < FreezeFramePidBytes; ++i)
+        bytes::setU8(s, pids.offset + i, 0);
+    for (int slot = 0; slot < FaultSlotCount; ++slot) {
+        bytes::setU32le(s, SlotOffset(slot) + FaultCode, 0);
+        bytes::setU32le(s, SlotOffset(slot) + FaultFrame + FrameDtc, 0);
+    }
+}
+
+} // namespace journals
