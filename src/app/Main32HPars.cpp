@@ -1,0 +1,114 @@
+#include "Main32HPars.h"
+
+#include "Language.h"
+#include "MIniFile.h"
+#include "ML_RS232.h"
+#include "MainFormDialogs.h"
+#include "MainFormTexts.h"
+#include "Pars32H.h"
+#include "Prompt.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QString CommonSection = QStringLiteral("Common");
+const QString EnglishKey = QStringLiteral("EnglishVersion");
+const QString WindowSection = QStringLiteral("MainWindow");
+constexpr int OverridePort = 1; // the port a path given for the run is known as
+} // namespace
+
+TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
+    : QWidget(parent), options_(options) {
+    setObjectName(QStringLiteral("MainForm"));
+    buildControls();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(KeepAliveIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    // What the window did when first shown: the link, the model and the saved settings.
+    TPortMap map;
+    if (!options_.portPath.isEmpty()) map.SetPath(OverridePort, options_.portPath);
+    link_ = std::make_unique<TML_RS>(MakeQtSerialPortIo(), map);
+    EnglishVersion = false;
+    model_ = std::make_unique<TMK>();
+    loadSettings();
+    link_->SetPortType(TML_RS::PortRs485Echo);
+    link_->ResponseTimeout = ResponseTimeoutMs;
+    link_->SetBaudRate(LineBaudRate);
+
+    Modified = false;
+    setStepButtons(false);
+    cbEnglishVersion->setChecked(EnglishVersion);
+    setCaptions();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::loadSettings() {
+    const QString path = options_.iniPath.isEmpty() ? TMIniFile::DefaultPath() : options_.iniPath;
+    ini_ = std::make_unique<TMIniFile>(path);
+    if (options_.portPath.isEmpty()) {
+        link_->LoadSettings(ini_->Settings());
+    } else {
+        // The line settings still come from the file; only the port is given.
+        link_->TMLBaseInterface::LoadSettings(ini_->Settings());
+        link_->Open(OverridePort);
+    }
+    EnglishVersion = ini_->ReadBool(CommonSection, EnglishKey, EnglishVersion);
+    setCaptions();
+    setInitialSize();
+    LoadWindowPlacement(*ini_, WindowSection, *this);
+}
+
+void TMainForm::saveSettings() {
+    if (options_.portPath.isEmpty()) link_->SaveSettings(ini_->Settings());
+    ini_->WriteBool(CommonSection, EnglishKey, EnglishVersion);
+    SaveWindowPlacement(*ini_, WindowSection, *this);
+    ini_->Flush();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // The keep-alive is on the line; close as soon as it is done.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (!offerSave()) {
+        event->ignore();
+        return;
+    }
+    saveSettings();
+    event->accept();
+}
+
+void TMainForm::cbEnglishVersionClick() {
+    EnglishVersion = cbEnglishVersion->isChecked();
+    setCaptions();
+}
+
+void TMainForm::bRS232Click() {
+    link_->SelectPort();
+    updatePortLabel();
+}
+
+void TMainForm::bEditParamsClick() {
+    if (!HasSettingsEditor()) {
+        ShowInfo(MainTexts::EditorMissing.text());
+        return;
+    }
+    if (model_->Edit([this] { return RunSettingsEditor(*model_, this); })) Modified = true;
+}
+
+void TMainForm::bViewJournalsClick() {
+    if (!HasJournalsViewer()) {
+        ShowInfo(MainTexts::JournalsMissing.text());
+        return;
+    }
+    // Confirming the viewer may have cleared journals or sums: unsaved changes like an edit.
+    if (model_->ViewJournals([this] { return RunJournalsViewer(*model_, this); })) Modified = true;
+}

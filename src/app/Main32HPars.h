@@ -1,0 +1,115 @@
+#pragma once
+
+// The main window: leads the user through choosing the port, reading the settings from
+// the trip computer or a file, editing them, viewing the journals, saving them to a file
+// and writing them back. It owns the one link and the one settings model of the run.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class TMIniFile;
+class TMK;
+class TML_RS;
+class TProgressForm;
+
+struct TMainFormOptions {
+    // The application settings file; empty: TMIniFile::DefaultPath().
+    QString iniPath;
+    // When set, COM1 stands for this device path for this run and is opened at once; the
+    // port saved in the settings file is then neither used nor overwritten.
+    QString portPath;
+};
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(const TMainFormOptions& options = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    static constexpr int KeepAliveIntervalMs = 30000;
+    static constexpr std::uint32_t LineBaudRate = 19200;
+    static constexpr std::uint16_t ResponseTimeoutMs = 100;
+
+    // The settings may have changed since they were last saved to a file.
+    bool Modified = false;
+
+    TMK& Model() { return *model_; }
+    TML_RS& Link() { return *link_; }
+    QTimer* KeepAliveTimer() const { return Timer1; }
+
+    // Event handlers of the buttons, also reachable by tests and the menu keys.
+    void bRS232Click();
+    void bGetParamsClick();
+    void bLoadParamsClick();
+    void bEditParamsClick();
+    void bViewJournalsClick();
+    void bSaveParamsClick();
+    void bSetParamsClick();
+    void Timer1Timer();
+    void cbEnglishVersionClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class SaveResult { Saved, Cancelled, Failed };
+
+    // MainFormLayout.cpp
+    void buildControls();
+    void setCaptions();
+    void updatePortLabel();
+    void fitMinimumSize();
+    int neededHeight(int width) const;
+    void setInitialSize();
+
+    // MainFormFiles.cpp
+    SaveResult saveToFile();
+    // Asks whether to save unsaved changes first; false when the command must not go on
+    // because the asked-for save failed.
+    bool offerSave();
+
+    // MainFormTransfers.cpp
+    class Transfer;
+    void setStepButtons(bool enabled);
+    bool connectDevice(TProgressForm& progress, std::uint16_t& version);
+    void writeToDevice(TProgressForm& progress);
+
+    void loadSettings();
+    void saveSettings();
+
+    TMainFormOptions options_;
+    std::unique_ptr<TMIniFile> ini_;
+    std::unique_ptr<TML_RS> link_;
+    std::unique_ptr<TMK> model_;
+    bool busy_ = false;         // a transfer or the keep-alive is using the link
+    bool closePending_ = false; // a close request arrived while busy
+
+    QLabel* Label5 = nullptr;
+    QPushButton* bRS232 = nullptr;
+    QLabel* lPort = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* bGetParams = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* bLoadParams = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* bEditParams = nullptr;
+    QGroupBox* GroupBox5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* bViewJournals = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* bSaveParams = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* bSetParams = nullptr;
+    QCheckBox* cbEnglishVersion = nullptr;
+    QTimer* Timer1 = nullptr;
+};

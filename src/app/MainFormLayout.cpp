@@ -1,0 +1,185 @@
+// The main window's controls, their layout and their captions in both languages.
+
+#include "ML_RS232.h"
+#include "Main32HPars.h"
+#include "MainFormTexts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
+constexpr int InitialWidth = 760;
+
+QLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(true);
+    l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setMinimumHeight(b->sizeHint().height() + 6);
+    return b;
+}
+
+// One step: a titled box with rows of an explaining text and the button it explains.
+QGroupBox* makeStep(QWidget* parent, const char* name,
+                    std::initializer_list<std::pair<QLabel*, QPushButton*>> rows) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    QFont title = box->font();
+    title.setBold(true);
+    box->setFont(title);
+    // Set explicitly, so the box's bold title font does not reach its contents.
+    QFont plain = title;
+    plain.setBold(false);
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(0, 1);
+    int row = 0;
+    for (auto [label, button] : rows) {
+        label->setParent(box);
+        button->setParent(box);
+        label->setFont(plain);
+        button->setFont(plain);
+        grid->addWidget(label, row, 0, Qt::AlignVCenter);
+        grid->addWidget(button, row, 1, Qt::AlignVCenter);
+        ++row;
+    }
+    return box;
+}
+
+} // namespace
+
+void TMainForm::buildControls() {
+    Label5 = makeLabel(this, "Label5");
+    QFont warn = Label5->font();
+    warn.setBold(true);
+    warn.setPointSizeF(warn.pointSizeF() * 1.1);
+    Label5->setFont(warn);
+    QPalette red = Label5->palette();
+    red.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    Label5->setPalette(red);
+
+    bRS232 = makeButton(this, "bRS232");
+    lPort = makeLabel(this, "lPort");
+
+    Label2 = makeLabel(this, "Label2");
+    bGetParams = makeButton(this, "bGetParams");
+    Label6 = makeLabel(this, "Label6");
+    bLoadParams = makeButton(this, "bLoadParams");
+    Label3 = makeLabel(this, "Label3");
+    bEditParams = makeButton(this, "bEditParams");
+    Label7 = makeLabel(this, "Label7");
+    bViewJournals = makeButton(this, "bViewJournals");
+    Label4 = makeLabel(this, "Label4");
+    bSaveParams = makeButton(this, "bSaveParams");
+    Label1 = makeLabel(this, "Label1");
+    bSetParams = makeButton(this, "bSetParams");
+
+    GroupBox1 = makeStep(this, "GroupBox1", {{Label2, bGetParams}, {Label6, bLoadParams}});
+    GroupBox2 = makeStep(this, "GroupBox2", {{Label3, bEditParams}});
+    GroupBox5 = makeStep(this, "GroupBox5", {{Label7, bViewJournals}});
+    GroupBox3 = makeStep(this, "GroupBox3", {{Label4, bSaveParams}});
+    GroupBox4 = makeStep(this, "GroupBox4", {{Label1, bSetParams}});
+
+    cbEnglishVersion = new QCheckBox(this);
+    cbEnglishVersion->setObjectName(QStringLiteral("cbEnglishVersion"));
+
+    auto* port = new QHBoxLayout;
+    port->setSpacing(12);
+    port->addWidget(bRS232);
+    port->addWidget(lPort, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    layout->addWidget(Label5);
+    layout->addLayout(port);
+    for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox5, GroupBox3, GroupBox4})
+        layout->addWidget(box);
+    layout->addStretch(1);
+    layout->addWidget(cbEnglishVersion);
+
+    connect(bRS232, &QPushButton::clicked, this, &TMainForm::bRS232Click);
+    connect(bGetParams, &QPushButton::clicked, this, &TMainForm::bGetParamsClick);
+    connect(bLoadParams, &QPushButton::clicked, this, &TMainForm::bLoadParamsClick);
+    connect(bEditParams, &QPushButton::clicked, this, &TMainForm::bEditParamsClick);
+    connect(bViewJournals, &QPushButton::clicked, this, &TMainForm::bViewJournalsClick);
+    connect(bSaveParams, &QPushButton::clicked, this, &TMainForm::bSaveParamsClick);
+    connect(bSetParams, &QPushButton::clicked, this, &TMainForm::bSetParamsClick);
+    connect(cbEnglishVersion, &QCheckBox::clicked, this, &TMainForm::cbEnglishVersionClick);
+}
+
+void TMainForm::setCaptions() {
+    for (const TCaption& c : MainFormCaptions()) {
+        const QString text = c.text.text();
+        if (c.control[0] == '\0') {
+            setWindowTitle(text);
+            continue;
+        }
+        QObject* w = findChild<QObject*>(QString::fromLatin1(c.control));
+        if (auto* label = qobject_cast<QLabel*>(w))
+            label->setText(text);
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            box->setTitle(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            button->setText(text);
+    }
+    updatePortLabel();
+
+    // The step buttons share one width so that they line up under each other.
+    const QList<QPushButton*> steps = {bGetParams,    bLoadParams, bEditParams,
+                                       bViewJournals, bSaveParams, bSetParams};
+    int width = 0;
+    for (QPushButton* b : steps) {
+        b->setMinimumWidth(0);
+        width = std::max(width, b->sizeHint().width() + 24);
+    }
+    for (QPushButton* b : steps)
+        b->setMinimumWidth(width);
+    fitMinimumSize();
+}
+
+void TMainForm::updatePortLabel() {
+    if (!link_ || !lPort) return;
+    QString text;
+    if (link_->PortNumber <= 0)
+        text = Tx("Port: none", "Порт: нет");
+    else if (link_->IsOpen())
+        text = Tx("Port: %1", "Порт: %1").arg(link_->PortLabel(link_->PortNumber));
+    else
+        text = Tx("Port: %1, not open", "Порт: %1, не открыт")
+                   .arg(link_->PortLabel(link_->PortNumber));
+    lPort->setText(text);
+}
+
+void TMainForm::fitMinimumSize() {
+    // Word-wrapped texts need more height when narrow: the smallest window is the height
+    // the layout needs at the smallest width, so no text is ever cut off.
+    layout()->activate();
+    const int w = std::max(MinimumContentWidth, layout()->minimumSize().width());
+    setMinimumSize(w, neededHeight(w));
+}
+
+int TMainForm::neededHeight(int width) const {
+    return std::max(layout()->minimumSize().height(),
+                    hasHeightForWidth() ? heightForWidth(width) : 0);
+}
+
+void TMainForm::setInitialSize() {
+    resize(InitialWidth, neededHeight(InitialWidth));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// Captions of the main window and the texts of its messages, English and Russian.
+
+#include "Language.h"
+
+#include <span>
+
+struct TCaption {
+    const char* control; // objectName; empty for the window's own caption
+    TText text;
+};
+
+std::span<const TCaption> MainFormCaptions();
+
+namespace MainTexts {
+inline constexpr TText SaveQuestion{
+    "It is possible that the settings were changed, but not saved to disk. Save it?",
+    "Возможно, настройки были изменены, но не сохранены на диске. Сохранить?"};
+inline constexpr TText Reconnect{"Reconnect the device power supply", "Переподключите питание МК"};
+inline constexpr TText Reading{"The settings are being read...", "Чтение настроек..."};
+inline constexpr TText Writing{"The settings are recorded...", "Запись настроек..."};
+inline constexpr TText Recorded{"The settings are recorded in the device",
+                                "Настройки записаны в МК"};
+inline constexpr TText DeviceVersionMismatch{
+    "The settings version does not match the device version!",
+    "Версия настроек не совпадает с версией устройства!"};
+inline constexpr TText FirmwareVersionMismatch{
+    "The settings version does not match the firmware version!",
+    "Версия настроек не совпадает с версией прошивки!"};
+inline constexpr TText FileExists{"The file already exists. Rewrite it?",
+                                  "Файл уже существует. Переписать?"};
+inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
+inline constexpr TText EditorMissing{
+    "The settings editor is not part of this build of the program.",
+    "Редактор настроек не входит в эту сборку программы."};
+inline constexpr TText JournalsMissing{
+    "The journals viewer is not part of this build of the program.",
+    "Просмотр журналов не входит в эту сборку программы."};
+} // namespace MainTexts

@@ -1,0 +1,164 @@
+// Step 1 from the device, Step 4, and the keep-alive: everything that uses the link.
+
+#include "DeviceMemory.h"
+#include "Errors.h"
+#include "ML_RS232.h"
+#include "Main32HPars.h"
+#include "MainFormTexts.h"
+#include "Pars32H.h"
+#include "Progress.h"
+#include "Prompt.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+// While a transfer runs the keep-alive is off, the link lets the event queue run so the
+// progress window repaints and its Cancel works, and no second command can start.
+class TMainForm::Transfer {
+public:
+    explicit Transfer(TMainForm& form, bool userInput = true) : form_(form) {
+        form_.Timer1->stop();
+        form_.busy_ = true;
+        const auto flags = userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+        form_.link_->processEvents = [flags] { QCoreApplication::processEvents(flags); };
+    }
+    ~Transfer() {
+        form_.link_->processEvents = nullptr;
+        form_.busy_ = false;
+        form_.Timer1->start();
+        if (form_.closePending_) {
+            form_.closePending_ = false;
+            QTimer::singleShot(0, &form_, &QWidget::close);
+        }
+    }
+    Transfer(const Transfer&) = delete;
+    Transfer& operator=(const Transfer&) = delete;
+
+private:
+    TMainForm& form_;
+};
+
+namespace {
+
+// Closes the progress window before any message box, so the box is not hidden behind it.
+struct ProgressWindow {
+    explicit ProgressWindow(QWidget* parent) : form(parent) {}
+    ~ProgressWindow() { form.Finish(); }
+    TProgressForm form;
+};
+
+void startConnecting(TProgressForm& p) {
+    p.SetStep(MainTexts::Reconnect.text());
+    p.SetGaugeVisible(false);
+    p.SetCancelVisible(true);
+    p.Start();
+}
+
+void startPhase(TProgressForm& p, const QString& text) {
+    p.SetStep(text);
+    p.SetPercent(0);
+    p.SetGaugeVisible(true);
+    p.SetCancelVisible(false);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void TMainForm::setStepButtons(bool enabled) {
+    for (QPushButton* b : {bEditParams, bViewJournals, bSaveParams, bSetParams})
+        b->setEnabled(enabled);
+}
+
+bool TMainForm::connectDevice(TProgressForm& progress, std::uint16_t& version) {
+    link_->SetBaudRate(LineBaudRate);
+    startConnecting(progress);
+    const TConnectResult r = WaitForDevice(*link_, [&progress] { return progress.Cancelled; });
+    version = r.version;
+    return r.connected;
+}
+
+void TMainForm::bGetParamsClick() {
+    if (busy_ || !offerSave()) return;
+    Transfer transfer(*this);
+    ProgressWindow progress(this);
+    std::uint16_t version = 0;
+    if (!connectDevice(progress.form, version)) return;
+    startPhase(progress.form, MainTexts::Reading.text());
+    try {
+        // ReadImage replaces the image only once every block has arrived, so a failed read
+        // leaves the model, its device version and the step buttons as they were.
+        ReadImage(*link_, *model_, [&progress](int pc) { progress.form.SetPercent(pc); });
+        model_->DeviceVersion = version;
+        model_->ReadSections(1, SectionCountMax);
+        setStepButtons(true);
+    } catch (const TError& e) {
+        progress.form.Finish();
+        ShowError(e.message());
+    }
+}
+
+void TMainForm::bSetParamsClick() {
+    if (busy_) return;
+    Transfer transfer(*this);
+    ProgressWindow progress(this);
+    try {
+        writeToDevice(progress.form);
+    } catch (const TError& e) {
+        progress.form.Finish();
+        ShowError(e.message());
+    }
+}
+
+void TMainForm::writeToDevice(TProgressForm& progress) {
+    TMK& m = *model_;
+    m.ReadHeader();
+    const int keptVersion = m.SettingsVersion();
+    std::array<QByteArray, SectionCountMax + 1> kept;
+    for (int i = 1; i <= SectionCountMax; ++i)
+        kept[i] = m.Section(i);
+    const QByteArray keptImage = m.SettingsImage;
+
+    std::uint16_t deviceVersion = 0;
+    if (!connectDevice(progress, deviceVersion)) return;
+    if (deviceVersion != m.DeviceVersion) {
+        progress.Finish();
+        ShowError(MainTexts::DeviceVersionMismatch.text());
+        return;
+    }
+
+    startPhase(progress, MainTexts::Reading.text());
+    ReadImage(*link_, m, [&progress](int pc) { progress.SetPercent(pc); });
+    // The edited sections go into the device's current image at the addresses its own
+    // section table gives.
+    for (int i = 1; i <= SectionCountMax; ++i)
+        m.Section(i) = kept[i];
+    m.WriteSections(1, SectionCountMax);
+    if (m.SettingsVersion() != keptVersion) {
+        // The settings belong to another firmware: keep the user's image, so that a later
+        // save or write cannot pass them off as settings of this firmware.
+        m.SettingsImage = keptImage;
+        m.ReadHeader();
+        progress.Finish();
+        ShowError(MainTexts::FirmwareVersionMismatch.text());
+        return;
+    }
+
+    startPhase(progress, MainTexts::Writing.text());
+    WriteSections(*link_, m, [&progress](int pc) { progress.SetPercent(pc); });
+    progress.Finish();
+    ShowInfo(MainTexts::Recorded.text());
+}
+
+void TMainForm::Timer1Timer() {
+    if (busy_) return;
+    // No progress window: the user's clicks wait until the short exchange is over.
+    Transfer transfer(*this, false);
+    link_->ResponseTimeout = ResponseTimeoutMs;
+    try {
+        link_->Command(devmem::DeviceAddress, devmem::CmdIdentify);
+    } catch (const TError&) {
+        // The trip computer may be switched off; the next transfer asks for it anyway.
+    }
+}

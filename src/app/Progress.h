@@ -1,0 +1,35 @@
+#pragma once
+
+// The progress window of device transfers: the current step's text, a blue gauge and a
+// Cancel button that only raises the Cancelled flag. It blocks the other windows while it
+// is shown, but stays responsive because the link lets the event queue run.
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class TProgressForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TProgressForm(QWidget* parent = nullptr);
+
+    // Shows the window centred over its parent without waiting for it to close.
+    void Start();
+    void Finish();
+    void SetStep(const QString& text);
+    void SetGaugeVisible(bool visible);
+    void SetPercent(int percent);
+    void SetCancelVisible(bool visible);
+
+    bool Cancelled = false;
+
+    // Escape and the window's close request count as Cancel while Cancel is offered.
+    void reject() override;
+
+private:
+    QLabel* label_;
+    QProgressBar* gauge_;
+    QPushButton* cancel_;
+};

@@ -1,0 +1,38 @@
+#include "TripApplication.h"
+
+#include "Errors.h"
+#include "Prompt.h"
+
+#include <QCommandLineParser>
+
+TTripApplication::TTripApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("tripconf"));
+}
+
+bool TTripApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const TError& e) {
+        ShowError(e.message());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+TCommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Use PATH as COM1 for this run."),
+                                  QStringLiteral("PATH"));
+    parser.addOption(port);
+    TCommandLine result;
+    if (!parser.parse(arguments))
+        result.error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        result.error = QStringLiteral("Unexpected argument: %1")
+                           .arg(parser.positionalArguments().constFirst());
+    else
+        result.portPath = parser.value(port);
+    return result;
+}

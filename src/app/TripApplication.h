@@ -1,0 +1,21 @@
+#pragma once
+
+// The application object. An error that no window handles (for example a value that does
+// not fit its field) is shown in an error box with its message instead of ending the
+// program.
+
+#include <QApplication>
+
+class TTripApplication : public QApplication {
+    Q_OBJECT
+public:
+    TTripApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Options of the command line: "--port PATH" points COM1 at PATH for this run.
+struct TCommandLine {
+    QString portPath;
+    QString error; // not empty when the command line could not be understood
+};
+TCommandLine ParseCommandLine(const QStringList& arguments);
