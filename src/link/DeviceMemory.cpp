@@ -1,0 +1,135 @@
+#include "DeviceMemory.h"
+
+#include "ByteAccess.h"
+#include "Errors.h"
+#include "ML_RS232.h"
+#include "Pars32H.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <vector>
+
+namespace devmem {
+
+namespace {
+
+constexpr int HalfSize = MemorySize / 2;
+constexpr int IdentifyReplyData = 3; // one unused byte, then the version word
+
+struct TRegion {
+    std::uint16_t address;
+    std::uint16_t count;
+    int imageOffset;
+};
+
+void report(const std::function<void(int)>& progress, int percent) {
+    if (progress) progress(percent);
+}
+
+// Every region of the table, checked against the image before anything is sent.
+std::vector<TRegion> sectionRegions(const QByteArray& image) {
+    const int sections = bytes::u8(image, 0);
+    if (sections > MaxTableSections) throw ERangeError();
+    std::vector<TRegion> regions;
+    for (int k = 1; k <= sections; ++k) {
+        const int address = bytes::u16le(image, 4 * k);
+        const int length = bytes::u16le(image, 4 * k + 2);
+        const int count = length - SectionTrailer;
+        const std::optional<int> offset = ImageOffset(address);
+        if (count < 0 || !offset) throw ERangeError();
+        // A region may not run across block 128, which the image does not hold.
+        if (count > 0 && ImageOffset(address + count - 1) != *offset + count - 1)
+            throw ERangeError();
+        bytes::checkRange(image.size(), *offset, count);
+        regions.push_back(
+            {static_cast<std::uint16_t>(address), static_cast<std::uint16_t>(count), *offset});
+    }
+    return regions;
+}
+
+void sendRegionCommand(TML_RS& link, std::uint8_t command, const TRegion& region) {
+    link.BeginRequest(DeviceAddress, command);
+    link.PutWord(region.address);
+    link.PutWord(region.count);
+    link.Transact();
+}
+
+void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region) {
+    sendRegionCommand(link, CmdBeginRegion, region);
+    for (int done = 0, block = 0; done < region.count; done += BlockSize, ++block) {
+        const int size = std::min(BlockSize, region.count - done);
+        link.BeginRequest(DeviceAddress, CmdWriteBlock);
+        link.PutWord(static_cast<std::uint16_t>(block));
+        link.PutWord(static_cast<std::uint16_t>(size));
+        for (int i = 0; i < size; ++i)
+            link.PutByte(static_cast<std::uint8_t>(image[region.imageOffset + done + i]));
+        link.Transact();
+    }
+    sendRegionCommand(link, CmdEndRegion, region);
+}
+
+} // namespace
+
+std::optional<int> ImageOffset(int address) {
+    if (address >= BlockSize && address < HalfSize) return address - ImageBase;
+    if (address >= HalfSize + BlockSize && address < MemorySize) return address - 2 * BlockSize;
+    return std::nullopt;
+}
+
+int DeviceAddressOfImageOffset(int offset) {
+    return offset < HalfSize - BlockSize ? offset + ImageBase : offset + 2 * BlockSize;
+}
+
+int ReadProgress(int block) {
+    return (block * 100 + ReadBlockCount / 2) / ReadBlockCount;
+}
+
+} // namespace devmem
+
+using namespace devmem;
+
+TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancelled) {
+    for (;;) {
+        link.ResponseTimeout = ConnectResponseTimeoutMs;
+        try {
+            link.BeginRequest(DeviceAddress, CmdIdentify);
+            link.RequireReplyData(IdentifyReplyData);
+            link.Transact();
+            link.GetByte();
+            return {true, link.GetWord()};
+        } catch (const TError&) {
+            // The user is switching the power off and on; keep asking.
+        }
+        if (link.processEvents) link.processEvents();
+        if (isCancelled && isCancelled()) return {};
+    }
+}
+
+void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progress) {
+    QByteArray image;
+    image.reserve(ImageSize);
+    for (int half = 0; half < 2; ++half) {
+        for (int j = 1; j < HalfBlocks; ++j) {
+            const int block = half * HalfBlocks + j;
+            link.BeginRequest(DeviceAddress, CmdReadBlock);
+            link.PutWord(static_cast<std::uint16_t>(block));
+            link.RequireReplyData(BlockSize);
+            link.Transact();
+            for (int i = 0; i < BlockSize; ++i)
+                image.append(static_cast<char>(link.GetByte()));
+            report(progress, ReadProgress(block));
+        }
+    }
+    model.SettingsImage = image;
+}
+
+void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)>& progress) {
+    const QByteArray image = model.SettingsImage;
+    const std::vector<TRegion> regions = sectionRegions(image);
+    const int total = int(regions.size());
+    for (int k = 1; k <= total; ++k) {
+        link.ResponseTimeout = WriteResponseTimeoutMs;
+        writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)]);
+        report(progress, (k * 200 + total) / (2 * total));
+    }
+}

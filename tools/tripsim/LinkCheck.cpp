@@ -1,0 +1,168 @@
+// trip-link-check: connects to a trip computer (or tripsim) on a serial port, reads its whole
+// memory, writes every section back with a few bytes changed, reads again and checks that
+// exactly the changed bytes differ. Prints, for the read and the write, the wall time, the
+// time the bytes need on the line, their ratio and the CPU share.
+
+#include "DeviceMemory.h"
+#include "Errors.h"
+#include "ML_RS232.h"
+#include "Pars32H.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int BitsPerByte = 11; // 8 data bits, start and 2 stop bits
+constexpr int ConnectTimeoutMs = 10000;
+
+// Counts the bytes that go each way, for the line-time floor.
+class TCountingIo : public ISerialPortIo {
+public:
+    explicit TCountingIo(std::unique_ptr<ISerialPortIo> inner) : inner_(std::move(inner)) {}
+    bool probe(const QString& path) override { return inner_->probe(path); }
+    TPortOpenResult open(const QString& path) override { return inner_->open(path); }
+    void close() override { inner_->close(); }
+    bool isOpen() const override { return inner_->isOpen(); }
+    std::int32_t setBaudRate(std::int32_t rate) override { return inner_->setBaudRate(rate); }
+    void setDataBits(int bits) override { inner_->setDataBits(bits); }
+    void setParity(int code) override { inner_->setParity(code); }
+    void setStopBits(int code) override { inner_->setStopBits(code); }
+    void setDtr(bool on) override { inner_->setDtr(on); }
+    void setRts(bool on) override { inner_->setRts(on); }
+    void purgeInput() override { inner_->purgeInput(); }
+    void purgeOutput() override { inner_->purgeOutput(); }
+    bool readByte(std::uint8_t& byte) override {
+        const bool got = inner_->readByte(byte);
+        received += got ? 1 : 0;
+        return got;
+    }
+    bool waitForByte(int timeoutMs) override { return inner_->waitForByte(timeoutMs); }
+    bool write(const std::uint8_t* data, int count) override {
+        sent += count;
+        return inner_->write(data, count);
+    }
+
+    long long sent = 0;
+    long long received = 0;
+
+private:
+    std::unique_ptr<ISerialPortIo> inner_;
+};
+
+double cpuSeconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+struct TMeasure {
+    TCountingIo& io;
+    bool echo;
+    int baud;
+    QElapsedTimer wall;
+    double cpu0 = 0;
+    long long sent0 = 0, received0 = 0;
+
+    void start() {
+        sent0 = io.sent;
+        received0 = io.received;
+        cpu0 = cpuSeconds();
+        wall.start();
+    }
+    bool report(const char* what) const {
+        const double wallS = double(wall.nsecsElapsed()) / 1e9;
+        const double cpu = cpuSeconds() - cpu0;
+        const long long sent = io.sent - sent0;
+        const long long replies = io.received - received0 - (echo ? sent : 0);
+        const double floorS = double(sent + replies) * BitsPerByte / baud;
+        std::printf("%-6s wall %7.3f s  line floor %7.3f s  ratio %5.3f  cpu %5.1f %% of wall"
+                    "  (%lld bytes out, %lld reply bytes)\n",
+                    what, wallS, floorS, wallS / floorS, 100.0 * cpu / wallS, sent, replies);
+        return true;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Read and write round trip over the link"));
+    parser.addHelpOption();
+    const QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("Serial port path."),
+                                     QStringLiteral("PATH"));
+    const QCommandLineOption baudOpt(QStringLiteral("baud"),
+                                     QStringLiteral("Line speed (default 19200)."),
+                                     QStringLiteral("RATE"), QStringLiteral("19200"));
+    const QCommandLineOption noEchoOpt(QStringLiteral("no-echo"),
+                                       QStringLiteral("The line does not echo (RS-232)."));
+    parser.addOptions({portOpt, baudOpt, noEchoOpt});
+    parser.process(app);
+    if (!parser.isSet(portOpt)) {
+        std::fprintf(stderr, "trip-link-check: --port is required\n");
+        return 2;
+    }
+    const int baud = parser.value(baudOpt).toInt();
+    const bool echo = !parser.isSet(noEchoOpt);
+
+    TPortMap map;
+    map.SetPath(1, parser.value(portOpt));
+    auto counting = std::make_unique<TCountingIo>(MakeQtSerialPortIo());
+    TCountingIo& io = *counting;
+    TML_RS link(std::move(counting), map);
+    link.Open(1);
+    link.SetBaudRate(static_cast<std::uint32_t>(baud));
+    link.SetPortType(echo ? TML_RS::PortRs485Echo : TML_RS::PortRs232);
+    link.ResponseTimeout = 100;
+    link.processEvents = [] { QCoreApplication::processEvents(); };
+
+    try {
+        QElapsedTimer connecting;
+        connecting.start();
+        const TConnectResult device =
+            WaitForDevice(link, [&] { return connecting.elapsed() > ConnectTimeoutMs; });
+        if (!device.connected) {
+            std::fprintf(stderr, "trip-link-check: no answer on %s\n",
+                         qPrintable(parser.value(portOpt)));
+            return 1;
+        }
+        std::printf("device version 0x%04X\n", device.version);
+
+        TMK model;
+        model.DeviceVersion = device.version;
+        TMeasure measure{io, echo, baud, {}};
+        measure.start();
+        ReadImage(link, model, {});
+        measure.report("read");
+        model.ReadSections(1, SectionCountMax);
+
+        // Change one byte in every section, as an edit would.
+        for (int i = 1; i <= SectionCountMax; ++i) {
+            QByteArray& record = model.Section(i);
+            record[record.size() / 2] = static_cast<char>(record.at(record.size() / 2) ^ 0x5A);
+        }
+        model.WriteSections(1, SectionCountMax);
+        const QByteArray expected = model.SettingsImage;
+
+        measure.start();
+        WriteSections(link, model, {});
+        measure.report("write");
+
+        TMK check;
+        ReadImage(link, check, {});
+        if (check.SettingsImage != expected) {
+            std::fprintf(stderr, "trip-link-check: the memory read back differs from what was "
+                                 "written\n");
+            return 1;
+        }
+        std::printf("round trip OK\n");
+    } catch (const TError& e) {
+        std::fprintf(stderr, "trip-link-check: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// The simulated trip computer's 8192-byte memory: a valid header and section table at
+// device address 32 (eleven sections, each record size + 4 bytes long, from address 92
+// up) holding the model's defaults; every other byte carries an address-derived pattern so
+// that a misplaced block shows.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace sim {
+
+constexpr int MemorySize = 8192;
+constexpr int HeaderAddress = 32;
+constexpr int FirstSectionAddress = 92;
+constexpr int SectionCount = 11;
+constexpr int SectionTrailer = 4;
+
+// The filler byte at a device address outside the header and the sections.
+std::uint8_t PatternByte(int address);
+
+QByteArray BuildDefaultMemory(std::uint8_t settingsVersion);
+
+// The memory as the link's block read lays it out (blocks 1..127, then 129..255).
+QByteArray ImageOfMemory(const QByteArray& memory);
+// Puts an image back at its device addresses, over the given memory.
+QByteArray MemoryWithImage(QByteArray memory, const QByteArray& image);
+
+struct TLoadedMemory {
+    QByteArray memory;
+    std::uint16_t deviceVersion = 0;
+    bool hasVersion = false; // a settings file carries one, a raw dump does not
+};
+
+// A raw 8192-byte dump, or a settings file laid over the default memory. Raises TError.
+TLoadedMemory LoadMemoryFile(const QString& path, std::uint8_t settingsVersion);
+// Writes the raw dump atomically. Raises TError.
+void SaveMemoryFile(const QByteArray& memory, const QString& path);
+
+} // namespace sim
