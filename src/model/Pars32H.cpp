@@ -52,8 +52,10 @@ void checkSectionIndex(int i) {
 } // namespace
 
 TMK::TMK() {
-    MakeDefaultPalettes(false);
+    MakeDefaultPalettes(Caps().CapAltPalette);
+    BuildMeasParList();
     FillDefaults();
+    SelectDefaultDevice();
 }
 
 void TMK::FillDefaults() {
@@ -180,8 +182,10 @@ bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
 }
 
 void TMK::PrepareEdit() {
-    // Capabilities, catalogues, parameter list and menu table join here.
-    MakeDefaultPalettes(false);
+    SelectCapabilities(DeviceVersion, int(Get("Protocol")), SettingsVersion());
+    BuildMeasParList();
+    BuildMenuItems();
+    MakeDefaultPalettes(Caps().CapAltPalette);
 }
 
 void TMK::MakeDefaultPalettes(bool altVariant) {

@@ -5,6 +5,9 @@
 // All multi-byte values in the image and the records are little-endian.
 
 #include "FieldTable.h"
+#include "MeasParsH.h"
+#include "MenuItemsH.h"
+#include "ProtsH.h"
 
 #include <QByteArray>
 #include <QString>
@@ -79,10 +82,29 @@ public:
     // Puts every section record back to its constructor defaults.
     void FillDefaults();
 
+    // The device model's catalogues, chosen from DeviceVersion and the stored protocol
+    // position; rebuilt when the editor opens.
+    TProtCatalogue Prots;   // protocol entries, the current one and the model's capabilities
+    TMeasParList MeasPars;  // measured parameters in the editor's order
+    TMKMenuTable MenuItems; // the device's menu entries
+    const TDeviceCaps& Caps() const { return Prots.Caps(); }
+
+    // Rebuilds the protocol catalogue and capabilities; a protocol position beyond the
+    // model's list leaves no current entry.
+    void SelectCapabilities(std::uint16_t deviceVersion, int protocol, int settingsVersion);
+    void BuildMeasParList();
+    void BuildMenuItems();
+    // The editor's protocol choice: stores the position in `Protocol` and its copy,
+    // resets the eight sub-type choices and makes the entry current (ERangeError and no
+    // change for a position outside the catalogue).
+    void SelectProtocol(int position);
+
 private:
     // Before the editor opens: choose the device's capabilities and catalogues, rebuild the
     // measured-parameter list and the menu table, and the default palettes to match.
     void PrepareEdit();
+    // Last constructor step: the default device, its catalogues and hot menus.
+    void SelectDefaultDevice();
 
     std::array<QByteArray, SectionCountMax + 1> sections_; // [0] unused
 };

@@ -1,0 +1,31 @@
+// The settings model's device catalogues: capabilities and protocols of the device model,
+// measured parameters, menu table and the hot-menu defaults that depend on it.
+
+#include "Pars32H.h"
+
+void TMK::SelectCapabilities(std::uint16_t deviceVersion, int protocol,
+                             [[maybe_unused]] int settingsVersion) {
+    // No model row depends on the settings layout version yet; it stays an input so that
+    // one can without touching the callers.
+    Prots.Build(deviceVersion, protocol);
+}
+
+void TMK::BuildMeasParList() {
+    MeasPars.Build(Caps());
+}
+
+void TMK::BuildMenuItems() {
+    MenuItems.Build(Caps());
+}
+
+void TMK::SelectProtocol(int position) {
+    ::SelectProtocol(Prots, sections_[10], position);
+}
+
+void TMK::SelectDefaultDevice() {
+    DeviceVersion = DefaultDeviceVersion;
+    Set("Protocol", 0, 0);
+    SelectCapabilities(DeviceVersion, 0, 0);
+    BuildMenuItems();
+    FillDefaultHotMenus(sections_[9], MenuItems, !Caps().CapNoPark);
+}
