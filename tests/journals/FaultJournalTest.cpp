@@ -48,6 +48,22 @@ TEST(FaultCode, FormatsChosenBySubtypes) {
     EXPECT_EQ(Code(8, 0x5000), "P0000");
 }
 
+TEST(FaultCode, FormatOfTheProtocolTheSettingsChoose) {
+    TMK m; // default device: position 0 writes format 1, position 4 (generic OBD) format 0
+    EXPECT_EQ(CurrentFaultCodeStyle(m).format, 1);
+    m.Set("Protocol", 0, 4);
+    m.Set("ProtTypeAdd2", 0, 3);
+    EXPECT_EQ(CurrentFaultCodeStyle(m).format, 0);
+    EXPECT_EQ(CurrentFaultCodeStyle(m).protTypeAdd2, 3);
+    // Read from another device but not yet edited: that device's list counts, where
+    // position 7 is a J1939 protocol the default device does not have.
+    m.DeviceVersion = 0x4400;
+    m.Set("Protocol", 0, 7);
+    EXPECT_EQ(CurrentFaultCodeStyle(m).format, 5);
+    m.Set("Protocol", 0, 200); // beyond every list
+    EXPECT_EQ(CurrentFaultCodeStyle(m).format, 0);
+}
+
 TEST(FaultJournal, RowsOfSlots) {
     LanguageScope lang(true);
     TMK m;

@@ -5,6 +5,7 @@
 #include "ByteAccess.h"
 #include "FieldTable.h"
 #include "Pars32H.h"
+#include "ProtsH.h"
 #include "ValueConversions.h"
 
 namespace journals {
@@ -104,6 +105,21 @@ QString FaultCodeText(const FaultCodeStyle& style, std::uint32_t c) {
 FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format) {
     return {format, std::uint8_t(model.Get("ProtTypeMain")),
             std::uint8_t(model.Get("ProtTypeAdd2"))};
+}
+
+FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
+    const int protocol = int(model.Get("Protocol"));
+    const TProtBase* entry = model.Prots.Current();
+    // The model rebuilds its catalogue when the editor opens; after a device has been read
+    // or a file loaded it may still describe the previous device, so then ask a catalogue
+    // built for the device and choice of this moment (the model's own stays as it is).
+    TProtCatalogue fresh;
+    if (model.Prots.DeviceType() != model.DeviceVersion ||
+        model.Prots.CurrentPosition() != protocol) {
+        fresh.Build(model.DeviceVersion, protocol);
+        entry = fresh.Current();
+    }
+    return FaultCodeStyleOf(model, entry ? entry->FaultCodeFormat : 0);
 }
 
 std::uint32_t FaultRecord::freezeDtc() const {

@@ -122,6 +122,9 @@ struct FaultRecord {
 QString FaultCodeText(const FaultCodeStyle& style, std::uint32_t code);
 // The protocol's format with the model's sub-type choices (section 10).
 FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format);
+// The style of the protocol the settings choose for the model's device; format 0 when
+// the stored protocol position lies beyond the device's catalogue.
+FaultCodeStyle CurrentFaultCodeStyle(const TMK& model);
 
 FaultRecord ReadFaultRecord(const TMK& model, int slot);
 QByteArray ReadFreezeFramePids(const TMK& model);
