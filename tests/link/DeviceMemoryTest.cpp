@@ -18,7 +18,7 @@ struct TDeviceRig : TLinkRig {
     TDeviceRig() : device(sim::BuildDefaultMemory(1), 0x4610) {
         port->responder = [this](const QByteArray& frame) {
             std::vector<TTimedBytes> script;
-            if (silentFrom > 0 && int(device.requests.size()) + 1 >= silentFrom) return script;
+            if (silentFrom > 0 && device.requestCount + 1 >= silentFrom) return script;
             if (auto reply = device.Handle(frame, 0)) script.push_back({*reply});
             return script;
         };

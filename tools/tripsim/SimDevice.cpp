@@ -80,10 +80,11 @@ std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int
         return std::nullopt;
     }
     requests.push_back({request, atUs});
+    ++requestCount;
     const bool identify = static_cast<std::uint8_t>(request[4]) == devmem::CmdIdentify;
     if (identify) ++identifications;
 
-    const TFault* fault = faultFor(int(requests.size()), identify);
+    const TFault* fault = faultFor(requestCount, identify);
     if (fault && (fault->mode == TFaultMode::PowerCycle || fault->mode == TFaultMode::DropReply))
         return std::nullopt;
 

@@ -52,7 +52,8 @@ public:
 
     QByteArray memory;
     std::uint16_t version;
-    std::vector<TRequestRecord> requests; // every well-formed request, in order
+    std::vector<TRequestRecord> requests; // every well-formed request, in order (clearable)
+    int requestCount = 0;                 // requests taken since the start; faults count these
     int identifications = 0;
     int protocolErrors = 0; // requests the device could not make sense of
 

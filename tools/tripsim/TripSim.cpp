@@ -111,6 +111,11 @@ std::vector<TRequestRecord> TTripSim::Requests() const {
     return device_.requests;
 }
 
+int TTripSim::RequestCount() const {
+    std::lock_guard lock(mutex_);
+    return device_.requestCount;
+}
+
 int TTripSim::Identifications() const {
     std::lock_guard lock(mutex_);
     return device_.identifications;

@@ -46,6 +46,8 @@ public:
     void SetMemory(const QByteArray& memory);
     std::uint16_t Version() const;
     std::vector<TRequestRecord> Requests() const;
+    // Requests taken since the start; fault numbers count these.
+    int RequestCount() const;
     int Identifications() const;
     int ProtocolErrors() const;
     void ClearRequests();
