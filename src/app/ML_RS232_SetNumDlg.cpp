@@ -7,8 +7,7 @@
 #include <QVBoxLayout>
 
 TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& prompt,
-                                         const QStringList& items, int current,
-                                         QWidget* parent)
+                                         const QStringList& items, int current, QWidget* parent)
     : QDialog(parent), list_(new QComboBox(this)) {
     setObjectName(QStringLiteral("TML_RS232_SetNumDlg"));
     setWindowTitle(caption);
@@ -17,8 +16,7 @@ TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& 
     list_->setObjectName(QStringLiteral("cbPort"));
     list_->setEditable(false);
     list_->addItems(items);
-    if (current >= 0 && current < items.size())
-        list_->setCurrentIndex(current);
+    if (current >= 0 && current < items.size()) list_->setCurrentIndex(current);
     list_->setMinimumContentsLength(24);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
@@ -34,4 +32,6 @@ TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& 
     layout->addWidget(buttons);
 }
 
-int TML_RS232_SetNumDlg::selectedIndex() const { return list_->currentIndex(); }
+int TML_RS232_SetNumDlg::selectedIndex() const {
+    return list_->currentIndex();
+}

@@ -2,8 +2,8 @@
 
 #include "Language.h"
 #include "MIniFile.h"
+#include "MK_ViewJournalsH.h"
 #include "ML_RS232.h"
-#include "MainFormDialogs.h"
 #include "MainFormTexts.h"
 #include "Pars32H.h"
 #include "Prompt.h"
@@ -29,8 +29,12 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
     Timer1->setInterval(KeepAliveIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
 
-    // What the window did when first shown: the link, the model and the saved settings.
-    TPortMap map;
+    // What the window did when first shown: the settings file, the link, the model.
+    const QString path = options_.iniPath.isEmpty() ? TMIniFile::DefaultPath() : options_.iniPath;
+    ini_ = std::make_unique<TMIniFile>(path);
+    // The link looks for its ports where the settings file says they are from the start,
+    // so a port that only the file names is not reported missing.
+    TPortMap map = TPortMap::FromSettings(ini_->Settings());
     if (!options_.portPath.isEmpty()) map.SetPath(OverridePort, options_.portPath);
     link_ = std::make_unique<TML_RS>(MakeQtSerialPortIo(), map);
     EnglishVersion = false;
@@ -49,8 +53,6 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
 TMainForm::~TMainForm() = default;
 
 void TMainForm::loadSettings() {
-    const QString path = options_.iniPath.isEmpty() ? TMIniFile::DefaultPath() : options_.iniPath;
-    ini_ = std::make_unique<TMIniFile>(path);
     if (options_.portPath.isEmpty()) {
         link_->LoadSettings(ini_->Settings());
     } else {
@@ -97,18 +99,11 @@ void TMainForm::bRS232Click() {
 }
 
 void TMainForm::bEditParamsClick() {
-    if (!HasSettingsEditor()) {
-        ShowInfo(MainTexts::EditorMissing.text());
-        return;
-    }
-    if (model_->Edit([this] { return RunSettingsEditor(*model_, this); })) Modified = true;
+    // The settings editor is not part of this build yet.
+    ShowInfo(MainTexts::EditorMissing.text());
 }
 
 void TMainForm::bViewJournalsClick() {
-    if (!HasJournalsViewer()) {
-        ShowInfo(MainTexts::JournalsMissing.text());
-        return;
-    }
     // Confirming the viewer may have cleared journals or sums: unsaved changes like an edit.
-    if (model_->ViewJournals([this] { return RunJournalsViewer(*model_, this); })) Modified = true;
+    if (RunViewJournalsDialog(*model_, this)) Modified = true;
 }

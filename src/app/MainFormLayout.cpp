@@ -112,7 +112,7 @@ void TMainForm::buildControls() {
     for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox5, GroupBox3, GroupBox4})
         layout->addWidget(box);
     layout->addStretch(1);
-    layout->addWidget(cbEnglishVersion);
+    layout->addWidget(cbEnglishVersion, 0, Qt::AlignLeft);
 
     connect(bRS232, &QPushButton::clicked, this, &TMainForm::bRS232Click);
     connect(bGetParams, &QPushButton::clicked, this, &TMainForm::bGetParamsClick);

@@ -34,7 +34,4 @@ inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы нас
 inline constexpr TText EditorMissing{
     "The settings editor is not part of this build of the program.",
     "Редактор настроек не входит в эту сборку программы."};
-inline constexpr TText JournalsMissing{
-    "The journals viewer is not part of this build of the program.",
-    "Просмотр журналов не входит в эту сборку программы."};
 } // namespace MainTexts

@@ -3,6 +3,7 @@
 #include "ML_RS232_SetNumDlg.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -42,17 +43,20 @@ int WidgetPrompt::choose(const QString& caption, const QString& prompt, const QS
 }
 
 QString WidgetPrompt::openFileName(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, caption, QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(parent_, caption, folder_, filter);
+    if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
 QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter,
                                    const QString& defaultSuffix) {
     // The dialog asks nothing about overwriting: the caller asks its own question.
-    QFileDialog dlg(parent_, caption, QString(), filter);
+    QFileDialog dlg(parent_, caption, folder_, filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(defaultSuffix);
     dlg.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return {};
-    return dlg.selectedFiles().constFirst();
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    const QString path = dlg.selectedFiles().constFirst();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
 }

@@ -10,6 +10,9 @@ class WidgetPrompt : public IPrompt {
 public:
     explicit WidgetPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Where the file dialogs open; afterwards they open where the last file was chosen.
+    void setStartFolder(const QString& folder) { folder_ = folder; }
+    const QString& startFolder() const { return folder_; }
 
     void showError(const QString& text) override;
     void showInfo(const QString& text) override;
@@ -22,4 +25,5 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+    QString folder_;
 };

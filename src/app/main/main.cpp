@@ -3,6 +3,8 @@
 #include "TripApplication.h"
 #include "WidgetPrompt.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -17,6 +19,13 @@ int main(int argc, char** argv) {
     if (!justOne.IsFirst()) return 0;
 
     auto* prompt = new WidgetPrompt;
+    // Settings files go beside the program when the user may write there (a copy unpacked
+    // into a folder of its own), otherwise into the user's documents.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    prompt->setStartFolder(
+        QFileInfo(programFolder).isWritable()
+            ? programFolder
+            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     SetPrompt(std::unique_ptr<IPrompt>(prompt));
     TMainForm form(TMainFormOptions{{}, options.portPath});
     prompt->setParent(&form);

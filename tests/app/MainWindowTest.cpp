@@ -1,0 +1,214 @@
+// The main window without a trip computer: language, layout, settings files, the unsaved
+// changes question and the application settings file.
+
+#include "MainFormTexts.h"
+#include "MainWindowSupport.h"
+#include "Pars32H.h"
+#include "SettingsFile.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QString SaveQuestionRu =
+    QStringLiteral("Возможно, настройки были изменены, но не сохранены на диске. Сохранить?");
+
+// A settings file as another copy of the program would have written it.
+QString writeSettingsFile(const QString& path, std::uint16_t version, char seed) {
+    QByteArray image(8128, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char(i * 13 + seed);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(EncodeSettingsFile(version, image));
+    return path;
+}
+
+} // namespace
+
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, CaptionsFollowTheLanguageSwitchAndTheSettingsFile) {
+    {
+        auto form = openWindow();
+        // A first run: Russian, whatever the check box's own caption says.
+        EXPECT_EQ(form->windowTitle(), "Просмотр и настройка параметров МК (Версия 26.03.25)");
+        EXPECT_EQ(control(*form, "bGetParams")->text(), "Считать настройки из МК");
+        EXPECT_EQ(control<QGroupBox>(*form, "GroupBox5")->title(), "Шаг 2a");
+        auto* english = control<QCheckBox>(*form, "cbEnglishVersion");
+        EXPECT_FALSE(english->isChecked());
+        EXPECT_EQ(english->text(), "English language");
+
+        QTest::mouseClick(english, Qt::LeftButton);
+        EXPECT_TRUE(EnglishVersion);
+        EXPECT_EQ(form->windowTitle(),
+                  "Viewing and configuring trip computer parameters (Version 26.03.25)");
+        EXPECT_EQ(control(*form, "bSetParams")->text(), "Write the settings to the device");
+        EXPECT_EQ(control<QLabel>(*form, "Label1")->text(), "Write the settings to the device");
+        EXPECT_EQ(control<QGroupBox>(*form, "GroupBox4")->title(), "Step 4");
+        EXPECT_TRUE(control<QLabel>(*form, "Label5")->text().startsWith("Attention! "));
+        EXPECT_EQ(english->text(), "English language");
+        form->move(33, 44);
+        form->close();
+    }
+    QSettings saved(iniPath, QSettings::IniFormat);
+    EXPECT_EQ(saved.value("Common/EnglishVersion").toString(), "1");
+    EXPECT_EQ(saved.value("MainWindow/Left").toInt(), 33);
+    EXPECT_EQ(saved.value("MainWindow/State").toInt(), 0);
+
+    EnglishVersion = false;
+    auto again = openWindow();
+    EXPECT_TRUE(EnglishVersion);
+    EXPECT_TRUE(control<QCheckBox>(*again, "cbEnglishVersion")->isChecked());
+    EXPECT_EQ(control(*again, "bLoadParams")->text(), "Read settings from a file on disk");
+    EXPECT_EQ(again->pos(), QPoint(33, 44));
+}
+
+TEST_F(MainWindow, NoCaptionIsCutOffAtTheSmallestSizeInEitherLanguage) {
+    auto form = openWindow();
+    for (bool english : {false, true}) {
+        if (english)
+            QTest::mouseClick(control<QCheckBox>(*form, "cbEnglishVersion"), Qt::LeftButton);
+        form->resize(form->minimumSize());
+        QApplication::processEvents();
+        const QRect inside = form->rect();
+        for (QLabel* l : form->findChildren<QLabel*>()) {
+            if (!l->isVisible()) continue;
+            EXPECT_GE(l->height(), l->heightForWidth(l->width()))
+                << qPrintable(l->objectName()) << " english=" << english;
+            EXPECT_TRUE(inside.contains(QRect(l->mapTo(form.get(), QPoint(0, 0)), l->size())))
+                << qPrintable(l->objectName());
+        }
+        for (QAbstractButton* b : form->findChildren<QAbstractButton*>()) {
+            EXPECT_GE(b->width(), b->sizeHint().width())
+                << qPrintable(b->objectName()) << " english=" << english;
+            EXPECT_TRUE(inside.contains(QRect(b->mapTo(form.get(), QPoint(0, 0)), b->size())))
+                << qPrintable(b->objectName());
+        }
+    }
+}
+
+TEST_F(MainWindow, LoadingAFileEnablesTheStepsAndAFailedLoadChangesNothing) {
+    auto form = openWindow();
+    EXPECT_EQ(stepButtons(*form), 0);
+    const QString good = writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5);
+    const QString bad = dir.filePath("bad.veltg");
+    QFile(bad).open(QIODevice::WriteOnly);
+
+    prompt.openPaths = {bad};
+    click(*form, "bLoadParams");
+    ASSERT_EQ(prompt.errors.size(), 1);
+    EXPECT_TRUE(prompt.errors.last().contains(bad));
+    EXPECT_EQ(stepButtons(*form), 0);
+    EXPECT_EQ(prompt.filters.last(), "Файлы настроек (*.veltg)");
+
+    prompt.openPaths = {good};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4610);
+    const QByteArray image = form->Model().SettingsImage;
+    EXPECT_EQ(image.size(), 8128);
+
+    // A failed load leaves the loaded settings usable, and so the steps too.
+    prompt.openPaths = {bad};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(prompt.errors.size(), 2);
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4610);
+
+    // Cancelling the dialog does nothing at all.
+    click(*form, "bLoadParams");
+    EXPECT_EQ(prompt.errors.size(), 2);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+}
+
+TEST_F(MainWindow, SavingAsksBeforeReplacingAFileAndClearsModified) {
+    auto form = openWindow();
+    prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
+    click(*form, "bLoadParams");
+    const QString existing = writeSettingsFile(dir.filePath("old.veltg"), 0x1111, 9);
+    const QByteArray before = fileBytes(existing);
+    form->Modified = true;
+
+    prompt.savePaths = {existing};
+    prompt.answers = {false};
+    click(*form, "bSaveParams");
+    EXPECT_EQ(prompt.questions, QStringList{"Файл уже существует. Переписать?"});
+    EXPECT_EQ(fileBytes(existing), before);
+    EXPECT_TRUE(form->Modified);
+    // The program's own load dialog shows only *.veltg, so that is what a bare name gets.
+    EXPECT_EQ(prompt.suffixes.last(), "veltg");
+
+    prompt.savePaths = {existing};
+    prompt.answers = {true};
+    click(*form, "bSaveParams");
+    EXPECT_EQ(fileBytes(existing),
+              EncodeSettingsFile(form->Model().DeviceVersion, form->Model().SettingsImage));
+    EXPECT_FALSE(form->Modified);
+
+    form->Modified = true;
+    prompt.savePaths = {dir.filePath("no/such/folder/x.veltg")};
+    click(*form, "bSaveParams");
+    EXPECT_EQ(prompt.errors.size(), 1);
+    EXPECT_TRUE(form->Modified);
+
+    click(*form, "bSaveParams"); // dialog cancelled
+    EXPECT_TRUE(form->Modified);
+    EXPECT_EQ(prompt.errors.size(), 1);
+}
+
+TEST_F(MainWindow, UnsavedChangesAreOfferedForSavingBeforeLoadingAndClosing) {
+    auto form = openWindow();
+    const QString a = writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5);
+    const QString b = writeSettingsFile(dir.filePath("b.veltg"), 0x4611, 7);
+    prompt.openPaths = {a};
+    click(*form, "bLoadParams");
+    EXPECT_TRUE(prompt.questions.isEmpty()) << "nothing to lose yet";
+
+    // Yes saves first, then loads; the loaded settings are saved as they are.
+    form->Modified = true;
+    const QByteArray edited = form->Model().SettingsImage;
+    prompt.answers = {true};
+    prompt.savePaths = {dir.filePath("kept.veltg")};
+    prompt.openPaths = {b};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(prompt.questions, QStringList{SaveQuestionRu});
+    EXPECT_EQ(fileBytes(dir.filePath("kept.veltg")), EncodeSettingsFile(0x4610, edited));
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4611);
+    EXPECT_FALSE(form->Modified);
+
+    // A save that was asked for and failed stops the load: the edits are still there.
+    form->Modified = true;
+    prompt.answers = {true};
+    prompt.savePaths = {dir.filePath("no/such/folder/x.veltg")};
+    prompt.openPaths = {a};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(prompt.errors.size(), 1);
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4611);
+    EXPECT_TRUE(form->Modified);
+    prompt.openPaths.clear();
+
+    // Closing: a failed save keeps the window open; No closes without saving.
+    prompt.answers = {true};
+    prompt.savePaths = {dir.filePath("no/such/folder/x.veltg")};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    prompt.questions.clear();
+    prompt.answers = {false};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompt.questions, QStringList{SaveQuestionRu});
+    EXPECT_TRUE(QFile::exists(iniPath));
+    EXPECT_EQ(QSettings(iniPath, QSettings::IniFormat).value("Common/EnglishVersion").toString(),
+              "0");
+}
+
+TEST_F(MainWindow, ClosingWithoutChangesAsksNothing) {
+    auto form = openWindow();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(prompt.questions.isEmpty());
+}

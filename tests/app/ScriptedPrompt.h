@@ -1,0 +1,74 @@
+#pragma once
+
+// Answers the program's questions in tests and records what it was told.
+
+#include "Prompt.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+class ScriptedPrompt : public IPrompt {
+public:
+    QStringList errors, infos, questions;
+    std::deque<bool> answers;                            // for askYesNo; "no" when empty
+    std::deque<QString> openPaths;                       // for openFileName; cancelled when empty
+    std::deque<QString> savePaths;                       // for saveFileName; cancelled when empty
+    QStringList filters, suffixes;                       // what the file dialogs were given
+    std::function<int(const QStringList&, int)> chooser; // for choose; cancelled when unset
+    // Called at every question, error or information, as a modal box would be shown.
+    std::function<void()> onShow;
+
+    void showError(const QString& text) override {
+        errors << text;
+        shown();
+    }
+    void showInfo(const QString& text) override {
+        infos << text;
+        shown();
+    }
+    bool askYesNo(const QString& text) override {
+        questions << text;
+        shown();
+        return take(answers, false);
+    }
+    int choose(const QString&, const QString&, const QStringList& items, int current) override {
+        return chooser ? chooser(items, current) : -1;
+    }
+    QString openFileName(const QString&, const QString& filter) override {
+        filters << filter;
+        return take(openPaths, QString());
+    }
+    QString saveFileName(const QString&, const QString& filter,
+                         const QString& defaultSuffix) override {
+        filters << filter;
+        suffixes << defaultSuffix;
+        return take(savePaths, QString());
+    }
+
+private:
+    void shown() {
+        if (onShow) onShow();
+    }
+    template <typename T> static T take(std::deque<T>& q, T otherwise) {
+        if (q.empty()) return otherwise;
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+// Installs a ScriptedPrompt for the lifetime of the object and puts the previous one back.
+class PromptScope {
+public:
+    PromptScope() {
+        auto p = std::make_unique<ScriptedPrompt>();
+        prompt = p.get();
+        previous_ = SetPrompt(std::move(p));
+    }
+    ~PromptScope() { SetPrompt(std::move(previous_)); }
+    ScriptedPrompt* prompt;
+
+private:
+    std::unique_ptr<IPrompt> previous_;
+};

@@ -1,0 +1,236 @@
+// The main window against the simulated trip computer on a pseudo-terminal: the whole
+// read / save / load / write cycle, cancelling, the two version refusals and a link error.
+
+#include "../app/MainWindowSupport.h"
+#include "DeviceMemory.h"
+#include "ML_RS232.h"
+#include "Pars32H.h"
+#include "Progress.h"
+#include "SimMemory.h"
+#include "TripSim.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <set>
+
+namespace {
+
+const QString NoLink = QStringLiteral("RS232. No link. Check PC-device connection.");
+
+// Watches the progress window while a transfer runs, as a user would see it.
+class ProgressWatch {
+public:
+    ProgressWatch() {
+        timer_.setInterval(2);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        timer_.start();
+    }
+    std::set<QString> steps;
+    int highestPercent = -1;
+    bool cancelWhenAsked = false; // press Cancel while the device is being waited for
+
+private:
+    void look() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* p = qobject_cast<TProgressForm*>(w);
+            if (!p || !p->isVisible()) continue;
+            const QString step = p->findChild<QLabel*>("ProgressLabel")->text();
+            steps.insert(step);
+            auto* gauge = p->findChild<QProgressBar*>("ProgressGauge");
+            if (gauge->isVisible()) highestPercent = std::max(highestPercent, gauge->value());
+            auto* cancel = p->findChild<QPushButton*>("BitBtn1");
+            if (cancelWhenAsked && cancel->isVisible()) QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+    }
+    QTimer timer_;
+};
+
+} // namespace
+
+class MainWindowTransfers : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        startSim({});
+        MainWindowFixture::SetUp();
+    }
+    void startSim(sim::TTripSimOptions options) {
+        if (options.baud == 19200)
+            options.baud = 0; // the tests need the protocol, not the line's pace
+        sim = std::make_unique<sim::TTripSim>(options);
+        sim->Start(simPath());
+    }
+    QString simPath() const { return dir.filePath("tripsim"); }
+    QString com1Path() const override { return simPath(); }
+    std::vector<std::uint8_t> commands() const {
+        std::vector<std::uint8_t> out;
+        for (const sim::TRequestRecord& r : sim->Requests())
+            out.push_back(std::uint8_t(r.frame[4]));
+        return out;
+    }
+    bool onlyIdentified() const {
+        for (std::uint8_t c : commands())
+            if (c != devmem::CmdIdentify) return false;
+        return true;
+    }
+    // Changes one byte of section 3 the way a confirmed editor would.
+    static void editSection3(TMainForm& form, int offset, char value) {
+        form.Model().Edit([&] {
+            form.Model().Section(3)[offset] = value;
+            return true;
+        });
+        form.Modified = true;
+    }
+    int sectionAddress(int i) const {
+        TMK m;
+        m.SettingsImage = sim::ImageOfMemory(sim->Memory());
+        m.ReadHeader();
+        return m.SectionAddress(i);
+    }
+
+    std::unique_ptr<sim::TTripSim> sim;
+};
+
+TEST_F(MainWindowTransfers, ReadSaveLoadAndWriteBackWithTheProgressWindowShowing) {
+    auto form = openWindow();
+    ASSERT_TRUE(form->Link().IsOpen()) << "COM1 is the simulator";
+    EXPECT_FALSE(form->KeepAliveTimer()->isActive());
+
+    ProgressWatch watch;
+    click(*form, "bGetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_EQ(form->Model().SettingsImage, sim::ImageOfMemory(sim->Memory()));
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4610);
+    EXPECT_TRUE(watch.steps.count("Переподключите питание МК"));
+    EXPECT_TRUE(watch.steps.count("Чтение настроек..."));
+    EXPECT_EQ(watch.highestPercent, 100);
+    EXPECT_TRUE(form->KeepAliveTimer()->isActive());
+    EXPECT_EQ(form->KeepAliveTimer()->interval(), 30000);
+
+    // The keep-alive identifies itself and nothing else.
+    sim->ClearRequests();
+    form->Timer1Timer();
+    EXPECT_EQ(commands(), std::vector<std::uint8_t>{devmem::CmdIdentify});
+
+    // Save, change, load back: the change is gone and the file's settings are in place.
+    const QString file = dir.filePath("device.veltg");
+    prompt.savePaths = {file};
+    click(*form, "bSaveParams");
+    const QByteArray asRead = form->Model().SettingsImage;
+    editSection3(*form, 0, 0x5A);
+    prompt.answers = {false};
+    prompt.openPaths = {file};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(form->Model().SettingsImage, asRead);
+    EXPECT_FALSE(form->Modified);
+
+    // Edit and write: the edited section lands in the device's memory, bytes outside the
+    // sections stay as the device had them.
+    editSection3(*form, 1, 0x3C);
+    const QByteArray before = sim->Memory();
+    sim->ClearRequests();
+    QTest::mouseClick(control<QCheckBox>(*form, "cbEnglishVersion"), Qt::LeftButton);
+    click(*form, "bSetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_EQ(prompt.infos.last(), "The settings are recorded in the device");
+    EXPECT_TRUE(watch.steps.count("The settings are recorded..."));
+    const QByteArray after = sim->Memory();
+    const int a3 = sectionAddress(3);
+    EXPECT_EQ(after[a3 + 1], char(0x3C));
+    for (int address : {0, 40, 91, 4096, 8000})
+        EXPECT_EQ(after[address], before[address]) << address;
+    EXPECT_TRUE(form->Modified) << "a write does not save to disk";
+    EXPECT_EQ(stepButtons(*form), 1);
+
+    // Read back through the window: what is in the device is what was edited.
+    prompt.answers = {false};
+    click(*form, "bGetParams");
+    EXPECT_EQ(form->Model().Section(3)[1], char(0x3C));
+}
+
+TEST_F(MainWindowTransfers, CancelWhileWaitingForTheDeviceEndsQuietly) {
+    sim->Stop();
+    sim::TTripSimOptions silent;
+    silent.faults = {{sim::TFaultMode::PowerCycle, 1, 1000000}};
+    startSim(silent);
+    auto form = openWindow();
+    ProgressWatch watch;
+    watch.cancelWhenAsked = true;
+    click(*form, "bGetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty());
+    EXPECT_EQ(stepButtons(*form), 0);
+    EXPECT_TRUE(onlyIdentified());
+    EXPECT_GE(sim->Identifications(), 1);
+    EXPECT_TRUE(form->KeepAliveTimer()->isActive());
+    EXPECT_TRUE(form->Model().SettingsImage.isEmpty());
+
+    // The same for a write: nothing reaches the device's memory.
+    const QByteArray memory = sim->Memory();
+    prompt.openPaths = {dir.filePath("x.veltg")};
+    QFile f(dir.filePath("x.veltg"));
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray("\x10\x46", 2) + QByteArray(100, 'x'));
+    f.close();
+    click(*form, "bLoadParams");
+    click(*form, "bSetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty());
+    EXPECT_TRUE(prompt.infos.isEmpty());
+    EXPECT_TRUE(onlyIdentified());
+    EXPECT_EQ(sim->Memory(), memory);
+}
+
+TEST_F(MainWindowTransfers, WriteIsRefusedForAnotherDeviceOrFirmwareVersion) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    const QByteArray image = form->Model().SettingsImage;
+    const QByteArray memory = sim->Memory();
+
+    // Settings of another device model: refused after the connection, nothing read.
+    form->Model().DeviceVersion = 0x4000;
+    sim->ClearRequests();
+    click(*form, "bSetParams");
+    EXPECT_EQ(prompt.errors, QStringList{"Версия настроек не совпадает с версией устройства!"});
+    EXPECT_TRUE(onlyIdentified());
+    EXPECT_EQ(sim->Memory(), memory);
+
+    // The device got a firmware with another settings layout: refused after the read,
+    // nothing written, and the settings in the program are still the user's own.
+    form->Model().DeviceVersion = 0x4610;
+    QByteArray newFirmware = memory;
+    newFirmware[sim::HeaderAddress + 1] = char(2);
+    sim->SetMemory(newFirmware);
+    sim->ClearRequests();
+    prompt.errors.clear();
+    click(*form, "bSetParams");
+    EXPECT_EQ(prompt.errors, QStringList{"Версия настроек не совпадает с версией прошивки!"});
+    for (std::uint8_t c : commands())
+        EXPECT_TRUE(c == devmem::CmdIdentify || c == devmem::CmdReadBlock) << int(c);
+    EXPECT_EQ(sim->Memory(), newFirmware);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    form->Model().ReadHeader();
+    EXPECT_EQ(form->Model().SettingsVersion(), 1);
+    EXPECT_TRUE(prompt.infos.isEmpty());
+}
+
+TEST_F(MainWindowTransfers, ALinkErrorDuringTheReadIsShownAndChangesNothing) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    const QByteArray image = form->Model().SettingsImage;
+
+    // A device with other contents that stops answering in the middle of the read.
+    QByteArray other = sim->Memory();
+    other[4000] = char(~other[4000]);
+    sim->SetMemory(other);
+    sim->ClearRequests();
+    sim->AddFault({sim::TFaultMode::DropReply, 60, 200});
+    form->Modified = true;
+    prompt.answers = {false};
+    click(*form, "bGetParams");
+    EXPECT_EQ(prompt.questions.size(), 1) << "unsaved changes are offered for saving first";
+    EXPECT_EQ(prompt.errors, QStringList{NoLink});
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_TRUE(form->KeepAliveTimer()->isActive());
+}
