@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace journals;
 
@@ -60,7 +61,6 @@ TMK_ViewJournalsDlg::TMK_ViewJournalsDlg(TMK& model, QWidget* parent)
     : QDialog(parent), model_(model), faultStyle_(CurrentFaultCodeStyle(model)) {
     setObjectName(QStringLiteral("MK_ViewJournalsDlg"));
     setWindowTitle(Tx("Viewing logs", "Просмотр журналов"));
-    resize(DialogWidth, DialogHeight);
 
     pcJournals_ = new QTabWidget(this);
     pcJournals_->setObjectName(QStringLiteral("pcJournals"));
@@ -80,9 +80,11 @@ TMK_ViewJournalsDlg::TMK_ViewJournalsDlg(TMK& model, QWidget* parent)
     buttons->addWidget(bOK);
     buttons->addWidget(bCancel);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pcJournals_);
     layout->addLayout(buttons);
+    // The designed size, grown where this system's fonts need more room.
+    resize(std::max(DialogWidth, sizeHint().width()), std::max(DialogHeight, sizeHint().height()));
 
     FillDriveTable(DriveJournal::Trip);
     FillDriveTable(DriveJournal::Tank);
@@ -98,7 +100,17 @@ QWidget* TMK_ViewJournalsDlg::MakeDrivePage(DriveJournal journal) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(n.page));
     QTableWidget* grid = ui::MakeGrid(page, n.grid, {50, 140, 96, 84, 131, 156, 145, 113, 78});
-    grid->horizontalHeader()->setFixedHeight(ui::RowHeight + 2);
+    // Column captions wrap onto a second line rather than being cut off in fonts wider
+    // than the columns were measured for.
+    QHeaderView* header = grid->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
+    header->setFixedHeight(2 * header->fontMetrics().height() + 6);
+    // The whole journal fits without scrolling.
+    const int frame = 2 * grid->frameWidth();
+    grid->setMinimumSize(header->length() + frame,
+                         header->height() + JournalRecordCount * ui::RowHeight + frame);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     driveTables_[std::size_t(Index(journal))] = grid;
 
     QPushButton* save = MakeButton(page, n.save, kSaveText.text());
@@ -111,7 +123,8 @@ QWidget* TMK_ViewJournalsDlg::MakeDrivePage(DriveJournal journal) {
     buttons->addWidget(clear);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
     layout->addWidget(grid);
     layout->addLayout(buttons);
     return page;
