@@ -1,0 +1,146 @@
+// The tripsim program itself: options, memory from a dump or a settings file, fault
+// injection from the command line, and the dump on exit.
+
+#include "DeviceMemory.h"
+#include "ML_RS232.h"
+#include "Pars32H.h"
+#include "SettingsFile.h"
+#include "SimMemory.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString TripSimProgram = QStringLiteral(TRIP_BINARY_DIR "/tools/tripsim/tripsim");
+constexpr int StartTimeoutMs = 5000;
+
+class LinkSimProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+        ASSERT_TRUE(QFileInfo::exists(TripSimProgram)) << "build the tripsim target first";
+        ASSERT_TRUE(dir_.isValid());
+        ttyPath_ = dir_.filePath(QStringLiteral("ttyTRIP"));
+    }
+    void TearDown() override {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+        app_.reset();
+    }
+
+    // Starts tripsim on the link path and waits until the terminal is there.
+    void start(QStringList args) {
+        args << QStringLiteral("--link") << ttyPath_;
+        process_.start(TripSimProgram, args);
+        ASSERT_TRUE(process_.waitForReadyRead(StartTimeoutMs))
+            << process_.readAllStandardError().toStdString();
+        ASSERT_TRUE(QFileInfo::exists(ttyPath_));
+        TPortMap map;
+        map.SetPath(1, ttyPath_);
+        link_ = std::make_unique<TML_RS>(MakeQtSerialPortIo(), map);
+        link_->Open(1);
+        link_->SetBaudRate(19200);
+        link_->SetPortType(TML_RS::PortRs485Echo);
+        link_->ResponseTimeout = 100;
+        ASSERT_TRUE(link_->IsOpen());
+    }
+    // Ends tripsim as a user would, with SIGTERM.
+    void stop() {
+        link_.reset();
+        process_.terminate();
+        ASSERT_TRUE(process_.waitForFinished(StartTimeoutMs));
+        EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process_.exitCode(), 0) << process_.readAllStandardError().toStdString();
+        EXPECT_FALSE(QFileInfo::exists(ttyPath_) || QFileInfo(ttyPath_).isSymLink());
+    }
+    QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir_;
+    QString ttyPath_;
+    QProcess process_;
+    std::unique_ptr<TML_RS> link_;
+
+private:
+    int argc_ = 1;
+    char name_[16] = "test_e2e";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+} // namespace
+
+TEST_F(LinkSimProgram, ServesARawDumpWithFaultsAndDumpsTheWrittenMemoryOnExit) {
+    QByteArray memory = sim::BuildDefaultMemory(7);
+    memory[0] = '\x11';    // block 0: never read, never written
+    memory[4100] = '\x22'; // block 128 likewise
+    writeFile(file("in.bin"), memory);
+    // Identifications 1 and 2 go unanswered; request 4 (the first block) is refused as busy.
+    start({"--baud", "0", "--version", "0x4710", "--image", file("in.bin"), "--dump-on-exit",
+           file("out.bin"), "--fail", "power-cycle@2", "--fail", "busy@4"});
+
+    const TConnectResult device = WaitForDevice(*link_, [] { return false; });
+    ASSERT_TRUE(device.connected);
+    EXPECT_EQ(device.version, 0x4710);
+    TMK model;
+    ReadImage(*link_, model, {});
+    EXPECT_EQ(model.SettingsImage, sim::ImageOfMemory(memory));
+    model.ReadSections(1, SectionCountMax);
+    EXPECT_EQ(model.SettingsVersion(), 7);
+
+    model.Section(2).fill('\x5A');
+    model.WriteSections(1, SectionCountMax);
+    WriteSections(*link_, model, {});
+    stop();
+
+    QFile out(file("out.bin"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray dumped = out.readAll();
+    ASSERT_EQ(dumped.size(), sim::MemorySize);
+    EXPECT_EQ(sim::ImageOfMemory(dumped), model.SettingsImage);
+    EXPECT_EQ(dumped.left(32), memory.left(32));
+    EXPECT_EQ(dumped.mid(4096, 32), memory.mid(4096, 32));
+}
+
+TEST_F(LinkSimProgram, ServesASettingsFileWithItsVersionWord) {
+    TMK saved;
+    saved.SettingsImage = sim::ImageOfMemory(sim::BuildDefaultMemory(3));
+    saved.SettingsImage[2000] = '\x77';
+    saved.DeviceVersion = 0x4810;
+    SaveSettingsFile(saved, file("saved.veltg"));
+    start({"--baud", "0", "--image", file("saved.veltg")});
+
+    const TConnectResult device = WaitForDevice(*link_, [] { return false; });
+    ASSERT_TRUE(device.connected);
+    EXPECT_EQ(device.version, 0x4810);
+    TMK model;
+    ReadImage(*link_, model, {});
+    EXPECT_EQ(model.SettingsImage, saved.SettingsImage);
+    stop();
+}
+
+TEST_F(LinkSimProgram, RefusesBadOptions) {
+    for (const QStringList& args :
+         {QStringList{"--fail", "sometimes@3"}, QStringList{"--version", "0x10000"},
+          QStringList{"--image", "/nonexistent/file"}}) {
+        QProcess p;
+        p.start(TripSimProgram, args);
+        ASSERT_TRUE(p.waitForFinished(StartTimeoutMs));
+        EXPECT_NE(p.exitCode(), 0) << args.join(' ').toStdString();
+        EXPECT_FALSE(p.readAllStandardError().isEmpty());
+    }
+}
