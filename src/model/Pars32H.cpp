@@ -8,26 +8,23 @@
 
 namespace {
 
-constexpr int DeviceTrailerBytes = 4; // each section's table length counts 4 device bytes
-constexpr int TableEntries = 14;
-
 struct Colour {
     std::uint8_t r, g, b;
 };
 
 // Default colour schemes: 16 colours (5-bit r, g, b) and the colour-role bytes 32..40.
-constexpr Colour SchemeColours[16] = {
-    {0, 0, 0},   {0, 9, 9},   {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
-    {9, 17, 17}, {16, 16, 16}, {12, 5, 3}, {31, 0, 0},   {0, 31, 0},   {31, 31, 0},
-    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {31, 31, 31}};
-constexpr Colour SchemeBColours[16] = {
-    {0, 0, 0},   {3, 12, 12}, {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
-    {9, 17, 17}, {29, 29, 29}, {17, 17, 17}, {13, 0, 0}, {0, 31, 0},   {23, 23, 23},
-    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
-constexpr Colour SchemeBAltColours[16] = {
-    {0, 0, 0},   {0, 9, 9},   {31, 13, 0}, {9, 9, 0},    {0, 0, 6},    {9, 0, 9},
-    {9, 17, 17}, {16, 16, 16}, {5, 1, 0},  {13, 0, 0},   {0, 31, 0},   {21, 21, 21},
-    {0, 0, 31},  {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr Colour SchemeColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
+                                      {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
+                                      {12, 5, 3}, {31, 0, 0},  {0, 31, 0},  {31, 31, 0},
+                                      {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {31, 31, 31}};
+constexpr Colour SchemeBColours[16] = {{0, 0, 0},    {3, 12, 12}, {31, 13, 0}, {9, 9, 0},
+                                       {0, 0, 6},    {9, 0, 9},   {9, 17, 17}, {29, 29, 29},
+                                       {17, 17, 17}, {13, 0, 0},  {0, 31, 0},  {23, 23, 23},
+                                       {0, 0, 31},   {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr Colour SchemeBAltColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
+                                          {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
+                                          {5, 1, 0},  {13, 0, 0},  {0, 31, 0},  {21, 21, 21},
+                                          {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
 constexpr std::uint8_t RolesA[9] = {15, 4, 11, 12, 15, 15, 9, 10, 10};
 constexpr std::uint8_t RolesB[9] = {7, 0, 11, 4, 3, 6, 1, 15, 0};
 constexpr std::uint8_t RolesAAlt[8] = {10, 4, 11, 12, 14, 14, 7, 11}; // byte 40 left 0
@@ -45,8 +42,7 @@ QByteArray makeScheme(const Colour (&colours)[16], const std::uint8_t (&roles)[N
 }
 
 void checkSectionIndex(int i) {
-    if (i < 1 || i > SectionCountMax)
-        throw ERangeError();
+    if (i < 1 || i > SectionCountMax) throw ERangeError();
 }
 
 } // namespace
@@ -75,18 +71,20 @@ const QByteArray& TMK::Section(int i) const {
     return sections_[i];
 }
 
-int TMK::SectionCount() const { return bytes::u8(Header, 0); }
-int TMK::SettingsVersion() const { return bytes::u8(Header, 1); }
+int TMK::SectionCount() const {
+    return bytes::u8(Header, 0);
+}
+int TMK::SettingsVersion() const {
+    return bytes::u8(Header, 1);
+}
 
 int TMK::SectionAddress(int i) const {
-    if (i < 1 || i > TableEntries)
-        throw ERangeError();
+    if (i < 1 || i > MaxTableSections) throw ERangeError();
     return bytes::u16le(Header, 4 + 4 * (i - 1));
 }
 
 int TMK::SectionLength(int i) const {
-    if (i < 1 || i > TableEntries)
-        throw ERangeError();
+    if (i < 1 || i > MaxTableSections) throw ERangeError();
     return bytes::u16le(Header, 6 + 4 * (i - 1));
 }
 
@@ -101,14 +99,12 @@ void TMK::ReadSection(int i) {
     checkSectionIndex(i);
     ReadHeader();
     const int address = SectionAddress(i);
-    const int count = std::min(SectionLength(i) - DeviceTrailerBytes, SectionRecordSize(i));
-    if (address < ImageBase || count <= 0)
-        return;
+    const int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
+    if (address < ImageBase || count <= 0) return;
     const qsizetype pos = address - ImageBase;
     const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - pos);
     const qsizetype n = std::min<qsizetype>(count, available);
-    if (n > 0)
-        sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + pos, n));
+    if (n > 0) sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + pos, n));
 }
 
 void TMK::WriteSection(int i) {
@@ -117,9 +113,8 @@ void TMK::WriteSection(int i) {
     const int address = SectionAddress(i);
     // Never past the section's own bytes: the device keeps 4 bytes of its own behind each
     // section, and the next section may follow at once.
-    const int count = std::min(SectionLength(i) - DeviceTrailerBytes, SectionRecordSize(i));
-    if (address < ImageBase || count <= 0)
-        return;
+    const int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
+    if (address < ImageBase || count <= 0) return;
     const qsizetype pos = address - ImageBase;
     if (SettingsImage.size() < pos + count)
         SettingsImage.append(QByteArray(pos + count - SettingsImage.size(), '\0'));
@@ -203,7 +198,9 @@ std::uint16_t TMK::PackColor(int r, int g, int b) {
                                       (b & 0x1F));
 }
 
-Rgb5 TMK::UnpackColor(std::uint16_t w) { return {(w >> 11) & 0x1F, (w >> 6) & 0x1F, w & 0x1F}; }
+Rgb5 TMK::UnpackColor(std::uint16_t w) {
+    return {(w >> 11) & 0x1F, (w >> 6) & 0x1F, w & 0x1F};
+}
 
 std::int64_t TMK::Get(std::string_view name, int index) const {
     const FieldDef& f = FieldByName(name);

@@ -19,6 +19,8 @@
 constexpr int HeaderSize = 60;
 constexpr int ImageBase = 32;          // device address of image byte 0
 constexpr int MaxImageSize = 8192;     // no image (and no settings file image) is larger
+constexpr int SectionTrailerBytes = 4; // each table length counts 4 bytes the device keeps
+constexpr int MaxTableSections = 14;   // pairs the header has room for
 constexpr int PaletteSize = 44;        // 16 RGB565 colours + 12 colour-role bytes
 constexpr int PaletteOffsetA = 80;     // where the constructor puts scheme A in section 9
 constexpr int PaletteOffsetB = 124;    // and scheme B

@@ -14,8 +14,7 @@ constexpr int VersionBytes = 2;
 
 QString fileError(const char* en, const char* ru, const QString& path, const QString& detail) {
     QString text = Tx(en, ru).arg(path);
-    if (!detail.isEmpty())
-        text += QStringLiteral("\n") + detail;
+    if (!detail.isEmpty()) text += QStringLiteral("\n") + detail;
     return text;
 }
 
@@ -24,7 +23,8 @@ QString fileError(const char* en, const char* ru, const QString& path, const QSt
 QByteArray ScrambleImage(const QByteArray& data) {
     QByteArray out(data.size(), '\0');
     for (qsizetype i = 0; i < data.size(); ++i)
-        out[i] = static_cast<char>(static_cast<std::uint8_t>(data[i]) ^ FileKeyTable[i % FileKeySize]);
+        out[i] =
+            static_cast<char>(static_cast<std::uint8_t>(data[i]) ^ FileKeyTable[i % FileKeySize]);
     return out;
 }
 
@@ -38,8 +38,8 @@ QByteArray EncodeSettingsFile(std::uint16_t deviceVersion, const QByteArray& ima
 DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& path) {
     if (file.size() < VersionBytes)
         throw TError(fileError("The file %1 is not a settings file: it is too short.",
-                               "Файл %1 не является файлом настроек: он слишком короткий.",
-                               path, {}));
+                               "Файл %1 не является файлом настроек: он слишком короткий.", path,
+                               {}));
     if (file.size() - VersionBytes > MaxImageSize)
         throw TError(fileError("The file %1 is not a settings file: it is larger than the "
                                "device memory.",
@@ -49,13 +49,33 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
     return {bytes::u16le(file, 0), ScrambleImage(file.mid(VersionBytes))};
 }
 
+QString ImageProblem(const TMK& model) {
+    if (model.SettingsImage.size() < HeaderSize)
+        return Tx("The settings hold no device memory.",
+                  "Настройки не содержат памяти устройства.");
+    const QByteArray& image = model.SettingsImage;
+    const int sectionCount = bytes::u8(image, 0);
+    if (sectionCount < SectionCountMax || sectionCount > MaxTableSections)
+        return Tx("The section table of the settings is damaged.",
+                  "Таблица разделов настроек повреждена.");
+    for (int i = 1; i <= SectionCountMax; ++i) {
+        const int address = bytes::u16le(image, 4 + 4 * (i - 1));
+        const int length = bytes::u16le(image, 6 + 4 * (i - 1));
+        if (address < ImageBase || length < SectionTrailerBytes ||
+            address - ImageBase + length > model.SettingsImage.size())
+            return Tx("Section %1 of the settings lies outside the device memory.",
+                      "Раздел %1 настроек лежит вне памяти устройства.")
+                .arg(i);
+    }
+    return {};
+}
+
 void SaveSettingsFile(const TMK& model, const QString& path) {
     QSaveFile out(path);
     const QByteArray data = EncodeSettingsFile(model.DeviceVersion, model.SettingsImage);
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
         throw TError(fileError("Cannot save the settings file %1.",
-                               "Не удалось сохранить файл настроек %1.", path,
-                               out.errorString()));
+                               "Не удалось сохранить файл настроек %1.", path, out.errorString()));
 }
 
 void LoadSettingsFile(TMK& model, const QString& path) {
@@ -66,8 +86,7 @@ void LoadSettingsFile(TMK& model, const QString& path) {
     const QByteArray data = in.readAll();
     if (in.error() != QFileDevice::NoError)
         throw TError(fileError("Cannot read the settings file %1.",
-                               "Не удалось прочитать файл настроек %1.", path,
-                               in.errorString()));
+                               "Не удалось прочитать файл настроек %1.", path, in.errorString()));
     DecodedSettingsFile decoded = DecodeSettingsFile(data, path);
     model.DeviceVersion = decoded.deviceVersion;
     model.SettingsImage = std::move(decoded.image);

@@ -26,6 +26,11 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
 
 // Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
 void SaveSettingsFile(const TMK& model, const QString& path);
+// Why the model's image cannot be a trip computer's memory (no section table, a section
+// outside the image), in the current language; empty when it can. Tools that act on a
+// file without showing it first (the command-line tool) refuse such images.
+QString ImageProblem(const TMK& model);
+
 // Reads and checks the whole file before touching the model; on success the image is
 // exactly the file's image, DeviceVersion the file's, and sections 1..11 are decoded.
 void LoadSettingsFile(TMK& model, const QString& path);

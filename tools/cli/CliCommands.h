@@ -1,0 +1,31 @@
+#pragma once
+
+// The commands of tripconf-cli. Each takes its arguments (after the command word) and the
+// output streams, and returns the process exit code: 0 success, 1 failure (message on
+// err), 2 wrong usage.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+constexpr int ExitOk = 0;
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+struct Streams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+QString UsageText();
+int Run(const QStringList& args, Streams io);
+
+int Show(const QStringList& args, Streams io);
+int Diff(const QStringList& args, Streams io);
+int Journal(const QStringList& args, Streams io);
+int Ports(const QStringList& args, Streams io);
+int Read(const QStringList& args, Streams io);
+int Write(const QStringList& args, Streams io);
+
+} // namespace cli

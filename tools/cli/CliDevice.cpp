@@ -1,0 +1,192 @@
+#include "CliCommands.h"
+#include "CliOptions.h"
+#include "DeviceMemory.h"
+#include "DeviceTransfers.h"
+#include "Errors.h"
+#include "ML_RS232.h"
+#include "Pars32H.h"
+#include "PortMap.h"
+#include "SettingsFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+// The line as the main window sets it.
+constexpr std::uint32_t LineBaudRate = 19200;
+constexpr std::uint16_t LineResponseTimeoutMs = 100;
+constexpr int DefaultWaitSeconds = 30;
+
+struct DeviceOptions {
+    QString port;
+    int waitSeconds = DefaultWaitSeconds;
+    std::uint8_t portType = TML_RS::PortRs485Echo;
+};
+
+// The application's own settings file, for the "Ports" map the window uses.
+TPortMap appPortMap() {
+    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                             .filePath(QStringLiteral("tripconf.ini"));
+    if (!QFile::exists(path)) return TPortMap();
+    QSettings ini(path, QSettings::IniFormat);
+    return TPortMap::FromSettings(ini);
+}
+
+// A COM number goes through the port map; anything else is a device path.
+std::unique_ptr<TML_RS> openLink(const DeviceOptions& o) {
+    bool isNumber = false;
+    const int n = o.port.toInt(&isNumber);
+    TPortMap map = appPortMap();
+    int number = n;
+    if (!isNumber) {
+        number = TPortMap::FirstPort;
+        map.SetPath(number, o.port);
+    } else if (!TPortMap::IsValidNumber(n)) {
+        throw TError(QStringLiteral("Port %1: a COM number is 1..32.").arg(o.port));
+    }
+    auto link = std::make_unique<TML_RS>(MakeQtSerialPortIo(), map);
+    link->SetBaudRate(LineBaudRate);
+    link->Open(number);
+    if (!link->IsOpen() || link->PortNumber != number)
+        throw TError(QStringLiteral("Port %1 (%2): %3")
+                         .arg(o.port, map.Path(number), link->NoLinkMessage()));
+    link->SetPortType(o.portType);
+    link->ResponseTimeout = LineResponseTimeoutMs;
+    return link;
+}
+
+std::uint16_t connect(TML_RS& link, const DeviceOptions& o, QTextStream& err) {
+    err << "Reconnect the device power supply" << Qt::endl;
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 limit = qint64(o.waitSeconds) * 1000;
+    const TConnectResult r = WaitForDevice(link, [&] { return clock.elapsed() >= limit; });
+    if (!r.connected) throw TError(QStringLiteral("No answer from the device"));
+    return r.version;
+}
+
+// A bar on stderr when it is a terminal; nothing when it is a file or a pipe.
+std::function<void(int)> progressBar(const char* label) {
+    if (!isatty(STDERR_FILENO)) return [](int) {};
+    return [label, last = -1](int percent) mutable {
+        if (percent == last) return;
+        last = percent;
+        const int filled = percent * 30 / 100;
+        std::fprintf(stderr, "\r%-8s [%-30.*s] %3d%%", label, filled,
+                     "##############################", percent);
+        if (percent >= 100) std::fputc('\n', stderr);
+        std::fflush(stderr);
+    };
+}
+
+QString parseDeviceOptions(const ParsedArgs& p, DeviceOptions& o) {
+    if (!p.values.contains("--port")) return QStringLiteral("--port is required.");
+    o.port = p.values.value("--port");
+    if (p.values.contains("--wait")) {
+        bool ok = false;
+        o.waitSeconds = p.values.value("--wait").toInt(&ok);
+        if (!ok || o.waitSeconds < 0)
+            return QStringLiteral("--wait takes a whole number of seconds.");
+    }
+    if (p.values.contains("--port-type")) {
+        const QString t = p.values.value("--port-type");
+        if (t != u"0" && t != u"1" && t != u"2") return QStringLiteral("--port-type is 0, 1 or 2.");
+        o.portType = std::uint8_t(t.toInt());
+    }
+    return {};
+}
+
+QString backupFileName(std::uint16_t version) {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+           QStringLiteral("-%1.veltg").arg(version, 4, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+int Ports(const QStringList& args, Streams io) {
+    if (!args.isEmpty()) {
+        io.err << "ports takes no arguments.\n" << UsageText();
+        return ExitUsage;
+    }
+    const TPortMap map = appPortMap();
+    std::unique_ptr<ISerialPortIo> probe = MakeQtSerialPortIo();
+    for (int n = TPortMap::FirstPort; n <= TPortMap::LastPort; ++n)
+        if (probe->probe(map.Path(n)))
+            io.out << TPortMap::PortName(n) << '\t' << map.Path(n) << "\n";
+    return ExitOk;
+}
+
+int Read(const QStringList& args, Streams io) {
+    const ParsedArgs p = ParseArgs(args, {"--port", "--out", "--wait", "--port-type"}, {});
+    DeviceOptions o;
+    QString error = p.error;
+    if (error.isEmpty()) error = parseDeviceOptions(p, o);
+    if (error.isEmpty() && !p.values.contains("--out"))
+        error = QStringLiteral("--out is required.");
+    if (error.isEmpty() && !p.positional.isEmpty())
+        error = QStringLiteral("Unexpected argument %1.").arg(p.positional.first());
+    if (!error.isEmpty()) {
+        io.err << error << "\n" << UsageText();
+        return ExitUsage;
+    }
+    auto link = openLink(o);
+    TMK model;
+    model.DeviceVersion = connect(*link, o, io.err);
+    ReadSettingsFromDevice(*link, model, progressBar("Reading"));
+    SaveSettingsFile(model, p.values.value("--out"));
+    io.out << "Saved " << p.values.value("--out") << "\n";
+    return ExitOk;
+}
+
+int Write(const QStringList& args, Streams io) {
+    const ParsedArgs p =
+        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"}, {});
+    DeviceOptions o;
+    QString error = p.error;
+    if (error.isEmpty()) error = parseDeviceOptions(p, o);
+    if (error.isEmpty() && !p.values.contains("--in")) error = QStringLiteral("--in is required.");
+    if (error.isEmpty() && !p.positional.isEmpty())
+        error = QStringLiteral("Unexpected argument %1.").arg(p.positional.first());
+    if (!error.isEmpty()) {
+        io.err << error << "\n" << UsageText();
+        return ExitUsage;
+    }
+    const QString backupDir = p.values.value(
+        "--backup-dir", QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                            .filePath(QStringLiteral("backups")));
+
+    TMK model;
+    LoadSettingsForTool(model, p.values.value("--in"));
+    auto link = openLink(o);
+    const std::uint16_t version = connect(*link, o, io.err);
+
+    QString backupPath;
+    WriteFlowSteps steps;
+    steps.readProgress = progressBar("Reading");
+    steps.writeProgress = progressBar("Writing");
+    steps.beforeWrite = [&](const QByteArray& deviceImage, std::uint16_t deviceVersion) {
+        if (!QDir().mkpath(backupDir))
+            throw TError(QStringLiteral("Cannot create the backup folder %1.").arg(backupDir));
+        TMK backup;
+        backup.DeviceVersion = deviceVersion;
+        backup.SettingsImage = deviceImage;
+        backupPath = QDir(backupDir).filePath(backupFileName(deviceVersion));
+        SaveSettingsFile(backup, backupPath);
+    };
+    WriteSettingsToDevice(*link, model, version, steps);
+    io.out << "The settings are recorded in the device\n";
+    io.out << "Backup of the device's previous memory: " << backupPath << "\n";
+    return ExitOk;
+}
+
+} // namespace cli

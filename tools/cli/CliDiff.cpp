@@ -1,0 +1,99 @@
+#include "CliCommands.h"
+#include "CliOptions.h"
+#include "FieldAccess.h"
+#include "FieldText.h"
+#include "Pars32H.h"
+#include "SettingsFile.h"
+
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+// Marks the image bytes that the header and the named fields cover, by the image's own
+// section table.
+void markNamed(const TMK& m, std::vector<bool>& named) {
+    for (int i = 0; i < HeaderSize && i < int(named.size()); ++i)
+        named[i] = true;
+    for (const FieldDef& f : FieldTable()) {
+        const int address = m.SectionAddress(f.section);
+        if (address < ImageBase) continue;
+        const int start = address - ImageBase + f.offset;
+        for (int k = 0; k < FieldByteSize(f); ++k)
+            if (start + k < int(named.size())) named[start + k] = true;
+    }
+}
+
+int compareLine(QTextStream& out, const QString& name, const QString& a, const QString& b) {
+    if (a == b) return 0;
+    out << name << ": " << a << " -> " << b << "\n";
+    return 1;
+}
+
+} // namespace
+
+int Diff(const QStringList& args, Streams io) {
+    const ParsedArgs p = ParseArgs(args, {}, {});
+    if (!p.error.isEmpty() || p.positional.size() != 2) {
+        io.err << (p.error.isEmpty() ? QStringLiteral("diff takes two settings files.") : p.error)
+               << "\n"
+               << UsageText();
+        return ExitUsage;
+    }
+    TMK a, b;
+    LoadSettingsForTool(a, p.positional[0]);
+    LoadSettingsForTool(b, p.positional[1]);
+
+    int differences = 0;
+    auto hex = [](int v) { return QStringLiteral("0x%1").arg(v, 4, 16, QLatin1Char('0')); };
+    differences += compareLine(io.out, "DeviceVersion", hex(a.DeviceVersion), hex(b.DeviceVersion));
+    differences += compareLine(io.out, "SettingsVersion", QString::number(a.SettingsVersion()),
+                               QString::number(b.SettingsVersion()));
+    differences += compareLine(io.out, "SectionCount", QString::number(a.SectionCount()),
+                               QString::number(b.SectionCount()));
+    for (int i = 1; i <= SectionCountMax; ++i) {
+        const QString s = QStringLiteral("Section %1 ").arg(i);
+        differences += compareLine(io.out, s + "Address", QString::number(a.SectionAddress(i)),
+                                   QString::number(b.SectionAddress(i)));
+        differences += compareLine(io.out, s + "Length", QString::number(a.SectionLength(i)),
+                                   QString::number(b.SectionLength(i)));
+    }
+
+    for (const FieldDef& f : FieldTable()) {
+        const QByteArray &ra = a.Section(f.section), &rb = b.Section(f.section);
+        if (f.type == FieldType::Text || f.type == FieldType::Bytes) {
+            if (f.type == FieldType::Bytes) {
+                const QByteArray xa = ReadFieldBytes(ra, f), xb = ReadFieldBytes(rb, f);
+                for (int k = 0; k < xa.size(); ++k)
+                    differences += compareLine(io.out, QStringLiteral("%1[%2]").arg(f.name).arg(k),
+                                               QString::number(std::uint8_t(xa[k])),
+                                               QString::number(std::uint8_t(xb[k])));
+            } else {
+                differences += compareLine(io.out, f.name, FieldText(ra, f), FieldText(rb, f));
+            }
+            continue;
+        }
+        for (int i = 0; i < f.elementCount(); ++i) {
+            const QString name = f.elementCount() == 1
+                                     ? QString::fromLatin1(f.name)
+                                     : QStringLiteral("%1[%2]").arg(f.name).arg(i);
+            differences += compareLine(io.out, name, ElementText(ra, f, i), ElementText(rb, f, i));
+        }
+    }
+
+    const qsizetype size = std::max(a.SettingsImage.size(), b.SettingsImage.size());
+    std::vector<bool> named(size, false);
+    markNamed(a, named);
+    markNamed(b, named);
+    int otherBytes = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool inA = i < a.SettingsImage.size(), inB = i < b.SettingsImage.size();
+        if (named[i] && inA && inB) continue;
+        if (inA != inB || a.SettingsImage[i] != b.SettingsImage[i]) ++otherBytes;
+    }
+    io.out << "Differing image bytes outside named fields: " << otherBytes << "\n";
+    return differences + otherBytes == 0 ? ExitOk : ExitFailure;
+}
+
+} // namespace cli

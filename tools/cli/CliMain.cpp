@@ -1,0 +1,58 @@
+#include "CliCommands.h"
+
+#include "Errors.h"
+
+#include <exception>
+
+namespace cli {
+
+QString UsageText() {
+    return QStringLiteral(
+        "tripconf-cli ports\n"
+        "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n"
+        "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
+        "[--backup-dir DIR]\n"
+        "tripconf-cli show FILE.veltg [--json]\n"
+        "tripconf-cli diff A.veltg B.veltg\n"
+        "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
+        "tripconf-cli --version | --help\n");
+}
+
+int Run(const QStringList& args, Streams io) {
+    if (args.isEmpty()) {
+        io.err << UsageText();
+        return ExitUsage;
+    }
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    if (command == u"--help" || command == u"-h") {
+        io.out << UsageText();
+        return ExitOk;
+    }
+    if (command == u"--version") {
+        io.out << "tripconf-cli " << TRIPCONF_VERSION << "\n";
+        return ExitOk;
+    }
+    using Handler = int (*)(const QStringList&, Streams);
+    static const struct {
+        const char* name;
+        Handler run;
+    } commands[] = {{"ports", Ports}, {"read", Read}, {"write", Write},
+                    {"show", Show},   {"diff", Diff}, {"journal", Journal}};
+    for (const auto& c : commands) {
+        if (command != QLatin1String(c.name)) continue;
+        try {
+            return c.run(rest, io);
+        } catch (const TError& e) {
+            io.err << command << ": " << e.message() << "\n";
+            return ExitFailure;
+        } catch (const std::exception& e) {
+            io.err << command << ": " << e.what() << "\n";
+            return ExitFailure;
+        }
+    }
+    io.err << "Unknown command: " << command << "\n\n" << UsageText();
+    return ExitUsage;
+}
+
+} // namespace cli

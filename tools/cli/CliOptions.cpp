@@ -1,0 +1,42 @@
+#include "CliOptions.h"
+
+#include "Errors.h"
+#include "Pars32H.h"
+#include "SettingsFile.h"
+
+namespace cli {
+
+ParsedArgs ParseArgs(const QStringList& args, const QStringList& valueOptions,
+                     const QStringList& flagOptions) {
+    ParsedArgs p;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            p.positional << a;
+        } else if (valueOptions.contains(a)) {
+            if (i + 1 >= args.size()) {
+                p.error = QStringLiteral("Option %1 needs a value.").arg(a);
+                return p;
+            }
+            p.values.insert(a, args[++i]);
+        } else if (flagOptions.contains(a)) {
+            p.flags.insert(a);
+        } else {
+            p.error = QStringLiteral("Unknown option %1.").arg(a);
+            return p;
+        }
+    }
+    return p;
+}
+
+} // namespace cli
+
+namespace cli {
+
+void LoadSettingsForTool(TMK& model, const QString& path) {
+    LoadSettingsFile(model, path);
+    const QString problem = ImageProblem(model);
+    if (!problem.isEmpty()) throw TError(path + QStringLiteral(": ") + problem);
+}
+
+} // namespace cli
