@@ -1,5 +1,6 @@
 #include "ML_BI.h"
 
+#include "DeviceText.h"
 #include "Errors.h"
 #include "FrameChecksum.h"
 
@@ -73,7 +74,7 @@ void TMLBaseInterface::PutDouble(double f) {
 }
 
 void TMLBaseInterface::PutString(const QString& s) {
-    for (char c : s.toLatin1())
+    for (char c : EncodeDeviceText(s))
         PutByte(static_cast<std::uint8_t>(c));
     PutByte(0);
 }

@@ -33,7 +33,7 @@ public:
     virtual void PutDWord(std::uint32_t d);
     virtual void PutSingle(float f);
     virtual void PutDouble(double f);
-    // The characters as single bytes (Latin-1) and a terminating zero.
+    // The characters as device text (Windows-1251) and a terminating zero.
     virtual void PutString(const QString& s);
 
     virtual std::uint8_t GetChar() = 0;

@@ -224,7 +224,8 @@ TEST_F(MainWindowTransfers, ALinkErrorDuringTheReadIsShownAndChangesNothing) {
     other[4000] = char(~other[4000]);
     sim->SetMemory(other);
     sim->ClearRequests();
-    sim->AddFault({sim::TFaultMode::DropReply, 60, 200});
+    const int n = sim->RequestCount();
+    sim->AddFault({sim::TFaultMode::DropReply, n + 60, n + 200});
     form->Modified = true;
     prompt.answers = {false};
     click(*form, "bGetParams");
