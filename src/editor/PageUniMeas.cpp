@@ -1,0 +1,96 @@
+// Page "Uni.input/Trim": the two-point scaling of the universal analogue input and the
+// trim source; and the rule that keeps the two trim limits of the limits page apart.
+
+#include "EditorLayout.h"
+#include "MK_SetParamsH.h"
+#include "Pars32H.h"
+#include "Prompt.h"
+
+#include <QDoubleSpinBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <algorithm>
+
+namespace {
+
+using enum TCtlKind;
+using enum TConv;
+
+constexpr TText kTrimSources[] = {{"ECU", "ЭБУ"}, {"Sens.", "Датч."}};
+
+// clang-format off
+// Captions stand in the table's first column, not beside each edit.
+constexpr TControlRow kPointRows[] = {
+    // name            kind  caption unit   min   max step dec conversion
+    {"seUniMeasDat0",  Spin, {},     {},   -180, 2500, 1, 0, Plain},
+    {"seUniMeasADC0",  Spin, {},     {},      0, 1023, 1, 0, Plain},
+    {"seUniMeasDat1",  Spin, {},     {},   -180, 2500, 1, 0, Plain},
+    {"seUniMeasADC1",  Spin, {},     {},      0, 1023, 1, 0, Plain},
+};
+
+constexpr TControlRow kTrimRows[] = {
+    {"sgTrimMeth",     Radio, {"Trim", "Трим"}, {}, 0, 0, 0, 0, Plain, kTrimSources},
+};
+// clang-format on
+
+constexpr TText kPointNames[] = {{"Min", "Мин"}, {"Max", "Макс"}};
+
+// Character columns of the heading "  #           Data             ADC".
+constexpr int HeadNumberChars = 12;
+constexpr int HeadDataChars = 17;
+
+} // namespace
+
+void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
+    auto columns = MakeColumns(page, 2);
+    TControlBinder& b = Binder();
+    QGridLayout* grid =
+        AddGroup(b, columns[0], "gbUniMeas", {"Universal input", "Универсальный вход"});
+    QWidget* box = grid->parentWidget();
+
+    // The heading is one fixed-pitch line; the columns below are sized to stand under it.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* head = b.Caption(new QLabel(box), {"  #           Data             ADC",
+                                             "  #           Показания        АЦП"});
+    head->setObjectName(QStringLiteral("lUniMeasHead"));
+    head->setFont(fixed);
+    grid->addWidget(head, 0, 0, 1, 3);
+    const QFontMetrics fm(fixed);
+    grid->setColumnStretch(0, 0);
+    grid->setHorizontalSpacing(0);
+    grid->setColumnMinimumWidth(0, fm.horizontalAdvance(QString(HeadNumberChars, u' ')));
+    grid->setColumnMinimumWidth(1, fm.horizontalAdvance(QString(HeadDataChars, u' ')));
+    grid->setColumnStretch(3, 1);
+    for (int point = 0; point < 2; ++point) {
+        auto* name = b.Caption(new QLabel(box), kPointNames[point]);
+        name->setObjectName(QStringLiteral("lUniMeasPoint%1").arg(point));
+        grid->addWidget(name, point + 1, 0);
+        grid->addWidget(b.Create(kPointRows[2 * point], box), point + 1, 1, Qt::AlignLeft);
+        grid->addWidget(b.Create(kPointRows[2 * point + 1], box), point + 1, 2, Qt::AlignLeft);
+    }
+    AddRowsGroup(b, columns[1], "gbTrimSource", {"Trim source", "Источник трима"}, kTrimRows);
+    for (int which = 0; which < 2; ++which)
+        b.SetValidator(QStringLiteral("seUniMeasADC%1").arg(which),
+                       [this, which](double reading) { return seUniMeasADCExit(which, reading); });
+    for (auto* column : columns)
+        column->addStretch();
+}
+
+bool TMK_SetParamsDlg::seUniMeasADCExit(int which, double reading) {
+    if (std::int64_t(reading) != Model().Get("UniMeasADC", 1 - which)) return true;
+    ShowError(
+        Tx("Min and Max ADC Values should differ.", "Значения АЦП Мин и Макс должны различаться."));
+    return false;
+}
+
+// Each trim limit bounds the other edit; the other's stored value changes only when that
+// edit is itself left.
+void TMK_SetParamsDlg::seTrimLowLimitExit() {
+    if (auto* high = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimHighLimit")))
+        high->setMinimum(std::min(double(Model().Get("TrimLowLimit") + 1), high->maximum()));
+}
+
+void TMK_SetParamsDlg::seTrimHighLimitExit() {
+    if (auto* low = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimLowLimit")))
+        low->setMaximum(std::max(double(Model().Get("TrimHighLimit") - 1), low->minimum()));
+}

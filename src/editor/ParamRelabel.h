@@ -1,0 +1,11 @@
+#pragma once
+
+// Captions of measured parameters that depend on the device model: the temperature input
+// (air, water, engine or variator), the range forecast (mileage or power reserve) and the
+// inclination (pitch). Applied in the current language.
+
+struct TDeviceCaps;
+class TMeasParList;
+
+// airWaterShow: the temperature caption choice of the settings (0 air, 1 water, 2 engine).
+void RelabelMeasPars(TMeasParList& list, const TDeviceCaps& caps, int airWaterShow);

@@ -1,0 +1,205 @@
+// The protocol choice on the sources page: how the trip computer finds its protocol, which
+// one it uses when chosen by hand, and the protocol's up to eight further option lists.
+// A changed protocol clears those options and refills everything that depends on it.
+
+#include "ProtocolSelection.h"
+
+#include "EditorLayout.h"
+#include "MK_SetParamsH.h"
+#include "Pars32H.h"
+#include "ProtsH.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+using enum TCtlKind;
+using enum TConv;
+
+constexpr std::uint8_t CodeOutboardNoData = 0xE1;
+constexpr std::uint8_t CodeJ1939 = 0x0E;
+// Outboard engine ECUs: cylinder temperatures, no road timing.
+constexpr std::uint8_t CodeFirstOutboard = 0xDE;
+constexpr std::uint8_t CodeLastCylinder = 0xE1;
+constexpr std::uint8_t CodeLastOutboard = 0xE4;
+
+// clang-format off
+constexpr TControlRow kMethodRows[] = {
+    // name                   kind   caption                                                 unit min max step dec conversion
+    {"cbProtocolSelectMeth",  Combo, {"Protocol definition", "Способ опр. протокола"},       {},  0,  0,  0,   0, Plain},
+};
+
+// The captions are placeholders: each list shows the protocol's own caption.
+constexpr TControlRow kOptionRows[] = {
+    {"cbProtTypeMain",        Combo, {"Implementation variant", "Вариант реализации"},       {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd1",        Combo, {"Subtype 1", "Подтип 1"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd2",        Combo, {"Subtype 2", "Подтип 2"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd3",        Combo, {"Subtype 3", "Подтип 3"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd4",        Combo, {"Subtype 4", "Подтип 4"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd5",        Combo, {"Subtype 5", "Подтип 5"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd6",        Combo, {"Subtype 6", "Подтип 6"},                              {},  0,  0,  0,   0, Plain},
+    {"cbProtTypeAdd7",        Combo, {"Subtype 7", "Подтип 7"},                              {},  0,  0,  0,   0, Plain},
+};
+// clang-format on
+
+QString OptionListName(int k) {
+    return k == 0 ? QStringLiteral("cbProtTypeMain") : QStringLiteral("cbProtTypeAdd%1").arg(k);
+}
+
+} // namespace
+
+bool DeliversEcuData(const TProtBase* entry) {
+    return entry && entry->Code != ProtCodeUniversal && entry->Code != ProtCodeCarburettor &&
+           entry->Code != CodeOutboardNoData;
+}
+
+TCoolantWording CoolantWordingFor(const TProtBase* entry) {
+    const bool coolant = !entry || entry->CoolantWarnings;
+    const bool ready = !entry || entry->ReadyWarnings;
+    const std::uint8_t code = entry ? entry->Code : ProtCodeUniversal;
+    const bool outboard = code >= CodeFirstOutboard && code <= CodeLastOutboard;
+    if (!DeliversEcuData(entry) && !outboard) // the device's own sensor: water or engine
+        return {{"T wat/eng., C", "Т вод/двиг., С"},
+                {"Water overheat", "Перегрев воды"},
+                {"Engine overheat", "Перегрев двиг."},
+                coolant,
+                ready,
+                true};
+    if (outboard && code <= CodeLastCylinder)
+        return {{"T cyl., C", "T цил., C"},
+                {"Water overheat", "Перегрев воды"},
+                {"Cylinder  overheat", "Перегрев цил."},
+                coolant,
+                ready,
+                false};
+    if (outboard)
+        return {{"Т eng., С", "Тдв., С"},
+                {"Water overheat", "Перегрев воды"},
+                {"Engine overheat", "Перегрев двиг."},
+                coolant,
+                ready,
+                false};
+    return {{"T coolant, C", "ТОЖ, С"},
+            {"Coolant overheat", "Перегрев ОЖ"},
+            {"Engine overheat", "Перегрев двиг."},
+            coolant,
+            ready,
+            true};
+}
+
+void TMK_SetParamsDlg::BuildProtocolGroup(QVBoxLayout* column) {
+    TControlBinder& b = Binder();
+    QGridLayout* grid =
+        AddRowsGroup(b, column, "gbProtocol", {"ECU protocol", "Протокол ЭБУ"}, kMethodRows);
+    QWidget* box = grid->parentWidget();
+    // The protocol list is not a plain binding: a changed protocol resets its options.
+    auto* protocol = new QComboBox(box);
+    protocol->setObjectName(QStringLiteral("cbProtocol"));
+    protocol->setMaxVisibleItems(20);
+    auto* label = b.Caption(new QLabel(box), {"Protocol", "Протокол"});
+    label->setObjectName(QStringLiteral("lProtocol"));
+    label->setBuddy(protocol);
+    grid->addWidget(label, 1, 0);
+    grid->addWidget(protocol, 1, 1, Qt::AlignLeft);
+    connect(protocol, &QComboBox::activated, this, [this] { cbProtocolExit(); });
+
+    QGridLayout* options = AddRowsGroup(
+        b, column, "gbProtOptions",
+        {"Additional protocol settings", "Дополнительные настройки протокола"}, kOptionRows);
+    options->setColumnStretch(0, 0);
+    options->setColumnStretch(2, 1);
+    b.OnCommitted("cbProtocolSelectMeth", [this] { cbProtocolSelectMethChange(); });
+}
+
+// Method list and protocol list, built at show.
+void TMK_SetParamsDlg::FillProtocolLists() {
+    const TDeviceCaps& caps = Caps();
+    QStringList methods{Tx("Auto", "Авт.")};
+    if (caps.CapAutoOBD) methods << Tx("AutoOBD", "АвтOBD");
+    if (caps.CapVAG && !caps.CapNoAutoVAG) methods << Tx("AutoVAG", "АвтVAG");
+    if (caps.CapAutoOpel) methods << Tx("AutoOpl", "АвтOpl");
+    methods << Tx("Man.", "Руч.");
+    Binder().SetItems("cbProtocolSelectMeth", methods);
+    Binder().Load("cbProtocolSelectMeth");
+
+    auto* protocol = findChild<QComboBox*>(QStringLiteral("cbProtocol"));
+    protocol->clear();
+    protocol->addItems(Catalogue().Names());
+    const int stored = int(Model().Get("Protocol"));
+    protocol->setCurrentIndex(stored < protocol->count() ? stored : -1);
+    cbProtocolSelectMethChange();
+}
+
+// The protocol list matters only when the protocol is chosen by hand (the last method).
+void TMK_SetParamsDlg::cbProtocolSelectMethChange() {
+    auto* methods = qobject_cast<QComboBox*>(Binder().Control("cbProtocolSelectMeth"));
+    const bool manual =
+        methods && methods->count() > 0 && methods->currentIndex() == methods->count() - 1;
+    findChild<QWidget*>(QStringLiteral("cbProtocol"))->setVisible(manual);
+    findChild<QWidget*>(QStringLiteral("lProtocol"))->setVisible(manual);
+}
+
+void TMK_SetParamsDlg::cbProtocolExit() {
+    auto* protocol = findChild<QComboBox*>(QStringLiteral("cbProtocol"));
+    const int chosen = protocol->currentIndex();
+    if (chosen >= 0 && chosen != Model().Get("Protocol")) {
+        Model().SelectProtocol(chosen);
+        RebuildForProtocol(true);
+        return;
+    }
+    FillOptionLists();
+}
+
+// Everything that depends on the protocol; `reset` clears the protocol's option bytes.
+void TMK_SetParamsDlg::RebuildForProtocol(bool reset) {
+    TMK& m = Model();
+    const int protocol = int(m.Get("Protocol"));
+    m.Set("PrevProtocol", 0, protocol);
+    if (reset)
+        for (int k = 0; k < SubtypeSelectorCount; ++k)
+            m.Set(OptionListName(k).mid(2).toStdString(), 0, 0);
+    Catalogue().SetCurrent(protocol);
+    FillLevelSourceList();
+    FillOptionLists();
+    ApplyCoolantWording();
+    BuildSpeedSourceItems();
+    Binder().Load("rgVelocityMeth");
+    ApplyControlRules();
+    emit protocolRebuilt();
+}
+
+void TMK_SetParamsDlg::FillOptionLists() {
+    const TProtBase* entry = CurrentProt();
+    const bool wasRefreshing = Refreshing;
+    Refreshing = true;
+    for (int k = 0; k < SubtypeSelectorCount; ++k) {
+        const QString name = OptionListName(k);
+        const QString caption = entry ? entry->SubtypeCaption[k] : QString();
+        Binder().SetItems(name, entry ? entry->Choices(k) : QStringList());
+        Binder().Label(name)->setText(caption);
+        Binder().Load(name);
+        Binder().SetShown(name, !caption.isEmpty());
+    }
+    Refreshing = wasRefreshing;
+    UpdateGroupVisibility();
+}
+
+// The level sources: the calculation, the device's own sensor input, and as many ECU
+// level readings as the protocol supplies.
+void TMK_SetParamsDlg::FillLevelSourceList() {
+    const TProtBase* entry = CurrentProt();
+    const int ecuLevels = entry ? entry->EcuFuelLevels : 0;
+    QStringList items{Tx("Calculated", "Расчетный")};
+    if (!Caps().CapNoFLS) items << Tx("FLS", "ДУТ");
+    if (ecuLevels >= 1) items << Tx("ECU FLS", "ДУТ ЭБУ");
+    if (ecuLevels >= 2) items << Tx("ECU FLS2", "ДУТ ЭБУ2");
+    if (ecuLevels >= 3) items << Tx("ECU FLS3", "ДУТ ЭБУ3");
+    Binder().SetItems("cbTankMeth", items);
+    Binder().Load("cbTankMeth");
+}
+
+void TMK_SetParamsDlg::ApplyCoolantWording() {
+    if (QLabel* label = Binder().Label("seLiqTemperLimit"))
+        label->setText(CoolantWordingFor(CurrentProt()).limitCaption.text());
+}
