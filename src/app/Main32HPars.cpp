@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "MIniFile.h"
+#include "MK_SetParamsH.h"
 #include "MK_ViewJournalsH.h"
 #include "ML_RS232.h"
 #include "MainFormTexts.h"
@@ -99,8 +100,7 @@ void TMainForm::bRS232Click() {
 }
 
 void TMainForm::bEditParamsClick() {
-    // The settings editor is not part of this build yet.
-    ShowInfo(MainTexts::EditorMissing.text());
+    if (RunSettingsEditor(*model_, this)) Modified = true;
 }
 
 void TMainForm::bViewJournalsClick() {

@@ -31,7 +31,4 @@ inline constexpr TText FirmwareVersionMismatch{
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
-inline constexpr TText EditorMissing{
-    "The settings editor is not part of this build of the program.",
-    "Редактор настроек не входит в эту сборку программы."};
 } // namespace MainTexts

@@ -7,10 +7,12 @@
 #include "SettingsFile.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -211,4 +213,27 @@ TEST_F(MainWindow, ClosingWithoutChangesAsksNothing) {
     auto form = openWindow();
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(prompt.questions.isEmpty());
+}
+
+TEST_F(MainWindow, ConfirmingTheEditorOrTheJournalsViewerMarksTheSettingsModified) {
+    auto form = openWindow();
+    prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
+    click(*form, "bLoadParams");
+    auto closeDialog = [](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            accept ? dlg->accept() : dlg->reject();
+        });
+    };
+    for (const char* button : {"bEditParams", "bViewJournals"}) {
+        form->Modified = false;
+        closeDialog(false);
+        click(*form, button);
+        EXPECT_FALSE(form->Modified) << button;
+        closeDialog(true);
+        click(*form, button);
+        EXPECT_TRUE(form->Modified) << button;
+    }
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
 }
