@@ -10,6 +10,8 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -73,6 +75,11 @@ void TTripSim::Start(const QString& linkPath) {
         linkPath_ = linkPath;
     }
     thread_ = std::thread([this] { run(); });
+    if (options_.realtime) {
+        sched_param param{};
+        param.sched_priority = sched_get_priority_min(SCHED_FIFO);
+        pthread_setschedparam(thread_.native_handle(), SCHED_FIFO, &param); // may be refused
+    }
 }
 
 void TTripSim::Stop() {

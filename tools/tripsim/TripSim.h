@@ -24,6 +24,9 @@ struct TTripSimOptions {
     bool echo = true;
     std::vector<TFault> faults;
     QByteArray memory; // empty: the default memory for settingsVersion
+    // Run the line thread at real-time priority where the system allows it, so that its
+    // timing stays that of a device however busy the machine is.
+    bool realtime = false;
 };
 
 class TTripSim {

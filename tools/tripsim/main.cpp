@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
         options.baud = int(value);
     }
     options.echo = !parser.isSet(noEchoOpt);
+    options.realtime = true;
     for (const QString& text : parser.values(failOpt)) {
         const auto fault = sim::ParseFault(text);
         if (!fault) return fail(QStringLiteral("bad --fail %1").arg(text));

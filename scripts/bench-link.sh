@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Link benchmark: a full read and a full write of every section against tripsim paced at
+# 19200 bit/s over a pseudo-terminal. For each it prints the wall time, the line-time floor
+# (request + reply bytes x 11 bits / 19200, the echo overlapping the request), their ratio
+# and the CPU time as a share of the wall time, then checks them against the targets.
+#
+#   scripts/bench-link.sh [--strict]     (--strict: exit 1 when a target is missed)
+#
+# BUILD_DIR (default build-bench, a Release build of just the two programs it needs).
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build-bench}"
+strict=0
+[ "${1:-}" = "--strict" ] && strict=1
+
+max_ratio=1.10
+max_cpu=10
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j2 --target tripsim trip-link-check >/dev/null
+
+tmp="$(mktemp -d)"
+tty="$tmp/ttyTRIP"
+"$build/tools/tripsim/tripsim" --link "$tty" --baud 19200 >"$tmp/sim.log" 2>&1 &
+sim=$!
+trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -rf "$tmp"' EXIT
+for _ in $(seq 50); do
+    [ -e "$tty" ] && break
+    sleep 0.1
+done
+
+echo "bench-link: tripsim at 19200 bit/s with echo; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+"$build/tools/tripsim/trip-link-check" --port "$tty" --baud 19200 | tee "$tmp/result"
+
+missed=0
+while read -r what ratio cpu; do
+    verdict=ok
+    if awk -v r="$ratio" -v c="$cpu" -v mr="$max_ratio" -v mc="$max_cpu" \
+        'BEGIN { exit !(r > mr || c > mc) }'; then
+        verdict="MISSED (targets: ratio <= $max_ratio, cpu <= $max_cpu %)"
+        missed=1
+    fi
+    echo "bench-link: $what ratio $ratio, cpu $cpu % of wall: $verdict"
+done < <(awk '$1 == "read" || $1 == "write" { print $1, $10, $12 }' "$tmp/result")
+
+if [ "$missed" -eq 1 ] && [ "$strict" -eq 1 ]; then
+    exit 1
+fi
