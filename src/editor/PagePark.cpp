@@ -39,10 +39,10 @@ constexpr TParkPair kPairs[] = {
     {"lParkMinLeng", {"Alarm distance", "Дистанция тревоги"}, kCm,
         {"seParkMinLeng0",      Spin,  {}, {}, 30,  90, 10, 0, Div10},
         {"seParkMinLeng1",      Spin,  {}, {}, 30,  90, 10, 0, Div10}},
-    {"lParkStopVel", {"Works below (rear) / parking speed (front)", "Работает до (задний) / скорость парковки (передний)"}, {"km/h", "км/ч"},
+    {"lParkStopVel", {"ParkStop / parking speed", "Скорость ParkStop / парковки"}, {"km/h", "км/ч"},
         {"seParkStopVel0",      Spin,  {}, {},  0,  20,  1, 0, Plain},
         {"seParkStopVel1",      Spin,  {}, {},  0,  90,  1, 0, Plain}},
-    {"lParkStopLeng", {"ParkStop (rear) / parking distance (front)", "ParkStop (задний) / дистанция парковки (передний)"}, kCm,
+    {"lParkStopLeng", {"ParkStop / parking distance", "Дистанция ParkStop / парковки"}, kCm,
         {"seParkStopLeng0",     Spin,  {}, {}, 40, 250, 10, 0, Div10},
         {"seParkStopLeng1",     Spin,  {}, {}, 50, 250, 10, 0, Div10}},
 };
@@ -87,7 +87,6 @@ void TMK_SetParamsDlg::BuildParkPage(QWidget* page) {
         }
         ++r;
     }
-    grid->setColumnStretch(0, 1);
     AddRowsGroup(b, columns[1], "gbParkShared", {"Warning", "Предупреждение"}, kSharedRows);
     for (auto* column : columns)
         column->addStretch();

@@ -56,7 +56,6 @@ void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
     head->setFont(fixed);
     grid->addWidget(head, 0, 0, 1, 3);
     const QFontMetrics fm(fixed);
-    grid->setColumnStretch(0, 0);
     grid->setHorizontalSpacing(0);
     grid->setColumnMinimumWidth(0, fm.horizontalAdvance(QString(HeadNumberChars, u' ')));
     grid->setColumnMinimumWidth(1, fm.horizontalAdvance(QString(HeadDataChars, u' ')));

@@ -104,11 +104,9 @@ void TMK_SetParamsDlg::BuildProtocolGroup(QVBoxLayout* column) {
     grid->addWidget(protocol, 1, 1, Qt::AlignLeft);
     connect(protocol, &QComboBox::activated, this, [this] { cbProtocolExit(); });
 
-    QGridLayout* options = AddRowsGroup(
-        b, column, "gbProtOptions",
-        {"Additional protocol settings", "Дополнительные настройки протокола"}, kOptionRows);
-    options->setColumnStretch(0, 0);
-    options->setColumnStretch(2, 1);
+    AddRowsGroup(b, column, "gbProtOptions",
+                 {"Additional protocol settings", "Дополнительные настройки протокола"},
+                 kOptionRows);
     b.OnCommitted("cbProtocolSelectMeth", [this] { cbProtocolSelectMethChange(); });
 }
 

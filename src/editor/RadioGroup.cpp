@@ -30,6 +30,7 @@ void TRadioGroup::setItems(const QStringList& items, int columns) {
     }
     for (int i = 0; i < items.size(); ++i)
         buttons_[i]->setText(items[i]);
+    updateGeometry(); // also while on a hidden page, whose layouts do not ask
 }
 
 int TRadioGroup::index() const {

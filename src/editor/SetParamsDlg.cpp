@@ -1,6 +1,6 @@
 // The editor frame: the top-level page set, the show sequence, page refresh and closing.
 
-#include "EditorControlTable.h"
+#include "EditorLayout.h"
 #include "MK_SetParamsH.h"
 #include "Pars32H.h"
 #include "ProtocolSelection.h"
@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -153,6 +154,19 @@ void TMK_SetParamsDlg::FormShow() {
     RelabelParameters();
     model_.MakeDefaultPalettes(Caps().CapAltPalette);
     Refreshing = false;
+    // The captions arrived only now: line the controls up and make room for the longest.
+    for (QWidget* page : std::as_const(pages_))
+        AlignColumns(page);
+    // Pages behind other tabs are hidden: they are polished only when first shown and never
+    // pass their new size up by themselves.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        w->ensurePolished();
+        w->updateGeometry();
+    }
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
 }
 
 void TMK_SetParamsDlg::pcMainChange(int) {
