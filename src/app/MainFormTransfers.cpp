@@ -72,6 +72,12 @@ void TMainForm::setStepButtons(bool enabled) {
 }
 
 bool TMainForm::connectDevice(TProgressForm& progress, std::uint16_t& version) {
+    // Waiting for the device never shows an error, so with no open port the user would be
+    // asked to reconnect the power for ever. Say what is wrong instead.
+    if (!link_->IsOpen()) {
+        ShowError(link_->NoLinkMessage());
+        return false;
+    }
     link_->SetBaudRate(LineBaudRate);
     startConnecting(progress);
     const TConnectResult r = WaitForDevice(*link_, [&progress] { return progress.Cancelled; });

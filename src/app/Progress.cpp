@@ -66,9 +66,8 @@ void TProgressForm::Start() {
 }
 
 void TProgressForm::SetStep(const QString& text) {
+    // The window keeps its size and place from step to step; the label wraps if need be.
     label_->setText(text);
-    // The longer Russian texts may need more room than the first step did.
-    adjustSize();
 }
 
 void TProgressForm::SetGaugeVisible(bool visible) {

@@ -1,6 +1,7 @@
 // The main window without a trip computer: language, layout, settings files, the unsaved
 // changes question and the application settings file.
 
+#include "ML_RS232.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
 #include "Pars32H.h"
@@ -236,4 +237,19 @@ TEST_F(MainWindow, ConfirmingTheEditorOrTheJournalsViewerMarksTheSettingsModifie
         EXPECT_TRUE(form->Modified) << button;
     }
     EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+}
+
+TEST_F(MainWindow, WithoutAnOpenPortATransferSaysSoInsteadOfWaitingForTheDevice) {
+    auto form = openWindow();
+    ASSERT_FALSE(form->Link().IsOpen());
+    click(*form, "bGetParams");
+    EXPECT_EQ(prompt.errors, QStringList{"RS232. No link. Check PC-device connection."});
+    EXPECT_EQ(stepButtons(*form), 0);
+    EXPECT_TRUE(form->KeepAliveTimer()->isActive()) << "a read was attempted";
+
+    prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
+    click(*form, "bLoadParams");
+    click(*form, "bSetParams");
+    EXPECT_EQ(prompt.errors.size(), 2);
+    EXPECT_TRUE(prompt.infos.isEmpty());
 }
