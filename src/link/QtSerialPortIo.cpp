@@ -103,7 +103,7 @@ public:
     bool readByte(std::uint8_t& byte) override {
         if (!port_.isOpen()) return false;
         // Collects what the driver already holds, without waiting.
-        if (port_.bytesAvailable() == 0) port_.waitForReadyRead(0);
+        if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0)) port_.clearError();
         char c = 0;
         if (!port_.getChar(&c)) return false;
         byte = static_cast<std::uint8_t>(c);
