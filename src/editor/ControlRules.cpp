@@ -113,6 +113,10 @@ constexpr TShowRule kControlRules[] = {
     {"cbHybrUse6VentSpeed", Hybrid},
     {"seAddCoolingTemper",  HybridCooling},
     {"cbHybridCoolHVB",     HybridCooling},
+    // graphic and pointer displays: no model draws them
+    {"GroupBox15",          Never},
+    {"GroupBox16",          Never},
+    {"rgDispShowArrowMeth", Never},
 };
 // clang-format on
 

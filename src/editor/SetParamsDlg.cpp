@@ -7,7 +7,6 @@
 #include "ProtsH.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
@@ -44,6 +43,7 @@ namespace {
 
 constexpr int PreferredWidth = 1040; // px; fits a 1366 x 768 screen with its task bar
 constexpr int PreferredHeight = 640;
+constexpr int ButtonWidth = 88;
 
 } // namespace
 
@@ -65,19 +65,25 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     binder_->Caption(static_cast<QWidget*>(this), {"Device settings", "Настройки устройства"});
     pcMain_->setObjectName(QStringLiteral("pcMain"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Enter confirms a typed value, never the whole dialog.
-    for (QAbstractButton* button : buttons->buttons())
-        if (auto* push = qobject_cast<QPushButton*>(button))
-            push->setAutoDefault(false), push->setDefault(false);
-    binder_->Caption(buttons->button(QDialogButtonBox::Ok), {"OK", "OK"});
-    binder_->Caption(buttons->button(QDialogButtonBox::Cancel), {"Cancel", "Отмена"});
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Plain buttons, none of them default: Enter confirms a typed value, never the dialog.
+    auto* ok = binder_->Caption(new QPushButton(this), {"OK", "OK"});
+    auto* cancel = binder_->Caption(new QPushButton(this), {"Cancel", "Отмена"});
+    ok->setObjectName(QStringLiteral("bOK"));
+    cancel->setObjectName(QStringLiteral("bCancel"));
+    for (QPushButton* b : {ok, cancel}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(ButtonWidth);
+    }
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pcMain_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     BuildPages();
     connect(pcMain_, &QTabWidget::currentChanged, this, &TMK_SetParamsDlg::pcMainChange);
 
@@ -178,6 +184,10 @@ void TMK_SetParamsDlg::RefreshVisiblePage() {
     Refreshing = true;
     emit pageRefreshed();
     Refreshing = false;
+    // The parking hot menu exists only on models with parking sensors.
+    for (const char* name : {"sghmPark", "lhmPark"})
+        if (QWidget* w = findChild<QWidget*>(QString::fromUtf8(name)))
+            w->setVisible(!Caps().CapNoPark);
 }
 
 void TMK_SetParamsDlg::UpdateGroupVisibility() {

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Times opening the settings editor on a read settings image (offscreen, median of five).
+# Usage: scripts/bench-editor.sh [build folder]   (default: build, configured if missing)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target test_editor >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/tests/test_editor" --gtest_also_run_disabled_tests \
+    --gtest_filter='EditorTest.DISABLED_OpeningBenchmark' | grep -E 'median|OK|FAILED'

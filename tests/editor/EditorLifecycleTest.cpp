@@ -1,0 +1,195 @@
+// Opening the editor through the model, OK and Cancel, the captions in both languages, the
+// universal-input and trim rules, and the measured-parameter captions.
+
+#include "../model/ImageBuilder.h"
+#include "EditorTestSupport.h"
+#include "MeasParsH.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// A model as the device read leaves it: the image holds the sections at the addresses of
+// its own table.
+void ReadFromDevice(TMK& m, std::uint16_t deviceType) {
+    m.SettingsImage = imageWithTable(standardTable());
+    m.DeviceVersion = deviceType;
+    m.ReadSections(1, 11);
+    m.Set("Protocol", 0, 1); // a position the device's list has
+    m.WriteSection(10);
+}
+
+// Runs the editor as the main window does and acts in it once it is up.
+bool RunEditor(TMK& m, const std::function<void(TMK_SetParamsDlg&)>& act) {
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<TMK_SetParamsDlg*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dlg);
+        act(*dlg);
+    });
+    return RunSettingsEditor(m, nullptr);
+}
+
+void ClickButton(TMK_SetParamsDlg& dlg, const char* name) {
+    QTest::mouseClick(dlg.findChild<QPushButton*>(name), Qt::LeftButton);
+}
+
+// Types into a spin edit that has the focus, without leaving it.
+void TypeInto(TMK_SetParamsDlg& dlg, const char* name, const char* text) {
+    auto* spin = dlg.findChild<QDoubleSpinBox*>(name);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClick(spin, Qt::Key_Delete);
+    QTest::keyClicks(spin, text);
+}
+
+} // namespace
+
+TEST_F(EditorTest, OkWritesTheEditsIntoTheImage) {
+    ReadFromDevice(model, 0x8000);
+    const QByteArray before = model.SettingsImage;
+    const bool confirmed = RunEditor(model, [](TMK_SetParamsDlg& dlg) {
+        TypeInto(dlg, "seVelocityLimit", "100");
+        // Confirming by keyboard leaves the typed value where it is: OK commits it.
+        dlg.accept();
+    });
+    ASSERT_TRUE(confirmed);
+    const int at = standardTable()[5].address - ImageBase + 4; // VelocityLimit in section 6
+    EXPECT_EQ(model.SettingsImage[at], char(50));
+    QByteArray expected = before;
+    expected[at] = char(50);
+    // Opening the editor also records the applied protocol (u16) in section 10.
+    const int applied = standardTable()[9].address - ImageBase + 6;
+    expected[applied] = 1;
+    expected[applied + 1] = 0;
+    EXPECT_EQ(model.SettingsImage, expected);
+}
+
+TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {
+    ReadFromDevice(model, 0x8000);
+    std::array<QByteArray, 11> sections;
+    for (int i = 1; i <= 11; ++i)
+        sections[i - 1] = model.Section(i);
+    const QByteArray image = model.SettingsImage;
+
+    for (bool byCloseBox : {false, true}) {
+        const bool confirmed = RunEditor(model, [&](TMK_SetParamsDlg& dlg) {
+            TypeInto(dlg, "seVelocityLimit", "100");
+            QTest::keyClick(dlg.findChild<QDoubleSpinBox*>("seVelocityLimit"), Qt::Key_Enter);
+            QTest::mouseClick(dlg.findChild<QCheckBox*>("cbUseTank2"), Qt::LeftButton, {},
+                              QPoint(6, 6));
+            auto* protocol = dlg.findChild<QComboBox*>("cbProtocol");
+            QTest::keyClick(protocol, Qt::Key_End); // another protocol: options cleared
+            ASSERT_NE(model.Section(10), sections[9]);
+            if (byCloseBox)
+                dlg.close();
+            else
+                ClickButton(dlg, "bCancel");
+        });
+        EXPECT_FALSE(confirmed);
+        for (int i = 1; i <= 11; ++i)
+            EXPECT_EQ(model.Section(i), sections[i - 1]) << "section " << i;
+        EXPECT_EQ(model.SettingsImage, image);
+        EXPECT_EQ(model.Prots.CurrentPosition(), 1) << "the journals keep the kept protocol";
+    }
+}
+
+TEST_F(EditorTest, CaptionsInEitherLanguage) {
+    const QStringList english{"Correction", "Resources", "Limits", "Average", "Parctronic"};
+    const QStringList russian{"Поправки", "Источники", "Границы", "Средние", "Парковка"};
+    for (bool en : {true, false}) {
+        EnglishVersion = en;
+        Open(0x8000);
+        auto* tabs = Find<QTabWidget>("pcMain");
+        QStringList shown;
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isTabVisible(i)) shown << tabs->tabText(i);
+        EXPECT_EQ(shown, en ? english : russian);
+        EXPECT_EQ(dlg->windowTitle(), en ? "Device settings" : "Настройки устройства");
+        EXPECT_EQ(Find<QLabel>("lProtocolSelectMeth")->text(),
+                  en ? "Protocol definition" : "Способ опр. протокола");
+        EXPECT_EQ(Find<QCheckBox>("cbCorrTankByAcc")->text(),
+                  en ? "Compens. V batt." : "Компенсац. Uбс");
+        EXPECT_EQ(Items("cbTankMode")[2], en ? "Tare" : "Тарирован.");
+        EXPECT_EQ(Items("rgVelocityMeth"),
+                  en ? QStringList({"ECU", "Sens."}) : QStringList({"ЭБУ", "Датч."}));
+        EXPECT_EQ(Items("cbResetPeriod1").first(), en ? "Proh." : "Запр.");
+        // No caption is cut short, on any page.
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            for (QLabel* l : tabs->widget(i)->findChildren<QLabel*>()) {
+                if (l->isVisible()) {
+                    EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+                }
+            }
+        }
+    }
+    EnglishVersion = false;
+    Open(0x5000);
+    EXPECT_EQ(Find<QTabWidget>("pcMain")->tabText(5), "Трим");
+    EXPECT_EQ(Find<QLabel>("lUniMeasHead")->text(), "  #           Показания        АЦП");
+}
+
+TEST_F(EditorTest, UniversalInputReadingsMustDifferAndTrimLimitsKeepApart) {
+    Open(0x5000);
+    Reveal(Find("seUniMeasADC1"));
+    Type("seUniMeasADC1", "100");
+    EXPECT_EQ(model.Get("UniMeasADC", 1), 100);
+    Type("seUniMeasADC0", "100");
+    EXPECT_EQ(errors, QStringList{"Min and Max ADC Values should differ."});
+    EXPECT_EQ(model.Get("UniMeasADC", 0), 0);
+    EXPECT_EQ(Value("seUniMeasADC0"), 0) << "the stored reading is put back";
+    Type("seUniMeasADC1", "0");
+    EXPECT_EQ(model.Get("UniMeasADC", 1), 100);
+    EXPECT_EQ(errors.size(), 2);
+
+    Type("seTrimLowLimit", "45");
+    EXPECT_EQ(model.Get("TrimLowLimit"), 45);
+    EXPECT_EQ(Find<QDoubleSpinBox>("seTrimHighLimit")->minimum(), 46);
+    EXPECT_EQ(model.Get("TrimHighLimit"), 0) << "changes only when its own edit is left";
+    Type("seTrimHighLimit", "40");
+    EXPECT_EQ(model.Get("TrimHighLimit"), 46);
+    EXPECT_EQ(Find<QDoubleSpinBox>("seTrimLowLimit")->maximum(), 45);
+}
+
+TEST_F(EditorTest, MeasuredParameterCaptionsFollowTheModel) {
+    Open(0x4000);
+    EXPECT_EQ(model.MeasPars.Find(9)->Name, "Mileage progn");
+    EXPECT_EQ(model.MeasPars.Find(11)->Name, "T air");
+    model.Set("AirWaterShow", 0, 1);
+    Open(0x5000); // trim and power reserve
+    EXPECT_EQ(model.MeasPars.Find(9)->Name, "Power res.");
+    EXPECT_EQ(model.MeasPars.Find(9)->MidNameUnit, "PowerRes,km");
+    EXPECT_EQ(model.MeasPars.Find(11)->Name, "Tair/wat/eng");
+    EXPECT_EQ(model.MeasPars.Find(11)->ShortName, "Twater");
+    EnglishVersion = false;
+    Open(0x5000);
+    EXPECT_EQ(model.MeasPars.Find(55)->Name, "Тангаж");
+    Open(0x4000);
+    EXPECT_EQ(model.MeasPars.Find(55)->Name, "Дифферент");
+    EXPECT_EQ(model.MeasPars.Find(11)->Name, "Tвоздуха");
+}
+
+// scripts/bench-editor.sh runs this: opening the editor on a read image, median of five.
+TEST_F(EditorTest, DISABLED_OpeningBenchmark) {
+    ReadFromDevice(model, 0x8000);
+    std::vector<qint64> times;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        RunEditor(model, [&](TMK_SetParamsDlg& d) {
+            times.push_back(timer.elapsed());
+            d.reject();
+        });
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("editor opening, median of 5: %lld ms (runs:", static_cast<long long>(times[2]));
+    for (qint64 t : times)
+        std::printf(" %lld", static_cast<long long>(t));
+    std::printf(")\n");
+    EXPECT_LE(times[2], 300);
+}
