@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -182,4 +184,11 @@ int TMainForm::neededHeight(int width) const {
 
 void TMainForm::setInitialSize() {
     resize(InitialWidth, neededHeight(InitialWidth));
+    // Until a placement has been saved, the window opens in the middle of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(avail.center());
+        move(std::max(r.left(), avail.left()), std::max(r.top(), avail.top()));
+    }
 }

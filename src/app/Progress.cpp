@@ -8,7 +8,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int MinimumWidth = 380;
+constexpr int MinimumWidth = 340; // of the gauge
 }
 
 TProgressForm::TProgressForm(QWidget* parent)
@@ -19,7 +19,6 @@ TProgressForm::TProgressForm(QWidget* parent)
     setObjectName(QStringLiteral("ProgressForm"));
     setWindowTitle(QStringLiteral("Progress..."));
     setWindowModality(Qt::ApplicationModal);
-    setMinimumWidth(MinimumWidth);
 
     label_->setObjectName(QStringLiteral("ProgressLabel"));
     label_->setWordWrap(true);
@@ -29,6 +28,7 @@ TProgressForm::TProgressForm(QWidget* parent)
     label_->setFont(f);
 
     gauge_->setObjectName(QStringLiteral("ProgressGauge"));
+    gauge_->setMinimumWidth(MinimumWidth);
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
     gauge_->setTextVisible(true);
@@ -52,6 +52,14 @@ TProgressForm::TProgressForm(QWidget* parent)
     layout->addWidget(label_);
     layout->addWidget(gauge_);
     layout->addLayout(buttons);
+    // Nothing to resize or maximise: the window only reports. Hidden parts keep their room
+    // so the window does not jump between steps.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    for (QWidget* w : {static_cast<QWidget*>(gauge_), static_cast<QWidget*>(cancel_)}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
 }
 
 void TProgressForm::Start() {

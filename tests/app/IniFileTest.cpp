@@ -39,8 +39,9 @@ TEST(IniFile, CreatesTheFileAndReadsIntegersAndBooleansWithDefaults) {
     EXPECT_TRUE(text.contains("[Common]\nEnglishVersion=1")) << qPrintable(text);
 
     // Files written by hand: any non-zero integer is true; what is not a number is ignored.
-    writeRaw(path, "[Common]\nA=2\nB=0\nC=-1\nD=yes\nE= 1 \n[RS232]\nPort=x\n");
-    TMIniFile ini(path);
+    const QString hand = dir.filePath("hand.ini");
+    writeRaw(hand, "[Common]\nA=2\nB=0\nC=-1\nD=yes\nE= 1 \n[RS232]\nPort=x\n");
+    TMIniFile ini(hand);
     EXPECT_TRUE(ini.ReadBool("Common", "A", false));
     EXPECT_FALSE(ini.ReadBool("Common", "B", true));
     EXPECT_TRUE(ini.ReadBool("Common", "C", false));
@@ -83,11 +84,14 @@ TEST(WindowPlacement, RoundTripsAndRepairsPlacesNoScreenShows) {
         EXPECT_FALSE(back.isMaximized());
     }
 
+    int files = 0;
     auto loadFrom = [&](const QByteArray& entries) {
-        writeRaw(path, "[MainWindow]\n" + entries);
+        // A new file each time: settings files are cached by name within a process.
+        const QString hand = dir.filePath(QStringLiteral("hand%1.ini").arg(++files));
+        writeRaw(hand, "[MainWindow]\n" + entries);
         auto back = std::make_unique<QWidget>();
         back->setMinimumSize(200, 150);
-        LoadWindowPlacement(TMIniFile(path), "MainWindow", *back);
+        LoadWindowPlacement(TMIniFile(hand), "MainWindow", *back);
         return back;
     };
     // Negative positions become 0; negative sizes become 100, held up by the minimum size.
