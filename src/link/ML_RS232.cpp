@@ -113,10 +113,13 @@ void TML_RS::ReceiveFrame() {
         const std::int64_t byteDeadline = clock_.nowMs() + ByteTimeout;
         for (;;) {
             runEvents();
-            if (Io().readByte(RxBuffer[static_cast<std::size_t>(i)])) break;
-            const std::int64_t now = clock_.nowMs();
-            if (now > byteDeadline) throw TError(QString::fromLatin1(DelayWithinBlockText));
-            waitRound(now, byteDeadline);
+            // Waiting first costs nothing for a byte that is already there and wakes at once
+            // for one on its way.
+            if (waitRound(clock_.nowMs(), byteDeadline) &&
+                Io().readByte(RxBuffer[static_cast<std::size_t>(i)]))
+                break;
+            if (clock_.nowMs() > byteDeadline)
+                throw TError(QString::fromLatin1(DelayWithinBlockText));
         }
     }
     if (!CheckReply()) throw TError(QString::fromLatin1(ChecksumErrorText));
@@ -126,10 +129,12 @@ void TML_RS::runEvents() {
     if (processEvents) processEvents();
 }
 
-void TML_RS::waitRound(std::int64_t now, std::int64_t deadline) {
+bool TML_RS::waitRound(std::int64_t now, std::int64_t deadline) {
+    // A port that went away (an adapter pulled out) has nothing more to wait for.
+    if (!IsOpen()) throw TError(NoLinkMessage());
     // One millisecond past the deadline, so that a wait that ends empty-handed is late.
     const std::int64_t untilLate = deadline - now + 1;
-    Io().waitForByte(static_cast<int>(std::clamp<std::int64_t>(untilLate, 1, WaitRoundMs)));
+    return Io().waitForByte(static_cast<int>(std::clamp<std::int64_t>(untilLate, 0, WaitRoundMs)));
 }
 
 std::int64_t TML_RS::RequestLineTimeMs(int txLength, std::uint32_t baud) {

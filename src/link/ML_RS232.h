@@ -73,8 +73,9 @@ public:
 
 private:
     void runEvents();
-    // Waits for a byte until the deadline but at most one round.
-    void waitRound(std::int64_t now, std::int64_t deadline);
+    // Waits for a byte until just past the deadline but at most one round; true when one is
+    // ready to be read.
+    bool waitRound(std::int64_t now, std::int64_t deadline);
 
     ILinkClock& clock_;
     std::uint8_t portType_ = PortRs232;

@@ -230,3 +230,14 @@ TEST(Exchange, WaitingBlocksPerRoundAndRunsTheEventQueueEachRound) {
     rig.link->Exchange();
     EXPECT_GE(events, 10);
 }
+
+TEST(Exchange, APortThatVanishesMidReplyFailsAtOnce) {
+    TLinkRig rig;
+    rig.answerAll({{Reply(QByteArray(20, '\x01')), 1, 1}});
+    rig.port->vanishAfterReads = 5;
+    rig.link->BeginRequest(0xF4, 0x05);
+    rig.link->FinishFrame();
+    EXPECT_EQ(failureOf([&] { rig.link->Exchange(); }), NoLinkText);
+    EXPECT_LT(rig.time.now, 20); // no waiting out the byte time-out
+    EXPECT_LT(rig.port->waits, 10);
+}

@@ -47,6 +47,8 @@ public:
     std::function<std::vector<TTimedBytes>(const QByteArray& frame)> responder;
     // What the driver reports after setBaudRate (0: the rate asked for).
     std::int32_t reportedBaud = 0;
+    // The port vanishes (adapter unplugged) after this many bytes have been read.
+    int vanishAfterReads = -1;
 
     std::vector<TWrite> writes;
     std::vector<QString> opened;
@@ -86,13 +88,18 @@ public:
     void purgeOutput() override {}
 
     bool readByte(std::uint8_t& byte) override {
-        if (incoming_.empty() || incoming_.front().at > time_.now) return false;
+        if (!open_ || incoming_.empty() || incoming_.front().at > time_.now) return false;
         byte = incoming_.front().byte;
         incoming_.pop_front();
+        if (vanishAfterReads > 0 && --vanishAfterReads == 0) open_ = false;
         return true;
     }
     bool waitForByte(int timeoutMs) override {
         ++waits;
+        if (!open_) {
+            time_.now += timeoutMs;
+            return false;
+        }
         if (!incoming_.empty() && incoming_.front().at <= time_.now + timeoutMs) {
             time_.now = std::max(time_.now, incoming_.front().at);
             return true;
