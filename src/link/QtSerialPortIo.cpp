@@ -8,6 +8,7 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QStringList>
+#include <iterator>
 
 namespace {
 
