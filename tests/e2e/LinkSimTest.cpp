@@ -212,5 +212,5 @@ TEST_F(LinkSim, At19200BitPerSecondExchangesTakeTheirLineTime) {
     // 8 request bytes (echoed as they go) and 38 reply bytes, 11 bits each.
     const double floorMs = Blocks * (8 + 38) * 11 * 1000.0 / 19200;
     EXPECT_GE(timer.elapsed(), floorMs);
-    EXPECT_LT(timer.elapsed(), floorMs * 1.5);
+    EXPECT_LT(timer.elapsed(), floorMs * 2); // generous: the machine may be busy
 }
