@@ -59,7 +59,11 @@ void TMainForm::loadSettings() {
     } else {
         // The line settings still come from the file; only the port is given.
         link_->TMLBaseInterface::LoadSettings(ini_->Settings());
-        link_->Open(OverridePort);
+        // The port asked for, or none: another port opened in its place would only confuse.
+        if (link_->PortAvailable[OverridePort])
+            link_->Open(OverridePort);
+        else
+            link_->PortNumber = OverridePort;
     }
     EnglishVersion = ini_->ReadBool(CommonSection, EnglishKey, EnglishVersion);
     setCaptions();

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSettings>
 #include <QTimer>
 #include <set>
 
@@ -234,4 +235,24 @@ TEST_F(MainWindowTransfers, ALinkErrorDuringTheReadIsShownAndChangesNothing) {
     EXPECT_EQ(form->Model().SettingsImage, image);
     EXPECT_EQ(stepButtons(*form), 1);
     EXPECT_TRUE(form->KeepAliveTimer()->isActive());
+}
+
+TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
+    WritePortMap(iniPath, dir.path(), dir.filePath("elsewhere"));
+    {
+        TMainForm form(TMainFormOptions{iniPath, simPath()});
+        EXPECT_TRUE(form.Link().IsOpen());
+        EXPECT_EQ(form.Link().PortNumber, 1);
+        EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
+                  QStringLiteral("Порт: COM1 (%1)").arg(simPath()));
+        form.close();
+    }
+    EXPECT_FALSE(QSettings(iniPath, QSettings::IniFormat).contains("RS232/Port"));
+
+    // A path that is not there: no other port is opened in its place.
+    const QString missing = dir.filePath("unplugged");
+    TMainForm form(TMainFormOptions{iniPath, missing});
+    EXPECT_FALSE(form.Link().IsOpen());
+    EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
+              QStringLiteral("Порт: COM1 (%1), не открыт").arg(missing));
 }
