@@ -10,6 +10,12 @@
 #include <QStringList>
 #include <iterator>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr int WriteTimeoutMs = 1000;
@@ -35,6 +41,7 @@ public:
     TPortOpenResult open(const QString& path) override {
         port_.close();
         port_.setPortName(path);
+        modemLines_ = true;
         if (port_.open(QIODevice::ReadWrite)) {
             port_.setFlowControl(QSerialPort::NoFlowControl);
             port_.clearError();
@@ -86,12 +93,15 @@ public:
         if (code >= 0 && code < int(std::size(stops))) apply(port_.setStopBits(stops[code]));
     }
 
-    // Pseudo-terminals have no modem lines; the failure is of no consequence.
+    // Pseudo-terminals and some adapters have no modem lines. Once refused, the lines are
+    // left alone, which keeps a failing call off every exchange.
     void setDtr(bool on) override {
-        apply(port_.setDataTerminalReady(on));
+        if (modemLines_) modemLines_ = port_.setDataTerminalReady(on);
+        port_.clearError();
     }
     void setRts(bool on) override {
-        apply(port_.setRequestToSend(on));
+        if (modemLines_) modemLines_ = port_.setRequestToSend(on);
+        port_.clearError();
     }
 
     void purgeInput() override {
@@ -121,6 +131,11 @@ public:
 
     bool write(const std::uint8_t* data, int count) override {
         if (!port_.isOpen()) return false;
+#ifdef Q_OS_UNIX
+        // A frame goes straight to the descriptor: the buffered write would cost a notifier
+        // round and an extra poll on every exchange.
+        if (port_.bytesToWrite() == 0) return writeDirect(data, count);
+#endif
         if (port_.write(reinterpret_cast<const char*>(data), count) != count) return false;
         QElapsedTimer timer;
         timer.start();
@@ -133,6 +148,27 @@ private:
     void apply(bool) {
         port_.clearError();
     }
+
+#ifdef Q_OS_UNIX
+    bool writeDirect(const std::uint8_t* data, int count) {
+        const int fd = int(port_.handle());
+        QElapsedTimer timer;
+        timer.start();
+        for (int done = 0; done < count;) {
+            const ssize_t n = ::write(fd, data + done, std::size_t(count - done));
+            if (n > 0) {
+                done += int(n);
+                continue;
+            }
+            if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+            const qint64 left = WriteTimeoutMs - timer.elapsed();
+            if (left <= 0) return false;
+            pollfd writable{fd, POLLOUT, 0};
+            ::poll(&writable, 1, int(left));
+        }
+        return true;
+    }
+#endif
 
     const QStringList& systemPorts() {
         if (!listTimer_.isValid() || listTimer_.elapsed() > PortListLifetimeMs) {
@@ -149,6 +185,7 @@ private:
     }
 
     QSerialPort port_;
+    bool modemLines_ = true;
     QStringList systemPorts_;
     QElapsedTimer listTimer_;
 };
