@@ -41,7 +41,7 @@ public:
     TPortOpenResult open(const QString& path) override {
         port_.close();
         port_.setPortName(path);
-        modemLines_ = true;
+        dtrWorks_ = rtsWorks_ = true;
         if (port_.open(QIODevice::ReadWrite)) {
             port_.setFlowControl(QSerialPort::NoFlowControl);
             port_.clearError();
@@ -93,14 +93,14 @@ public:
         if (code >= 0 && code < int(std::size(stops))) apply(port_.setStopBits(stops[code]));
     }
 
-    // Pseudo-terminals and some adapters have no modem lines. Once refused, the lines are
+    // Pseudo-terminals and some adapters have no modem lines. Once refused, a line is
     // left alone, which keeps a failing call off every exchange.
     void setDtr(bool on) override {
-        if (modemLines_) modemLines_ = port_.setDataTerminalReady(on);
+        if (dtrWorks_) dtrWorks_ = port_.setDataTerminalReady(on);
         port_.clearError();
     }
     void setRts(bool on) override {
-        if (modemLines_) modemLines_ = port_.setRequestToSend(on);
+        if (rtsWorks_) rtsWorks_ = port_.setRequestToSend(on);
         port_.clearError();
     }
 
@@ -185,7 +185,8 @@ private:
     }
 
     QSerialPort port_;
-    bool modemLines_ = true;
+    bool dtrWorks_ = true;
+    bool rtsWorks_ = true;
     QStringList systemPorts_;
     QElapsedTimer listTimer_;
 };
