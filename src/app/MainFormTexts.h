@@ -22,12 +22,6 @@ inline constexpr TText Reading{"The settings are being read...", "Чтение �
 inline constexpr TText Writing{"The settings are recorded...", "Запись настроек..."};
 inline constexpr TText Recorded{"The settings are recorded in the device",
                                 "Настройки записаны в МК"};
-inline constexpr TText DeviceVersionMismatch{
-    "The settings version does not match the device version!",
-    "Версия настроек не совпадает с версией устройства!"};
-inline constexpr TText FirmwareVersionMismatch{
-    "The settings version does not match the firmware version!",
-    "Версия настроек не совпадает с версией прошивки!"};
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};

@@ -1,6 +1,7 @@
 // Step 1 from the device, Step 4, and the keep-alive: everything that uses the link.
 
 #include "DeviceMemory.h"
+#include "DeviceTransfers.h"
 #include "Errors.h"
 #include "ML_RS232.h"
 #include "Main32HPars.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
-#include <array>
 
 // While a transfer runs the keep-alive is off, the link lets the event queue run so the
 // progress window repaints and its Cancel works, and no second command can start.
@@ -93,11 +93,11 @@ void TMainForm::bGetParamsClick() {
     if (!connectDevice(progress.form, version)) return;
     startPhase(progress.form, MainTexts::Reading.text());
     try {
-        // ReadImage replaces the image only once every block has arrived, so a failed read
-        // leaves the model, its device version and the step buttons as they were.
-        ReadImage(*link_, *model_, [&progress](int pc) { progress.form.SetPercent(pc); });
+        // The image is replaced only once every block has arrived, so a failed read leaves
+        // the model, its device version and the step buttons as they were.
+        ReadSettingsFromDevice(*link_, *model_,
+                               [&progress](int pc) { progress.form.SetPercent(pc); });
         model_->DeviceVersion = version;
-        model_->ReadSections(1, SectionCountMax);
         setStepButtons(true);
     } catch (const TError& e) {
         progress.form.Finish();
@@ -118,41 +118,17 @@ void TMainForm::bSetParamsClick() {
 }
 
 void TMainForm::writeToDevice(TProgressForm& progress) {
-    TMK& m = *model_;
-    m.ReadHeader();
-    const int keptVersion = m.SettingsVersion();
-    std::array<QByteArray, SectionCountMax + 1> kept;
-    for (int i = 1; i <= SectionCountMax; ++i)
-        kept[i] = m.Section(i);
-    const QByteArray keptImage = m.SettingsImage;
-
     std::uint16_t deviceVersion = 0;
     if (!connectDevice(progress, deviceVersion)) return;
-    if (deviceVersion != m.DeviceVersion) {
-        progress.Finish();
-        ShowError(MainTexts::DeviceVersionMismatch.text());
-        return;
-    }
+    // Checked here too, so the window never says it reads from a device it will refuse.
+    if (deviceVersion != model_->DeviceVersion) throw TError(DeviceVersionMismatchText());
 
     startPhase(progress, MainTexts::Reading.text());
-    ReadImage(*link_, m, [&progress](int pc) { progress.SetPercent(pc); });
-    // The edited sections go into the device's current image at the addresses its own
-    // section table gives.
-    for (int i = 1; i <= SectionCountMax; ++i)
-        m.Section(i) = kept[i];
-    m.WriteSections(1, SectionCountMax);
-    if (m.SettingsVersion() != keptVersion) {
-        // The settings belong to another firmware: keep the user's image, so that a later
-        // save or write cannot pass them off as settings of this firmware.
-        m.SettingsImage = keptImage;
-        m.ReadHeader();
-        progress.Finish();
-        ShowError(MainTexts::FirmwareVersionMismatch.text());
-        return;
-    }
-
-    startPhase(progress, MainTexts::Writing.text());
-    WriteSections(*link_, m, [&progress](int pc) { progress.SetPercent(pc); });
+    WriteFlowSteps steps;
+    steps.readProgress = [&progress](int pc) { progress.SetPercent(pc); };
+    steps.writing = [&progress] { startPhase(progress, MainTexts::Writing.text()); };
+    steps.writeProgress = steps.readProgress;
+    WriteSettingsToDevice(*link_, *model_, deviceVersion, steps);
     progress.Finish();
     ShowInfo(MainTexts::Recorded.text());
 }
