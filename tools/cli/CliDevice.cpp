@@ -8,6 +8,7 @@
 #include "PortMap.h"
 #include "SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -33,13 +34,20 @@ struct DeviceOptions {
     std::uint8_t portType = TML_RS::PortRs485Echo;
 };
 
-// The application's own settings file, for the "Ports" map the window uses.
+// The window's settings file, for its "Ports" map: beside this tool (a portable
+// installation keeps both programs in one folder), else in the user's configuration folder.
 TPortMap appPortMap() {
-    const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-                             .filePath(QStringLiteral("tripconf.ini"));
-    if (!QFile::exists(path)) return TPortMap();
-    QSettings ini(path, QSettings::IniFormat);
-    return TPortMap::FromSettings(ini);
+    const QString name = QStringLiteral("tripconf.ini");
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath(),
+          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)}) {
+        const QString path = QDir(folder).filePath(name);
+        if (QFile::exists(path)) {
+            QSettings ini(path, QSettings::IniFormat);
+            return TPortMap::FromSettings(ini);
+        }
+    }
+    return TPortMap();
 }
 
 // A COM number goes through the port map; anything else is a device path.
