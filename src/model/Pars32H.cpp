@@ -95,30 +95,31 @@ void TMK::ReadHeader() {
     Header.append(QByteArray(HeaderSize - Header.size(), '\0'));
 }
 
-void TMK::ReadSection(int i) {
-    checkSectionIndex(i);
-    ReadHeader();
-    const int address = SectionAddress(i);
-    const int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
-    if (address < ImageBase || count <= 0) return;
-    const qsizetype pos = address - ImageBase;
-    const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - pos);
-    const qsizetype n = std::min<qsizetype>(count, available);
-    if (n > 0) sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + pos, n));
-}
-
-void TMK::WriteSection(int i) {
+TMK::SectionPlace TMK::sectionPlace(int i) {
     checkSectionIndex(i);
     ReadHeader();
     const int address = SectionAddress(i);
     // Never past the section's own bytes: the device keeps 4 bytes of its own behind each
-    // section, and the next section may follow at once.
+    // section, and the next section may follow at once. An address below the image (no
+    // valid header) places nothing.
     const int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
-    if (address < ImageBase || count <= 0) return;
-    const qsizetype pos = address - ImageBase;
-    if (SettingsImage.size() < pos + count)
-        SettingsImage.append(QByteArray(pos + count - SettingsImage.size(), '\0'));
-    SettingsImage.replace(pos, count, QByteArrayView(sections_[i].constData(), count));
+    if (address < ImageBase || count <= 0) return {0, 0};
+    return {address - ImageBase, count};
+}
+
+void TMK::ReadSection(int i) {
+    const SectionPlace at = sectionPlace(i);
+    const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - at.pos);
+    const qsizetype n = std::min<qsizetype>(at.count, available);
+    if (n > 0) sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + at.pos, n));
+}
+
+void TMK::WriteSection(int i) {
+    const SectionPlace at = sectionPlace(i);
+    if (at.count == 0) return;
+    if (SettingsImage.size() < at.pos + at.count)
+        SettingsImage.append(QByteArray(at.pos + at.count - SettingsImage.size(), '\0'));
+    SettingsImage.replace(at.pos, at.count, QByteArrayView(sections_[i].constData(), at.count));
 }
 
 void TMK::ReadSections(int first, int last) {

@@ -105,6 +105,12 @@ private:
     // Before the editor opens: choose the device's capabilities and catalogues, rebuild the
     // measured-parameter list and the menu table, and the default palettes to match.
     void PrepareEdit();
+    // Image position and byte count of section i by the image's table; count 0 skips it.
+    struct SectionPlace {
+        qsizetype pos;
+        int count;
+    };
+    SectionPlace sectionPlace(int i);
     // Last constructor step: the default device, its catalogues and hot menus.
     void SelectDefaultDevice();
 
