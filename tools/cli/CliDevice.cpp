@@ -114,6 +114,17 @@ QString parseDeviceOptions(const ParsedArgs& p, DeviceOptions& o) {
     return {};
 }
 
+// Runs one step on the device and names the port and the step in any failure; the link's
+// own text stays as it is.
+template <typename Step> void onPort(const DeviceOptions& o, const char* step, Step run) {
+    try {
+        run();
+    } catch (const TError& e) {
+        throw TError(
+            QStringLiteral("port %1, %2: %3").arg(o.port, QLatin1String(step), e.message()));
+    }
+}
+
 QString backupFileName(std::uint16_t version) {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
            QStringLiteral("-%1.veltg").arg(version, 4, 16, QLatin1Char('0'));
@@ -150,7 +161,8 @@ int Read(const QStringList& args, Streams io) {
     auto link = openLink(o);
     TMK model;
     model.DeviceVersion = connect(*link, o, io.err);
-    ReadSettingsFromDevice(*link, model, progressBar("Reading"));
+    onPort(o, "reading the settings",
+           [&] { ReadSettingsFromDevice(*link, model, progressBar("Reading")); });
     SaveSettingsFile(model, p.values.value("--out"));
     io.out << "Saved " << p.values.value("--out") << "\n";
     return ExitOk;
@@ -191,7 +203,7 @@ int Write(const QStringList& args, Streams io) {
         backupPath = QDir(backupDir).filePath(backupFileName(deviceVersion));
         SaveSettingsFile(backup, backupPath);
     };
-    WriteSettingsToDevice(*link, model, version, steps);
+    onPort(o, "writing the settings", [&] { WriteSettingsToDevice(*link, model, version, steps); });
     io.out << "The settings are recorded in the device\n";
     io.out << "Backup of the device's previous memory: " << backupPath << "\n";
     return ExitOk;

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace cli {
 
@@ -17,11 +18,16 @@ QString hexVersion(std::uint16_t v) {
     return QStringLiteral("0x%1").arg(v, 4, 16, QLatin1Char('0')).toUpper().replace("0X", "0x");
 }
 
+// The eleven sections the model uses, and any further entries the device lists.
+int tableEntries(const TMK& m) {
+    return std::clamp(m.SectionCount(), SectionCountMax, MaxTableSections);
+}
+
 void showText(const TMK& m, QTextStream& out) {
     out << "DeviceVersion = " << hexVersion(m.DeviceVersion) << "\n";
     out << "SettingsVersion = " << m.SettingsVersion() << "\n";
     out << "SectionCount = " << m.SectionCount() << "\n";
-    for (int i = 1; i <= SectionCountMax; ++i)
+    for (int i = 1; i <= tableEntries(m); ++i)
         out << "Section " << i << " = Address " << m.SectionAddress(i) << ", Length "
             << m.SectionLength(i) << "\n";
     for (const FieldDef& f : FieldTable()) {
@@ -40,7 +46,7 @@ void showJson(const TMK& m, QTextStream& out) {
     root.insert("SettingsVersion", m.SettingsVersion());
     root.insert("SectionCount", m.SectionCount());
     QJsonArray table;
-    for (int i = 1; i <= SectionCountMax; ++i)
+    for (int i = 1; i <= tableEntries(m); ++i)
         table.append(QJsonObject{{"Address", m.SectionAddress(i)}, {"Length", m.SectionLength(i)}});
     root.insert("SectionTable", table);
     QJsonObject fields;
