@@ -125,7 +125,8 @@ void TProtCatalogue::Build(std::uint16_t deviceType, int protocol) {
         for (std::uint8_t unit : entries_.back().Blocks)
             unitsInUse_.set(unit);
     }
-    current_ = protocol;
+    // The device reads only the low byte of the stored position.
+    current_ = protocol & 0xFF;
 }
 
 const TProtBase* TProtCatalogue::Entry(int position) const {

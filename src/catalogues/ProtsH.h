@@ -74,8 +74,8 @@ public:
 class TProtCatalogue {
 public:
     // Empties the list and the capabilities, applies the model's row and appends the
-    // model's entries. `protocol` is the stored position; one beyond the list leaves no
-    // current entry.
+    // model's entries. `protocol` is the stored position, of which only the low byte
+    // counts; one beyond the list leaves no current entry.
     void Build(std::uint16_t deviceType, int protocol);
 
     std::uint16_t DeviceType() const { return deviceType_; }
@@ -87,7 +87,8 @@ public:
     // nullptr when the stored position lies beyond the list.
     const TProtBase* Current() const { return Entry(current_); }
     int CurrentPosition() const { return Current() ? current_ : -1; }
-    void SetCurrent(int position) { current_ = position; }
+    // As Build: only the low byte of a stored position counts.
+    void SetCurrent(int position) { current_ = position & 0xFF; }
     QStringList Names() const;
 
     // True when some entry of this model queries the unit with this code.

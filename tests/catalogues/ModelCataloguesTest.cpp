@@ -68,6 +68,15 @@ TEST(ModelCatalogues, EditRebuildsEverythingForTheStoredDevice) {
         return false;
     });
     EXPECT_EQ(m.Get("Protocol"), 300);
+
+    // The device reads the stored position by its low byte.
+    m.DeviceVersion = 0x4000;
+    m.Set("Protocol", 0, 0x0102);
+    m.Edit([&] {
+        EXPECT_NE(m.Prots.Current(), nullptr);
+        EXPECT_EQ(m.Prots.CurrentPosition(), 2);
+        return false;
+    });
 }
 
 TEST(ModelCatalogues, ChoosingAProtocolResetsItsSubtypes) {

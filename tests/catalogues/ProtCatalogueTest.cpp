@@ -101,7 +101,7 @@ TEST(ProtCatalogue, NamesFollowTheLanguageOfTheBuild) {
 }
 
 TEST(ProtCatalogue, StoredPositionBeyondTheListLeavesNoCurrentEntry) {
-    for (int protocol : {5, 6, 255, 256, 65535}) {
+    for (int protocol : {5, 6, 255, 0x0105, 65535}) {
         const TProtCatalogue c = Built(0x4000, protocol);
         EXPECT_EQ(c.Current(), nullptr) << protocol;
         EXPECT_EQ(c.CurrentPosition(), -1);
@@ -110,6 +110,9 @@ TEST(ProtCatalogue, StoredPositionBeyondTheListLeavesNoCurrentEntry) {
     const TProtCatalogue c = Built(0x4000, 4);
     EXPECT_EQ(c.Current(), c.Entry(4));
     EXPECT_EQ(c.Entry(-1), nullptr);
+    // Only the low byte of the stored position counts.
+    const TProtCatalogue high = Built(0x4000, 0x0104);
+    EXPECT_EQ(high.CurrentPosition(), 4);
 }
 
 TEST(ProtCatalogue, ParametersAreCommonThenOwnThenModelExtras) {
