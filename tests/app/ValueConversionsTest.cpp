@@ -1,5 +1,5 @@
-#include "Errors.h"
 #include "ValueConversions.h"
+#include "Errors.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,10 @@ TEST(ValueConversions, TextToMinutesAcceptsOnlyTheColonForm) {
     EXPECT_THROW(TextToMinutes("7:"), ERangeError);
     EXPECT_THROW(TextToMinutes("07:3"), ERangeError);
     EXPECT_THROW(TextToMinutes("ab:cd"), TError);
+    // A blank place of the time mask reads as a leading blank; a trailing one is an error.
+    EXPECT_EQ(TextToMinutes(" 7: 5"), 425);
+    EXPECT_THROW(TextToMinutes("7 :30"), TError);
+    EXPECT_THROW(TextToMinutes("-1:00"), ERangeError);
 }
 
 TEST(ValueConversions, DayNumbersAreInverseForYearsOneOnward) {

@@ -7,17 +7,32 @@ namespace {
 constexpr int MonthDays[2][12] = {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
                                   {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}};
 
-int monthLength(int month, int year) { return MonthDays[year % 4 == 0 ? 1 : 0][month - 1]; }
+int monthLength(int month, int year) {
+    return MonthDays[year % 4 == 0 ? 1 : 0][month - 1];
+}
 
 // Integer division truncating toward zero, as the device firmware counts leap days.
-int leapDaysBefore(int year) { return (year - 1) / 4; }
+int leapDaysBefore(int year) {
+    return (year - 1) / 4;
+}
 
+// Decimal text as an integer parser reads it: leading blanks (an empty place of a masked
+// edit) and a sign are allowed, anything else that is not an ASCII digit is an error.
 int parseDecimal(const QString& text) {
-    bool ok = false;
-    const int v = text.toInt(&ok, 10);
-    if (!ok || text.isEmpty() || (!text.front().isDigit() && text.front() != u'-'))
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+    if (i == text.size())
         throw TError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return v;
+    int v = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            throw TError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        v = v * 10 + (text[i].unicode() - u'0');
+    }
+    return negative ? -v : v;
 }
 
 } // namespace
@@ -32,15 +47,11 @@ QString MinutesToText(std::uint16_t minutes) {
 }
 
 std::uint16_t TextToMinutes(const QString& s) {
-    if (s.size() < 3)
-        throw ERangeError();
-    if (s[2] != u':')
-        return 0;
-    if (s.size() < 5)
-        throw ERangeError();
+    if (s.size() < 3) throw ERangeError();
+    if (s[2] != u':') return 0;
+    if (s.size() < 5) throw ERangeError();
     const int total = parseDecimal(s.mid(0, 2)) * 60 + parseDecimal(s.mid(3, 2));
-    if (total < 0 || total >= 65536)
-        throw ERangeError();
+    if (total < 0 || total >= 65536) throw ERangeError();
     return static_cast<std::uint16_t>(total);
 }
 
@@ -52,14 +63,12 @@ std::uint16_t DateToDayNumber(int day, int month, int year) {
         n += monthLength(m, year);
     if (month > 13) // months past December would index past the table
         throw ERangeError();
-    if (n >= 65536)
-        throw ERangeError();
+    if (n >= 65536) throw ERangeError();
     return static_cast<std::uint16_t>(n);
 }
 
 DayMonthYear DayNumberToDate(std::uint16_t n) {
-    if (n == 0)
-        throw ERangeError();
+    if (n == 0) throw ERangeError();
     const int year = ((n - 1) * 4) / 1461;
     int r = (n - 1) - year * 365 - leapDaysBefore(year);
     int month = 1;
