@@ -23,9 +23,8 @@ void TMK::SelectProtocol(int position) {
 }
 
 void TMK::SelectDefaultDevice() {
+    // The stored protocol position defaults to 0 with the rest of section 10.
     DeviceVersion = DefaultDeviceVersion;
-    Set("Protocol", 0, 0);
     SelectCapabilities(DeviceVersion, 0, 0);
     BuildMenuItems();
-    FillDefaultHotMenus(sections_[9], MenuItems, !Caps().CapNoPark);
 }

@@ -48,10 +48,12 @@ void checkSectionIndex(int i) {
 } // namespace
 
 TMK::TMK() {
+    // The default device first: its capabilities pick the colour variant, the parameters
+    // and the menu entries whose codes the hot menus take.
+    SelectDefaultDevice();
     MakeDefaultPalettes(Caps().CapAltPalette);
     BuildMeasParList();
     FillDefaults();
-    SelectDefaultDevice();
 }
 
 void TMK::FillDefaults() {
@@ -59,6 +61,7 @@ void TMK::FillDefaults() {
         FillSectionDefaults(i, sections_[i]);
     sections_[9].replace(PaletteOffsetA, PaletteSize, PaletteA);
     sections_[9].replace(PaletteOffsetB, PaletteSize, PaletteB);
+    FillDefaultHotMenus(sections_[9], MenuItems, !Caps().CapNoPark);
 }
 
 QByteArray& TMK::Section(int i) {
@@ -102,9 +105,14 @@ TMK::SectionPlace TMK::sectionPlace(int i) {
     // Never past the section's own bytes: the device keeps 4 bytes of its own behind each
     // section, and the next section may follow at once. An address below the image (no
     // valid header) places nothing.
-    const int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
+    int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
     if (address < ImageBase || count <= 0) return {0, 0};
-    return {address - ImageBase, count};
+    // Nor past the largest image a settings file holds: a damaged table must not grow the
+    // image into one that can be saved but never loaded again.
+    const qsizetype pos = address - ImageBase;
+    count = int(std::min<qsizetype>(count, MaxImageSize - pos));
+    if (count <= 0) return {0, 0};
+    return {pos, count};
 }
 
 void TMK::ReadSection(int i) {

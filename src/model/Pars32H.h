@@ -53,7 +53,8 @@ public:
     // record's size; the rest of the record keeps its bytes.
     void ReadSection(int i);
     // Encode section i into the image at the table's address: min(record, Length - 4)
-    // bytes, growing the image when the section runs past its end.
+    // bytes, growing the image when the section runs past its end, but never beyond
+    // MaxImageSize.
     void WriteSection(int i);
     void ReadSections(int first, int last);
     void WriteSections(int first, int last);
@@ -81,7 +82,8 @@ public:
     QString GetText(std::string_view name) const;
     void SetText(std::string_view name, const QString& text);
 
-    // Puts every section record back to its constructor defaults.
+    // Puts every section record back to its constructor defaults, with the default colour
+    // schemes and the hot menus of the current menu table.
     void FillDefaults();
 
     // The device model's catalogues, chosen from DeviceVersion and the stored protocol
@@ -111,7 +113,7 @@ private:
         int count;
     };
     SectionPlace sectionPlace(int i);
-    // Last constructor step: the default device, its catalogues and hot menus.
+    // First constructor step: the default device and its catalogues.
     void SelectDefaultDevice();
 
     std::array<QByteArray, SectionCountMax + 1> sections_; // [0] unused

@@ -71,6 +71,13 @@ QString ImageProblem(const TMK& model) {
 }
 
 void SaveSettingsFile(const TMK& model, const QString& path) {
+    // Never write a file that loading would refuse.
+    if (model.SettingsImage.size() > MaxImageSize)
+        throw TError(fileError("Cannot save the settings file %1: the settings are larger "
+                               "than the device memory.",
+                               "Не удалось сохранить файл настроек %1: настройки больше "
+                               "памяти устройства.",
+                               path, {}));
     QSaveFile out(path);
     const QByteArray data = EncodeSettingsFile(model.DeviceVersion, model.SettingsImage);
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())

@@ -25,6 +25,7 @@ struct DecodedSettingsFile {
 DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pathForMessages);
 
 // Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
+// An image larger than MaxImageSize is refused, as loading would refuse the file.
 void SaveSettingsFile(const TMK& model, const QString& path);
 // Why the model's image cannot be a trip computer's memory (no section table, a section
 // outside the image), in the current language; empty when it can. Tools that act on a

@@ -48,9 +48,9 @@ TEST(SectionTransfer, ShortAndLongTableLengthsStayInsideTheSection) {
     TMK m;
     fillRecords(m, 9);
     auto table = standardTable();
-    table[1].length = 20;                              // section 2: 16 of its 28 bytes
-    table[2].length = SectionRecordSize(3) + 4 + 100;  // section 3: longer than its record
-    table[3].length = 3;                               // section 4: nothing at all
+    table[1].length = 20;                             // section 2: 16 of its 28 bytes
+    table[2].length = SectionRecordSize(3) + 4 + 100; // section 3: longer than its record
+    table[3].length = 3;                              // section 4: nothing at all
     m.SettingsImage = imageWithTable(table);
     const QByteArray before = m.SettingsImage;
     m.WriteSections(1, 11);
@@ -82,8 +82,8 @@ TEST(SectionTransfer, InvalidAddressesAndShortImages) {
     TMK m;
     fillRecords(m, 21);
     auto table = standardTable();
-    table[4].address = 31; // no valid header for this one: skipped
-    table[10].address = 8100; // runs past the 8128-byte image
+    table[4].address = 31;    // no valid header for this one: skipped
+    table[10].address = 7500; // runs past the 8128-byte image
     m.SettingsImage = imageWithTable(table);
     const QByteArray before = m.SettingsImage;
     const QByteArray old5 = m.Section(5);
@@ -96,13 +96,25 @@ TEST(SectionTransfer, InvalidAddressesAndShortImages) {
     // Reading a section that runs past the end takes what exists and keeps the rest.
     const QByteArray old11 = m.Section(11);
     m.ReadSection(11);
-    EXPECT_EQ(m.Section(11).left(60), before.mid(8100 - 32, 60));
-    EXPECT_EQ(m.Section(11).mid(60), old11.mid(60));
+    const int held = 8128 - (7500 - 32);
+    EXPECT_EQ(m.Section(11).left(held), before.mid(7500 - 32, held));
+    EXPECT_EQ(m.Section(11).mid(held), old11.mid(held));
     // Writing it grows the image.
     m.Section(11) = pattern(664, 3);
     m.WriteSection(11);
-    EXPECT_EQ(m.SettingsImage.size(), 8100 - 32 + 664);
-    EXPECT_EQ(m.SettingsImage.mid(8100 - 32), m.Section(11));
+    EXPECT_EQ(m.SettingsImage.size(), 7500 - 32 + 664);
+    EXPECT_EQ(m.SettingsImage.mid(7500 - 32), m.Section(11));
+
+    // But never past the largest image a settings file may hold.
+    table[10].address = 8100;
+    m.SettingsImage = imageWithTable(table);
+    m.WriteSection(11);
+    EXPECT_EQ(m.SettingsImage.size(), MaxImageSize);
+    EXPECT_EQ(m.SettingsImage.mid(8100 - 32), m.Section(11).left(MaxImageSize - (8100 - 32)));
+    table[10].address = MaxImageSize + 32;
+    m.SettingsImage = imageWithTable(table);
+    m.WriteSection(11);
+    EXPECT_EQ(m.SettingsImage.size(), 8128);
 
     // An empty image has no table: nothing is read or written.
     TMK empty;
@@ -126,13 +138,20 @@ TEST(ModelEdit, CancelRestoresRecordsAndConfirmEncodesOnlySectionsOneToTen) {
         for (int i = 1; i <= 11; ++i)
             m.Section(i).fill('\x5A');
     };
-    EXPECT_FALSE(m.Edit([&] { scribble(); return false; }));
+    EXPECT_FALSE(m.Edit([&] {
+        scribble();
+        return false;
+    }));
     EXPECT_EQ(m.SettingsImage, image);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(m.Section(i), recs[i]) << "section " << i;
 
     // An exception inside the dialog restores as a cancel does.
-    EXPECT_THROW(m.Edit([&]() -> bool { scribble(); throw TError("boom"); }), TError);
+    EXPECT_THROW(m.Edit([&]() -> bool {
+        scribble();
+        throw TError("boom");
+    }),
+                 TError);
     EXPECT_EQ(m.Section(3), recs[3]);
     m.Section(11) = recs[11];
 

@@ -1,7 +1,7 @@
+#include "SettingsFile.h"
 #include "Errors.h"
 #include "ImageBuilder.h"
 #include "Pars32H.h"
-#include "SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -120,4 +120,12 @@ TEST(SettingsFile, FailedSaveRaisesAndLeavesNoFile) {
     const QString path = dir.filePath("no-such-folder/x.veltg");
     EXPECT_THROW(SaveSettingsFile(m, path), TError);
     EXPECT_FALSE(QFile::exists(path));
+
+    // An image that loading would refuse is not saved over a good file.
+    const QString good = dir.filePath("good.veltg");
+    SaveSettingsFile(m, good);
+    const QByteArray goodBytes = readAll(good);
+    m.SettingsImage = QByteArray(8193, '\x01');
+    EXPECT_THROW(SaveSettingsFile(m, good), TError);
+    EXPECT_EQ(readAll(good), goodBytes);
 }
