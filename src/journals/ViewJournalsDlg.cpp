@@ -186,6 +186,12 @@ QWidget* TMK_ViewJournalsDlg::MakeFaultsPage() {
     sgFreezeFrame_->horizontalHeader()->setStretchLastSection(true);
     connect(sgErrors_, &QTableWidget::currentCellChanged, this,
             [this](int row) { sgErrorsSelectCell(row); });
+    // A click below the last row (or a ctrl-click) drops the highlight but not the current
+    // slot, whose freeze frame stays shown; keep that slot's row marked.
+    connect(sgErrors_, &QTableWidget::itemSelectionChanged, this, [this] {
+        if (sgErrors_->selectedItems().isEmpty() && sgErrors_->currentRow() >= 0)
+            sgErrors_->selectRow(sgErrors_->currentRow());
+    });
 
     QPushButton* clear = MakeButton(page, "bClearErrors", kClearText.text());
     connect(clear, &QPushButton::clicked, this, &TMK_ViewJournalsDlg::bClearErrorsClick);

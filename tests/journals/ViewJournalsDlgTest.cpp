@@ -216,4 +216,11 @@ TEST_F(ViewJournalsDlg, FreezeFrameFollowsTheSelectedFault) {
     ClickCell(faults, 0, 1);
     EXPECT_EQ(Cell(frame, 0, 1), "P0171");
     EXPECT_EQ(frame->rowCount(), 2);
+    // A click below the last slot keeps the shown slot's row marked.
+    const QPoint below(5, faults->viewport()->height() - 2);
+    SendMouse(faults->viewport(), QEvent::MouseButtonPress, below);
+    SendMouse(faults->viewport(), QEvent::MouseButtonRelease, below);
+    EXPECT_EQ(faults->selectionModel()->selectedRows(),
+              QModelIndexList{faults->model()->index(0, 0)});
+    EXPECT_EQ(frame->rowCount(), 2);
 }
