@@ -114,7 +114,10 @@ public:
     bool readByte(std::uint8_t& byte) override {
         if (!port_.isOpen()) return false;
         // Collects what the driver already holds, without waiting.
-        if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0)) port_.clearError();
+        if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(0)) {
+            settleFailedWait();
+            return false;
+        }
         char c = 0;
         if (!port_.getChar(&c)) return false;
         byte = static_cast<std::uint8_t>(c);
@@ -125,7 +128,7 @@ public:
         if (!port_.isOpen()) return false;
         if (port_.bytesAvailable() > 0) return true;
         const bool ready = port_.waitForReadyRead(timeoutMs);
-        if (!ready) port_.clearError(); // a plain time-out is no error of the port
+        if (!ready) settleFailedWait();
         return ready;
     }
 
@@ -147,6 +150,24 @@ public:
 private:
     void apply(bool) {
         port_.clearError();
+    }
+
+    // A wait that ended without data. A plain time-out is no error of the port. A port whose
+    // far end has hung up (adapter pulled out, simulator gone) reports itself readable at
+    // once for ever, so every wait on it would return at once and the link would spin; it
+    // never recovers either, so it is closed and the link fails straight away.
+    void settleFailedWait() {
+        const QSerialPort::SerialPortError error = port_.error();
+        port_.clearError();
+        if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return;
+#ifdef Q_OS_UNIX
+        pollfd state{int(port_.handle()), POLLIN, 0};
+        const bool hungUp =
+            ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL));
+#else
+        const bool hungUp = error == QSerialPort::ResourceError;
+#endif
+        if (hungUp && port_.bytesAvailable() == 0) port_.close();
     }
 
 #ifdef Q_OS_UNIX

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -191,6 +192,24 @@ TEST_F(LinkSim, ThePortIsOpenedExclusively) {
     EXPECT_FALSE(second.IsOpen());
     EXPECT_EQ(second.LastOpenResult(), TPortOpenResult::Busy);
     EXPECT_EQ(failureOf([&] { second.Command(0xF4, devmem::CmdIdentify); }), NoLinkText);
+}
+
+TEST_F(LinkSim, APeerThatGoesAwayClosesTheLinkInsteadOfSpinning) {
+    TSimLink rig;
+    rig.connect();
+    rig.sim.Stop(); // the far end hangs up, as a pulled-out adapter does
+    EXPECT_EQ(failureOf([&] { rig.link->Command(0xF4, devmem::CmdIdentify); }), NoLinkText);
+    EXPECT_FALSE(rig.link->IsOpen());
+
+    // Waiting for the device on the dead port sleeps rather than burning a core.
+    QElapsedTimer timer;
+    timer.start();
+    timespec cpu0{}, cpu1{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
+    WaitForDevice(*rig.link, [&] { return timer.elapsed() >= 300; });
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
+    const double cpuMs = (cpu1.tv_sec - cpu0.tv_sec) * 1e3 + (cpu1.tv_nsec - cpu0.tv_nsec) / 1e6;
+    EXPECT_LT(cpuMs, 0.2 * double(timer.elapsed()));
 }
 
 TEST_F(LinkSim, At19200BitPerSecondExchangesTakeTheirLineTime) {
