@@ -81,7 +81,16 @@ int DeviceAddressOfImageOffset(int offset) {
 }
 
 int ReadProgress(int block) {
-    return (block * 100 + ReadBlockCount / 2) / ReadBlockCount;
+    return RoundedPercent(block, ReadBlockCount);
+}
+
+int RoundedPercent(int done, int total) {
+    if (total <= 0) return 100;
+    const int scaled = done * 100;
+    int percent = scaled / total;
+    const int twiceRest = 2 * (scaled % total);
+    if (twiceRest > total || (twiceRest == total && percent % 2 != 0)) ++percent;
+    return percent;
 }
 
 } // namespace devmem
@@ -130,6 +139,6 @@ void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)
     for (int k = 1; k <= total; ++k) {
         link.ResponseTimeout = WriteResponseTimeoutMs;
         writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)]);
-        report(progress, (k * 200 + total) / (2 * total));
+        report(progress, RoundedPercent(k, total));
     }
 }

@@ -47,6 +47,8 @@ int DeviceAddressOfImageOffset(int offset);
 
 // Whole-memory progress of the read after the given block: round(block x 100 / 254).
 int ReadProgress(int block);
+// done x 100 / total rounded to the nearest integer, a half to the even neighbour.
+int RoundedPercent(int done, int total);
 
 } // namespace devmem
 

@@ -131,6 +131,13 @@ TEST(DeviceMemory, WriteSectionsSendsLengthMinus4BytesPerRegionIn32ByteBlocks) {
         const char want = inRegion ? model.SettingsImage.at(*devmem::ImageOffset(a)) : before.at(a);
         ASSERT_EQ(after.at(a), want) << "address " << a;
     }
+
+    // Eight empty sections: the halves (12.5, 37.5, ...) go to the even neighbour.
+    TDeviceRig eight;
+    model.SettingsImage = imageWithTable(std::vector<std::pair<int, int>>(8, {100, 4}));
+    progress.clear();
+    WriteSections(*eight.link, model, [&](int p) { progress.push_back(p); });
+    EXPECT_EQ(progress, (std::vector<int>{12, 25, 38, 50, 62, 75, 88, 100}));
 }
 
 TEST(DeviceMemory, ASectionTableTheImageCannotHoldIsRefusedBeforeAnythingIsSent) {
