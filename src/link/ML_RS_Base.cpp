@@ -165,7 +165,10 @@ void TML_RS_Base::LoadSettings(QSettings& ini) {
     TMLBaseInterface::LoadSettings(ini);
     SetPortMap(TPortMap::FromSettings(ini));
     const QString key = Name + QLatin1Char('/') + QLatin1String(PortKey);
-    Open(ini.value(key, PortNumber).toInt());
+    // A value that is no number (a hand-edited file) counts as missing.
+    bool isNumber = false;
+    const int saved = ini.value(key, PortNumber).toString().trimmed().toInt(&isNumber);
+    Open(isNumber ? saved : PortNumber);
 }
 
 void TML_RS_Base::SaveSettings(QSettings& ini) {

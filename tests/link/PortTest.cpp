@@ -189,11 +189,15 @@ TEST(SerialPort, SettingsFileKeepsThePortAndMapsPortsToPaths) {
     QSettings ini(iniPath, QSettings::IniFormat);
     EXPECT_EQ(ini.value(QStringLiteral("RS232/Port")).toInt(), 3);
 
-    // A saved 0 opens nothing.
+    // A saved 0 opens nothing; a value that is no number counts as missing.
     link.Close();
     ini.setValue(QStringLiteral("RS232/Port"), 0);
     link.LoadSettings(ini);
     EXPECT_FALSE(link.IsOpen());
+    ini.setValue(QStringLiteral("RS232/Port"), QStringLiteral("COM3"));
+    link.LoadSettings(ini);
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_EQ(link.PortNumber, 3);
 }
 
 TEST(SerialPort, PortMapDefaultsAndBounds) {
