@@ -87,7 +87,8 @@ void TML_RS::SendFrame() {
         // The line hands our own request back; its faults are of no interest.
         try {
             ReceiveFrame();
-        } catch (const TError&) {
+        } catch (...) {
+            // Whatever went wrong, RTS must come down again.
         }
         LowerRts();
     }

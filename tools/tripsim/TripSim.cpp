@@ -159,13 +159,14 @@ void TTripSim::run() {
     };
 
     for (;;) {
-        int timeoutNs = -1;
+        // Slow lines take seconds a byte: the wait is kept in 64 bits.
+        std::int64_t timeoutNs = -1;
         Clock::time_point now = Clock::now();
         if (!out.empty())
-            timeoutNs = int(std::max<std::int64_t>(0, (out.front().due - now).count()));
+            timeoutNs = std::max<std::int64_t>(0, (out.front().due - now).count());
         else if (!frame.isEmpty())
-            timeoutNs = int(std::max<std::int64_t>(0, (lastInput + FrameGap - now).count()));
-        timespec ts{timeoutNs / 1'000'000'000, timeoutNs % 1'000'000'000};
+            timeoutNs = std::max<std::int64_t>(0, (lastInput + FrameGap - now).count());
+        timespec ts{time_t(timeoutNs / 1'000'000'000), long(timeoutNs % 1'000'000'000)};
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         if (ppoll(fds, 2, timeoutNs < 0 ? nullptr : &ts, nullptr) < 0 && errno != EINTR) return;
         if (fds[1].revents != 0) return;
