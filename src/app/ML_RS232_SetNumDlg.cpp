@@ -5,6 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+// Room the window manager takes beside the caption: icon and buttons.
+constexpr int TitleBarAllowance = 140;
+} // namespace
 
 TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& prompt,
                                          const QStringList& items, int current, QWidget* parent)
@@ -30,6 +36,11 @@ TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& 
     layout->addWidget(label);
     layout->addWidget(list_);
     layout->addWidget(buttons);
+    // Wide enough for the whole caption: the list alone would leave it cut short.
+    QFont title = font(); // window managers often draw captions bold
+    title.setBold(true);
+    const int titleWidth = QFontMetrics(title).horizontalAdvance(caption);
+    setMinimumWidth(std::max(minimumSizeHint().width(), titleWidth + TitleBarAllowance));
 }
 
 int TML_RS232_SetNumDlg::selectedIndex() const {

@@ -19,6 +19,7 @@ namespace {
 
 constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
 constexpr int InitialWidth = 760;
+constexpr int ButtonPadding = 24; // beside a button's caption, so it does not touch the edges
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -142,6 +143,8 @@ void TMainForm::setCaptions() {
             button->setText(text);
     }
     updatePortLabel();
+    bRS232->setMinimumWidth(0);
+    bRS232->setMinimumWidth(bRS232->sizeHint().width() + ButtonPadding);
 
     // The step buttons share one width so that they line up under each other.
     const QList<QPushButton*> steps = {bGetParams,    bLoadParams, bEditParams,
@@ -149,7 +152,7 @@ void TMainForm::setCaptions() {
     int width = 0;
     for (QPushButton* b : steps) {
         b->setMinimumWidth(0);
-        width = std::max(width, b->sizeHint().width() + 24);
+        width = std::max(width, b->sizeHint().width() + ButtonPadding);
     }
     for (QPushButton* b : steps)
         b->setMinimumWidth(width);
