@@ -182,7 +182,9 @@ void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> row
             grid->addWidget(control, r, 0, 1, 3);
         } else {
             if (b.label) grid->addWidget(b.label, r, 0);
-            const int span = row.kind == TCtlKind::Radio && !b.unit ? 2 : 1;
+            // A radio row without a unit reaches into the stretching last column, so that
+            // its width does not push the units of the spin edits away from them.
+            const int span = row.kind == TCtlKind::Radio && !b.unit ? 3 : 1;
             grid->addWidget(control, r, 1, 1, span, Qt::AlignLeft);
             if (b.unit) grid->addWidget(b.unit, r, 2);
         }

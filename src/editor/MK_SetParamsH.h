@@ -68,6 +68,7 @@ public:
     void cbProtocolExit();
     void seTrimLowLimitExit();
     void seTrimHighLimitExit();
+    void rgAirWaterShowClick();
     // Leaving a converter reading of the universal input: false refuses a reading equal to
     // the other one.
     bool seUniMeasADCExit(int which, double reading);

@@ -95,7 +95,10 @@ void TMK_SetParamsDlg::BuildMethPage(QWidget* page) {
                  kSourceRows);
     AddRowsGroup(b, columns[0], "gbInjector", {"Injector", "Форсунка"}, kInjectorRows);
     AddRowsGroup(b, columns[0], "gbLock", {"Ignition lock", "Замок зажигания"}, kLockRows);
-    AddRowsGroup(b, columns[1], "gbForecast", {"Range forecast", "Прогноз пробега"}, kForecastRows);
+    // Models with a power reserve show it in place of the mileage forecast.
+    const TText forecast = Caps().CapPowerReserve ? TText{"Power reserve", "Запас хода"}
+                                                  : TText{"Range forecast", "Прогноз пробега"};
+    AddRowsGroup(b, columns[1], "gbForecast", forecast, kForecastRows);
     AddRowsGroup(b, columns[1], "gbTank", {"Fuel tank", "Топливный бак"}, kTankRows);
     AddRowsGroup(b, columns[1], "gbMethOptions", {"Options", "Настройки"}, kOptionRows);
     BuildProtocolGroup(columns[2]);

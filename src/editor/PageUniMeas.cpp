@@ -17,6 +17,7 @@ using enum TCtlKind;
 using enum TConv;
 
 constexpr TText kTrimSources[] = {{"ECU", "ЭБУ"}, {"Sens.", "Датч."}};
+constexpr TText kTemperCaptions[] = {{"air", "воз"}, {"water", "вод"}, {"eng.", "дв."}};
 
 // clang-format off
 // Captions stand in the table's first column, not beside each edit.
@@ -30,6 +31,11 @@ constexpr TControlRow kPointRows[] = {
 
 constexpr TControlRow kTrimRows[] = {
     {"sgTrimMeth",     Radio, {"Trim", "Трим"}, {}, 0, 0, 0, 0, Plain, kTrimSources},
+};
+
+// What the input measures decides the caption of the temperature the device shows.
+constexpr TControlRow kTemperRows[] = {
+    {"rgAirWaterShow", Radio, {"Temperature", "Температура"}, {}, 0, 0, 0, 0, Plain, kTemperCaptions},
 };
 // clang-format on
 
@@ -68,11 +74,19 @@ void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
         grid->addWidget(b.Create(kPointRows[2 * point + 1], box), point + 1, 2, Qt::AlignLeft);
     }
     AddRowsGroup(b, columns[1], "gbTrimSource", {"Trim source", "Источник трима"}, kTrimRows);
+    AddRowsGroup(b, columns[1], "gbAirWaterShow", {"Temperature caption", "Подпись температуры"},
+                 kTemperRows);
+    b.OnCommitted("rgAirWaterShow", [this] { rgAirWaterShowClick(); });
     for (int which = 0; which < 2; ++which)
         b.SetValidator(QStringLiteral("seUniMeasADC%1").arg(which),
                        [this, which](double reading) { return seUniMeasADCExit(which, reading); });
     for (auto* column : columns)
         column->addStretch();
+}
+
+void TMK_SetParamsDlg::rgAirWaterShowClick() {
+    RelabelParameters();
+    RefreshVisiblePage(); // previews and lists show the new caption
 }
 
 bool TMK_SetParamsDlg::seUniMeasADCExit(int which, double reading) {

@@ -166,6 +166,9 @@ TEST_F(EditorTest, MeasuredParameterCaptionsFollowTheModel) {
     EXPECT_EQ(model.MeasPars.Find(9)->MidNameUnit, "PowerRes,km");
     EXPECT_EQ(model.MeasPars.Find(11)->Name, "Tair/wat/eng");
     EXPECT_EQ(model.MeasPars.Find(11)->ShortName, "Twater");
+    Click("rgAirWaterShow", 2);
+    EXPECT_EQ(model.Get("AirWaterShow"), 2);
+    EXPECT_EQ(model.MeasPars.Find(11)->ShortName, "T eng.") << "a click relabels at once";
     EnglishVersion = false;
     Open(0x5000);
     EXPECT_EQ(model.MeasPars.Find(55)->Name, "Тангаж");
