@@ -2,6 +2,7 @@
 
 #include "EditorLayout.h"
 #include "MK_SetParamsH.h"
+#include "ParamRelabel.h"
 #include "Pars32H.h"
 #include "ProtocolSelection.h"
 #include "ProtsH.h"
@@ -54,7 +55,11 @@ bool RunSettingsEditor(TMK& model, QWidget* parent) {
     });
     // A cancelled protocol change must not leave the journals decoding fault codes with
     // the protocol that was thrown away.
-    if (!confirmed) model.Prots.SetCurrent(int(model.Get("Protocol")));
+    if (!confirmed) {
+        model.Prots.SetCurrent(int(model.Get("Protocol")));
+        // Nor the parameter captions with a temperature caption that was thrown away.
+        RelabelMeasPars(model.MeasPars, model.Caps(), int(model.Get("AirWaterShow")));
+    }
     return confirmed;
 }
 

@@ -169,6 +169,13 @@ TEST_F(EditorTest, MeasuredParameterCaptionsFollowTheModel) {
     Click("rgAirWaterShow", 2);
     EXPECT_EQ(model.Get("AirWaterShow"), 2);
     EXPECT_EQ(model.MeasPars.Find(11)->ShortName, "T eng.") << "a click relabels at once";
+    dlg.reset();
+    ReadFromDevice(model, 0x5000);
+    RunEditor(model, [](TMK_SetParamsDlg& d) {
+        d.findChild<TRadioGroup*>("rgAirWaterShow")->button(1)->click();
+        d.reject();
+    });
+    EXPECT_EQ(model.MeasPars.Find(11)->ShortName, "T air") << "Cancel drops the caption too";
     EnglishVersion = false;
     Open(0x5000);
     EXPECT_EQ(model.MeasPars.Find(55)->Name, "Тангаж");
