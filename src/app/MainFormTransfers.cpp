@@ -72,6 +72,13 @@ void TMainForm::setStepButtons(bool enabled) {
 }
 
 bool TMainForm::connectDevice(TProgressForm& progress, std::uint16_t& version) {
+    // A port that went away (adapter unplugged, simulator restarted) is opened again once it
+    // is back, so the user need not choose it anew. Only the same port: never another one.
+    if (!link_->IsOpen() && link_->IsPortPresent(link_->PortNumber)) {
+        link_->EnumeratePorts();
+        link_->Open(link_->PortNumber);
+        updatePortLabel();
+    }
     // Waiting for the device never shows an error, so with no open port the user would be
     // asked to reconnect the power for ever. Say what is wrong instead.
     if (!link_->IsOpen()) {

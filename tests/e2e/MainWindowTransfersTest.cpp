@@ -256,3 +256,27 @@ TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
     EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
               QStringLiteral("Порт: COM1 (%1), не открыт").arg(missing));
 }
+
+TEST_F(MainWindowTransfers, APortThatCameBackIsOpenedAgainAtTheNextTransfer) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    ASSERT_TRUE(prompt.errors.isEmpty());
+
+    // The device goes away: the user gives up waiting for it, and the dead port is closed.
+    sim.reset();
+    {
+        ProgressWatch watch;
+        watch.cancelWhenAsked = true;
+        click(*form, "bGetParams");
+    }
+    EXPECT_TRUE(prompt.errors.isEmpty());
+    EXPECT_FALSE(form->Link().IsOpen());
+
+    // It is back on the same path: the next transfer reopens the port by itself.
+    prompt.errors.clear();
+    startSim({});
+    click(*form, "bGetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_TRUE(form->Link().IsOpen());
+    EXPECT_EQ(form->Link().PortNumber, 1);
+}
