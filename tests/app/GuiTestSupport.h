@@ -3,24 +3,11 @@
 // What the window tests share: one QApplication, a scratch folder and an application
 // settings file whose ports all lead nowhere, so no test touches a real serial port.
 
-#include <QApplication>
+#include "TestApp.h"
+
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
-inline QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "tripconf-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 // Writes [Ports] so that COM1 is com1Path (may be empty) and every other port is absent.
 inline void WritePortMap(const QString& iniPath, const QString& folder, const QString& com1Path) {

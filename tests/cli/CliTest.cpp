@@ -1,6 +1,7 @@
 // tripconf-cli end to end: the commands against the simulated trip computer and files.
 
 #include "CliCommands.h"
+#include "CoreAppScope.h"
 #include "DeviceMemory.h"
 #include "JournalExport.h"
 #include "Language.h"
@@ -37,15 +38,10 @@ QByteArray imageOf(const QByteArray& memory) {
 }
 
 class Cli : public ::testing::Test {
+    CoreAppScope app_; // first in, last out: the simulator and link go before it
+
 protected:
-    void SetUp() override {
-        if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-        EnglishVersion = true;
-    }
-    void TearDown() override {
-        sim_.reset();
-        app_.reset();
-    }
+    void SetUp() override { EnglishVersion = true; }
     void startSim(std::uint8_t settingsVersion = 1) {
         sim::TTripSimOptions o;
         o.baud = 0;
@@ -65,12 +61,6 @@ protected:
 
     QTemporaryDir dir_;
     std::unique_ptr<sim::TTripSim> sim_;
-
-private:
-    int argc_ = 1;
-    char name_[16] = "test_cli";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
 };
 
 } // namespace

@@ -1,7 +1,9 @@
 // The real link over a pseudo-terminal against the simulated trip computer.
 
+#include "CoreAppScope.h"
 #include "DeviceMemory.h"
 #include "Errors.h"
+#include "LinkFailure.h"
 #include "LinkTexts.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
@@ -48,29 +50,8 @@ struct TSimLink {
     std::unique_ptr<TML_RS> link;
 };
 
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TError& e) {
-        return e.message().toStdString();
-    }
-    return "(no error)";
-}
-
-// QSerialPort wants an event dispatcher; borrow the application of the window tests when
-// one exists, otherwise hold a plain one for the test's duration.
 class LinkSim : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!QCoreApplication::instance()) app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "test_e2e";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
+    CoreAppScope app_;
 };
 
 } // namespace

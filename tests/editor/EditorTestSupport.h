@@ -9,6 +9,8 @@
 #include "Pars32H.h"
 #include "Prompt.h"
 #include "RadioGroup.h"
+#include "ScriptedPrompt.h"
+#include "TestApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,31 +24,6 @@
 #include <memory>
 #include <ostream>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
-inline QApplication& EditorTestApp() {
-    static int argc = 1;
-    static char name[] = "tripconf-editor-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-// Records the messages the editor shows instead of opening message boxes.
-class RecordingPrompt : public IPrompt {
-public:
-    QStringList* errors;
-    explicit RecordingPrompt(QStringList* e) : errors(e) {}
-    void showError(const QString& text) override { *errors << text; }
-    void showInfo(const QString&) override {}
-    bool askYesNo(const QString&) override { return false; }
-    int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 // A model read from a device of the given type, with the given stored protocol position.
 inline void PrepareModel(TMK& m, std::uint16_t deviceType, int protocol = 0) {
     m.DeviceVersion = deviceType;
@@ -59,17 +36,16 @@ inline void PrepareModel(TMK& m, std::uint16_t deviceType, int protocol = 0) {
 class EditorTest : public ::testing::Test {
 protected:
     TMK model;
-    QStringList errors;
+    PromptScope prompts; // the messages the editor shows, instead of message boxes
+    QStringList& errors = prompts.prompt->errors;
     std::unique_ptr<TMK_SetParamsDlg> dlg;
 
     void SetUp() override {
-        EditorTestApp();
+        TestApp();
         EnglishVersion = true;
-        SetPrompt(std::make_unique<RecordingPrompt>(&errors));
     }
     void TearDown() override {
         dlg.reset();
-        SetPrompt(nullptr);
         EnglishVersion = false;
     }
 

@@ -60,7 +60,7 @@ bool RunWith(TMK& m, const std::function<void(TMK_ViewJournalsDlg*)>& act) {
 
 class ViewJournalsDlg : public ::testing::Test {
 protected:
-    void SetUp() override { EnsureApplication(); }
+    void SetUp() override { TestApp(); }
 };
 
 } // namespace
@@ -110,10 +110,11 @@ TEST_F(ViewJournalsDlg, SavesADriveTableAsTabbedLines) {
     ClearDriveJournal(m, DriveJournal::Tank);
     TMK_ViewJournalsDlg dlg(m);
 
-    prompt.prompt->savePath = dir.filePath("tank.txt");
+    const QString tankPath = dir.filePath("tank.txt");
+    prompt.prompt->savePaths = {tankPath};
     Find<QPushButton>(&dlg, "bSaveTankJournal")->click();
-    EXPECT_EQ(prompt.prompt->lastSuffix, "txt");
-    QFile f(prompt.prompt->savePath);
+    EXPECT_EQ(prompt.prompt->suffixes.last(), "txt");
+    QFile f(tankPath);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
     EXPECT_EQ(text.count("\r\n"), 22);
@@ -121,10 +122,10 @@ TEST_F(ViewJournalsDlg, SavesADriveTableAsTabbedLines) {
     EXPECT_TRUE(text.contains("Last\tEmpty\t\t\t\t\t\t\t\t\r\n"));
 
     // The trip page saves its own journal; a failed save is reported, not swallowed.
-    prompt.prompt->savePath = dir.filePath("no/such/dir/trip.txt");
+    prompt.prompt->savePaths = {dir.filePath("no/such/dir/trip.txt")};
     Find<QPushButton>(&dlg, "bSaveTripJournal")->click();
     EXPECT_EQ(prompt.prompt->errors.size(), 1);
-    prompt.prompt->savePath.clear(); // cancelled
+    prompt.prompt->savePaths.clear(); // cancelled
     Find<QPushButton>(&dlg, "bSaveTripJournal")->click();
     EXPECT_EQ(prompt.prompt->errors.size(), 1);
 }

@@ -1,6 +1,7 @@
 // Requests, replies, time-outs and retries of TML_RS on a scripted port in simulated time.
 
 #include "Errors.h"
+#include "LinkFailure.h"
 #include "LinkRig.h"
 #include "LinkTexts.h"
 
@@ -10,15 +11,7 @@
 
 namespace {
 
-// The message that reaches the caller, as UTF-8 for readable failures.
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TError& e) {
-        return e.message().toStdString();
-    }
-    return "(no error)";
-}
+using ::failureOf;
 
 std::string failureOf(TML_RS& link) {
     return failureOf([&] { link.Command(0xF4, 0x01); });

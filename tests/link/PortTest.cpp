@@ -4,48 +4,13 @@
 #include "Errors.h"
 #include "LinkRig.h"
 #include "LinkTexts.h"
-#include "Prompt.h"
+#include "ScriptedPrompt.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-class TRecordingPrompt : public IPrompt {
-public:
-    void showError(const QString& text) override { errors << text; }
-    void showInfo(const QString&) override {}
-    bool askYesNo(const QString&) override { return false; }
-    int choose(const QString& caption_, const QString& prompt_, const QStringList& items_,
-               int current_) override {
-        caption = caption_;
-        prompt = prompt_;
-        items = items_;
-        current = current_;
-        return answer;
-    }
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-
-    QStringList errors;
-    QString caption, prompt;
-    QStringList items;
-    int current = -2;
-    int answer = -1;
-};
-
-// Installs a recording prompt for one test.
-struct TPromptScope {
-    TPromptScope() {
-        auto p = std::make_unique<TRecordingPrompt>();
-        prompt = p.get();
-        previous = SetPrompt(std::move(p));
-    }
-    ~TPromptScope() { SetPrompt(std::move(previous)); }
-    TRecordingPrompt* prompt;
-    std::unique_ptr<IPrompt> previous;
-};
 
 // COM3 and COM10 present (plus whatever the test adds).
 struct TPortRig {
@@ -76,7 +41,7 @@ std::string transactFailure(TML_RS& link) {
 } // namespace
 
 TEST(SerialPort, OpenFallsBackToTheLowestPresentPortAndNeverPast32) {
-    TPromptScope scope;
+    PromptScope scope;
     TPortRig rig;
     TML_RS& link = *rig.link;
     EXPECT_EQ(link.AvailableCount, 2);
@@ -105,7 +70,7 @@ TEST(SerialPort, OpenFallsBackToTheLowestPresentPortAndNeverPast32) {
 }
 
 TEST(SerialPort, NoPortAtAllIsReportedAndNothingOpens) {
-    TPromptScope scope;
+    PromptScope scope;
     TPortRig rig(std::map<QString, TPortOpenResult>{});
     EXPECT_EQ(scope.prompt->errors, QStringList{QString::fromLatin1(NoFreePortText)});
     EXPECT_EQ(rig.link->PortNumber, 0);
@@ -116,7 +81,7 @@ TEST(SerialPort, NoPortAtAllIsReportedAndNothingOpens) {
 }
 
 TEST(SerialPort, APortThatCannotBeOpenedLeavesTheLinkClosedAndSaysWhyLater) {
-    TPromptScope scope;
+    PromptScope scope;
     TPortRig rig({{QStringLiteral("/dev/ttyUSB0"), TPortOpenResult::Busy},
                   {QStringLiteral("/dev/ttyUSB1"), TPortOpenResult::NoPermission}});
     TML_RS& link = *rig.link;
@@ -215,31 +180,31 @@ TEST(SerialPort, PortMapDefaultsAndBounds) {
 }
 
 TEST(SerialPort, SelectPortOffersPresentPortsAndReopensOnCancel) {
-    TPromptScope scope;
+    PromptScope scope;
     TPortRig rig;
     TML_RS& link = *rig.link;
     link.Open(10);
-    scope.prompt->answer = -1;
+    scope.prompt->chooser = nullptr; // cancelled
     link.SelectPort();
-    EXPECT_EQ(scope.prompt->caption, QStringLiteral("Port number selection"));
-    EXPECT_EQ(scope.prompt->prompt, QStringLiteral("Select serial port"));
-    EXPECT_EQ(scope.prompt->items, (QStringList{QStringLiteral("COM3 (/dev/ttyUSB2)"),
-                                                QStringLiteral("COM10 (/dev/ttyACM1)")}));
-    EXPECT_EQ(scope.prompt->current, 1);
+    EXPECT_EQ(scope.prompt->chooseCaption, QStringLiteral("Port number selection"));
+    EXPECT_EQ(scope.prompt->choosePrompt, QStringLiteral("Select serial port"));
+    EXPECT_EQ(scope.prompt->chooseItems, (QStringList{QStringLiteral("COM3 (/dev/ttyUSB2)"),
+                                                      QStringLiteral("COM10 (/dev/ttyACM1)")}));
+    EXPECT_EQ(scope.prompt->chooseCurrent, 1);
     EXPECT_TRUE(link.IsOpen());
     EXPECT_EQ(rig.port->opened.back(), QStringLiteral("/dev/ttyACM1"));
     EXPECT_EQ(rig.port->opened.size(), 2u); // closed and opened again
 
-    scope.prompt->answer = 0;
+    scope.prompt->chooser = [](const QStringList&, int) { return 0; };
     link.SelectPort();
     EXPECT_EQ(link.PortNumber, 3);
     EXPECT_EQ(rig.port->openPath, QStringLiteral("/dev/ttyUSB2"));
 
     // With no port left, the dialog is not shown and the link stays closed.
     rig.port->ports.clear();
-    scope.prompt->caption.clear();
+    scope.prompt->chooseCaption.clear();
     link.SelectPort();
-    EXPECT_TRUE(scope.prompt->caption.isEmpty());
+    EXPECT_TRUE(scope.prompt->chooseCaption.isEmpty());
     EXPECT_EQ(scope.prompt->errors, QStringList{QString::fromLatin1(NoFreePortText)});
     EXPECT_FALSE(link.IsOpen());
 }

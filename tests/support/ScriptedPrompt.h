@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <memory>
 
 class ScriptedPrompt : public IPrompt {
 public:
@@ -16,6 +17,9 @@ public:
     std::deque<QString> savePaths;                       // for saveFileName; cancelled when empty
     QStringList filters, suffixes;                       // what the file dialogs were given
     std::function<int(const QStringList&, int)> chooser; // for choose; cancelled when unset
+    QString chooseCaption, choosePrompt;                 // what the last choice showed
+    QStringList chooseItems;
+    int chooseCurrent = -2;
     // Called at every question, error or information, as a modal box would be shown.
     std::function<void()> onShow;
 
@@ -32,7 +36,12 @@ public:
         shown();
         return take(answers, false);
     }
-    int choose(const QString&, const QString&, const QStringList& items, int current) override {
+    int choose(const QString& caption, const QString& prompt, const QStringList& items,
+               int current) override {
+        chooseCaption = caption;
+        choosePrompt = prompt;
+        chooseItems = items;
+        chooseCurrent = current;
         return chooser ? chooser(items, current) : -1;
     }
     QString openFileName(const QString&, const QString& filter) override {

@@ -1,0 +1,19 @@
+#pragma once
+
+// The one QApplication of a widget test executable, and readable failure messages for texts.
+
+#include <QApplication>
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+inline QApplication& TestApp() {
+    static int argc = 1;
+    static char name[] = "tripconf-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
