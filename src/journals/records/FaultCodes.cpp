@@ -108,7 +108,7 @@ FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format) {
 }
 
 FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
-    const int protocol = int(model.Get("Protocol"));
+    const int protocol = int(model.Get("Protocol")) & 0xFF; // the catalogue counts the low byte
     const TProtBase* entry = model.Prots.Current();
     // The model rebuilds its catalogue when the editor opens; after a device has been read
     // or a file loaded it may still describe the previous device, so then ask a catalogue
