@@ -66,8 +66,10 @@ std::unique_ptr<TML_RS> openLink(const DeviceOptions& o) {
     link->SetBaudRate(LineBaudRate);
     link->Open(number);
     if (!link->IsOpen() || link->PortNumber != number)
-        throw TError(QStringLiteral("Port %1 (%2): %3")
-                         .arg(o.port, map.Path(number), link->NoLinkMessage()));
+        throw TError(
+            QStringLiteral("Port %1: %2")
+                .arg(isNumber ? QStringLiteral("COM%1 (%2)").arg(n).arg(map.Path(n)) : o.port,
+                     link->NoLinkMessage()));
     link->SetPortType(o.portType);
     link->ResponseTimeout = LineResponseTimeoutMs;
     return link;
