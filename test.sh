@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test through CTest; then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer in a second build folder.
+# AddressSanitizer and UndefinedBehaviorSanitizer in a second build folder. Also checks where
+# POSIX headers appear and builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,10 +11,16 @@ werror=OFF
 [ -n "${CI:-}" ] && werror=ON
 export QT_QPA_PLATFORM=offscreen
 
+echo "== POSIX headers only where the Windows port expects them"
+scripts/check-posix-headers.sh
+
 echo "== normal build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DTRIP_WERROR=$werror >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Debian package (from the normal build)"
+scripts/package.sh --check build
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIP_SANITIZE=ON -DTRIP_WERROR=$werror >/dev/null

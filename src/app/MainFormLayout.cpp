@@ -3,6 +3,7 @@
 #include "ML_RS232.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
+#include "QtTranslations.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -128,6 +129,9 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::setCaptions() {
+    // The standard dialogs follow the language too; without Qt's translation they stay
+    // English, which is no reason to stop.
+    UseQtTranslations(EnglishVersion);
     for (const TCaption& c : MainFormCaptions()) {
         const QString text = c.text.text();
         if (c.control[0] == '\0') {

@@ -5,8 +5,22 @@
 
 #include <QCommandLineParser>
 
+namespace {
+constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
+} // namespace
+
 TTripApplication::TTripApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tripconf"));
+    // Lets the desktop match the windows to the menu entry (tripconf.desktop) and its icon.
+    setDesktopFileName(QStringLiteral("tripconf"));
+    setWindowIcon(ApplicationIcon());
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : IconSizes)
+        icon.addFile(QStringLiteral(":/icons/tripconf-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 bool TTripApplication::notify(QObject* receiver, QEvent* event) {

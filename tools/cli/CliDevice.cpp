@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "ConsoleStream.h"
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
 #include "Errors.h"
@@ -17,7 +18,6 @@
 #include <QThread>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace cli {
 
@@ -87,7 +87,7 @@ std::uint16_t connect(TML_RS& link, const DeviceOptions& o, QTextStream& err) {
 
 // A bar on stderr when it is a terminal; nothing when it is a file or a pipe.
 std::function<void(int)> progressBar(const char* label) {
-    if (!isatty(STDERR_FILENO)) return [](int) {};
+    if (!StandardErrorIsTerminal()) return [](int) {};
     return [label, last = -1](int percent) mutable {
         if (percent == last) return;
         last = percent;
