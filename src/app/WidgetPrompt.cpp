@@ -38,7 +38,15 @@ bool WidgetPrompt::askYesNo(const QString& text) {
 
 int WidgetPrompt::choose(const QString& caption, const QString& prompt, const QStringList& items,
                          int current) {
-    TML_RS232_SetNumDlg dlg(caption, prompt, items, current, parent_);
+    std::vector<TPortChoice> entries;
+    for (const QString& item : items)
+        entries.push_back({item, QString(), item, true});
+    return choosePort(caption, prompt, entries, current);
+}
+
+int WidgetPrompt::choosePort(const QString& caption, const QString& prompt,
+                             const std::vector<TPortChoice>& ports, int current) {
+    TML_RS232_SetNumDlg dlg(caption, prompt, ports, current, parent_);
     return dlg.exec() == QDialog::Accepted ? dlg.selectedIndex() : -1;
 }
 

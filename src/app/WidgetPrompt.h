@@ -19,6 +19,8 @@ public:
     bool askYesNo(const QString& text) override;
     int choose(const QString& caption, const QString& prompt, const QStringList& items,
                int current) override;
+    int choosePort(const QString& caption, const QString& prompt,
+                   const std::vector<TPortChoice>& ports, int current) override;
     QString openFileName(const QString& caption, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;

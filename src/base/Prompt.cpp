@@ -9,9 +9,7 @@ public:
     void showError(const QString& text) override {
         std::fprintf(stderr, "Error: %s\n", qPrintable(text));
     }
-    void showInfo(const QString& text) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
+    void showInfo(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     bool askYesNo(const QString&) override { return false; }
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
@@ -25,15 +23,37 @@ std::unique_ptr<IPrompt>& current() {
 
 } // namespace
 
-IPrompt& Prompt() { return *current(); }
+int IPrompt::choosePort(const QString& caption, const QString& prompt,
+                        const std::vector<TPortChoice>& ports, int current) {
+    QStringList items;
+    std::vector<int> indexes;
+    int shown = -1;
+    for (int i = 0; i < int(ports.size()); ++i) {
+        if (!ports[std::size_t(i)].present) continue;
+        if (i == current) shown = int(indexes.size());
+        items << ports[std::size_t(i)].label;
+        indexes.push_back(i);
+    }
+    const int chosen = choose(caption, prompt, items, shown);
+    return chosen >= 0 && chosen < int(indexes.size()) ? indexes[std::size_t(chosen)] : -1;
+}
+
+IPrompt& Prompt() {
+    return *current();
+}
 
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p) {
-    if (!p)
-        p = std::make_unique<ConsolePrompt>();
+    if (!p) p = std::make_unique<ConsolePrompt>();
     current().swap(p);
     return p;
 }
 
-void ShowError(const QString& text) { Prompt().showError(text); }
-void ShowInfo(const QString& text) { Prompt().showInfo(text); }
-bool AskYesNo(const QString& text) { return Prompt().askYesNo(text); }
+void ShowError(const QString& text) {
+    Prompt().showError(text);
+}
+void ShowInfo(const QString& text) {
+    Prompt().showInfo(text);
+}
+bool AskYesNo(const QString& text) {
+    return Prompt().askYesNo(text);
+}

@@ -3,6 +3,16 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
+
+// One entry of the port choice. The choice lists every port the program knows, present or
+// not, so that a user sees which adapter is plugged in where.
+struct TPortChoice {
+    QString name;  // "COM3"
+    QString path;  // the device path behind it
+    QString label; // how a plain list names it: "COM3 (/dev/ttyUSB2)"
+    bool present = false;
+};
 
 // Every question the program asks the user goes through this interface, so that the
 // windows use message boxes and tests answer without a modal window.
@@ -15,6 +25,10 @@ public:
     // Returns the chosen index into items, or -1 when cancelled.
     virtual int choose(const QString& caption, const QString& prompt, const QStringList& items,
                        int current) = 0;
+    // The port choice: returns an index into ports (a present one), or -1 when cancelled.
+    // current indexes the port in use. By default a plain choice among the present ports.
+    virtual int choosePort(const QString& caption, const QString& prompt,
+                           const std::vector<TPortChoice>& ports, int current);
     // Return an empty path when cancelled. filter is in Qt's "Name (*.ext)" form.
     virtual QString openFileName(const QString& caption, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& filter,
