@@ -16,9 +16,7 @@ TEST(ColourPacking, PackAndUnpackAreInverseOverAllFiveBitValues) {
 
 TEST(DefaultPalettes, BothVariantsAndTheirPlaceInSectionNine) {
     TMK m;
-    auto colour = [](const QByteArray& s, int i) {
-        return TMK::UnpackColor(bytes::u16le(s, 2 * i));
-    };
+    auto colour = [](const QByteArray& s, int i) { return TMK::UnpackColor(bytes::u16le(s, 2 * i)); };
     auto roles = [](const QByteArray& s) {
         std::vector<int> r;
         for (int i = 32; i <= 40; ++i)
