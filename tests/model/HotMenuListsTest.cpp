@@ -45,8 +45,6 @@ TEST(HotMenuLists, DeleteInsertAndMoveAsThePageDoesThem) {
     EXPECT_TRUE(HotMenuInsertDropsLast(full));
     InsertHotMenuEntry(full, 0, 42);
     EXPECT_EQ(full, list({42, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    InsertHotMenuEntry(full, 9, 43);
-    EXPECT_EQ(full[9], 43);
 
     l = list({1, 2, 3});
     EXPECT_FALSE(HotMenuInsertDropsLast(l));
@@ -60,12 +58,8 @@ TEST(HotMenuLists, DeleteInsertAndMoveAsThePageDoesThem) {
     EXPECT_EQ(l, list({'B', 'C', 'D', 'A'}));
     MoveHotMenuEntry(l, 3, 0);
     EXPECT_EQ(l, list({'A', 'B', 'C', 'D'}));
-    MoveHotMenuEntry(l, 2, 2);
-    EXPECT_EQ(l, list({'A', 'B', 'C', 'D'}));
     EXPECT_THROW(MoveHotMenuEntry(l, 0, 10), ERangeError);
     EXPECT_THROW(InsertHotMenuEntry(l, -1, 1), ERangeError);
-    ClearHotMenu(l);
-    EXPECT_EQ(l, THotMenuList{});
 }
 
 TEST(HotMenuLists, TheSectionsFourListsAreCompactedInPlace) {
