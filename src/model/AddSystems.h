@@ -38,7 +38,8 @@ private:
 // device model raised, in table order (a code listed twice is listed twice).
 TBlockList BuildBlockList(const TProtCatalogue& catalogue);
 
-// Selection bits of unit codes 0..255 in the section-5 record.
+// Selection bits of unit codes 0..255 in the section-5 record. Codes 0 and 7 would be the
+// page choices' bits; no unit of the table has them.
 bool UnitSelected(const QByteArray& section5, std::uint8_t code);
 void SetUnitSelected(QByteArray& section5, std::uint8_t code, bool selected);
 void ToggleUnitSelected(QByteArray& section5, std::uint8_t code);
