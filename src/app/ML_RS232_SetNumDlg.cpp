@@ -231,11 +231,11 @@ void TML_RS232_SetNumDlg::startSearch() {
                     },
                     Qt::QueuedConnection);
             });
-        const int found = result.found < 0 ? -1 : searched_[std::size_t(result.found)];
         QMetaObject::invokeMethod(
             this,
-            [this, found, version = unsigned(result.version), stopped = result.stopped] {
-                searchDone(found, version, stopped);
+            [this, step = result.found, version = unsigned(result.version),
+             stopped = result.stopped] {
+                searchDone(step < 0 ? -1 : searched_[std::size_t(step)], version, stopped);
             },
             Qt::QueuedConnection);
     });

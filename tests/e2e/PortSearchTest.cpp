@@ -81,6 +81,9 @@ TEST_F(PortSearch, PortDialogMarksAbsentPortsAndFindsTheDeviceWithoutBlockingThe
     EXPECT_FALSE(model->item(1)->isEnabled());
     EXPECT_TRUE(list->itemText(1).endsWith("not connected")) << qPrintable(list->itemText(1));
     EXPECT_TRUE(dlg.findChild<QLabel*>("lPortDetails")->text().contains(path("silent")));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), 2) << "the keyboard passes over absent ports";
+    QTest::keyClick(list, Qt::Key_Up);
 
     auto* find = dlg.findChild<QPushButton*>("bFindDevice");
     EXPECT_EQ(find->text(), "Find the device");
