@@ -20,6 +20,7 @@ namespace {
 // Room the window manager takes beside the caption: icon and buttons.
 constexpr int TitleBarAllowance = 140;
 constexpr int ListCharacters = 48;
+constexpr int VisibleListEntries = 16; // half the ports without scrolling
 
 using portsearch::TAdapterInfo;
 using portsearch::TProbeOutcome;
@@ -114,7 +115,7 @@ TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& 
     if (shown >= 0) list_->setCurrentIndex(shown);
     list_->setMinimumContentsLength(ListCharacters);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list_->setMaxVisibleItems(16);
+    list_->setMaxVisibleItems(VisibleListEntries);
 
     detailsLabel_->setObjectName(QStringLiteral("lPortDetails"));
     detailsLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -127,6 +128,10 @@ TML_RS232_SetNumDlg::TML_RS232_SetNumDlg(const QString& caption, const QString& 
     connect(find_, &QPushButton::clicked, this, &TML_RS232_SetNumDlg::findDevice);
     progress_->setObjectName(QStringLiteral("pbSearch"));
     progress_->setTextVisible(false);
+    // Keeps its room while hidden, so the button keeps its own size beside it.
+    QSizePolicy keepRoom = progress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepRoom);
     progress_->setVisible(false);
     status_->setObjectName(QStringLiteral("lSearch"));
     status_->setWordWrap(true);
