@@ -136,10 +136,16 @@ void TMK::ReadSections(int first, int last) {
 }
 
 void TMK::WriteSections(int first, int last) {
-    const QByteArray kept = SettingsImage;
-    try {
+    allOrNothing([&] {
         for (int i = first; i <= last; ++i)
             WriteSection(i);
+    });
+}
+
+void TMK::allOrNothing(const std::function<void()>& encode) {
+    const QByteArray kept = SettingsImage;
+    try {
+        encode();
     } catch (...) {
         SettingsImage = kept;
         ReadHeader();
@@ -183,9 +189,11 @@ bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
         throw;
     }
     if (confirmed) {
-        WriteSection(7);
-        WriteSection(1);
-        WriteSection(11);
+        allOrNothing([&] {
+            WriteSection(7);
+            WriteSection(1);
+            WriteSection(11);
+        });
         return true;
     }
     restore();

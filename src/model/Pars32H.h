@@ -63,8 +63,8 @@ public:
     // Settings editor: decode 1..10, snapshot, run the dialog; on confirmation encode
     // 1..10 into the image, otherwise restore the snapshot. Returns the confirmation.
     bool Edit(const std::function<bool()>& runDialog);
-    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11,
-    // otherwise restore them.
+    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11
+    // (all or nothing), otherwise restore them.
     bool ViewJournals(const std::function<bool()>& runDialog);
 
     // Fills PaletteA and PaletteB; altVariant picks the second set of defaults.
@@ -109,6 +109,9 @@ private:
     // a count of 0 when the table gives it no bytes, nullopt when the image has no place for
     // them.
     std::optional<ImageSpan> sectionPlace(int i);
+    // Runs encode; when it throws, the image is put back as it was before the exception
+    // passes on.
+    void allOrNothing(const std::function<void()>& encode);
     // First constructor step: the default device and its catalogues.
     void SelectDefaultDevice();
 

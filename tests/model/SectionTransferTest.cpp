@@ -114,7 +114,12 @@ TEST(SectionTransfer, InvalidAddressesAndShortImages) {
         const QByteArray image = m.SettingsImage;
         const QByteArray record = m.Section(11);
         EXPECT_THROW(m.WriteSection(11), ERangeError) << address;
-        EXPECT_EQ(m.SettingsImage, image);
+        auto clearJournals = [&] {
+            m.Section(7).fill('\x33');
+            return true;
+        };
+        EXPECT_THROW(m.ViewJournals(clearJournals), ERangeError);
+        EXPECT_EQ(m.SettingsImage, image) << "no edited section 7 without its section 11";
         m.ReadSection(11);
         EXPECT_EQ(m.Section(11), record);
     }
