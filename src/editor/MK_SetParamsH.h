@@ -69,11 +69,6 @@ public:
     // The page widget, or nullptr when the page is not built.
     QWidget* Page(const char* name) const;
 
-    // The universal-input page, still built by the dialog.
-    void BuildUniMeasPage(QWidget* page);
-    void rgAirWaterShowClick();
-    bool seUniMeasADCExit(int which, double reading);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
