@@ -18,7 +18,6 @@ class QTabWidget;
 class TControlBinder;
 class TEditorPage;
 class TMK;
-class TPageSet;
 class TProtBase;
 class TProtCatalogue;
 struct TDeviceCaps;
