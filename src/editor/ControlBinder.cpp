@@ -75,7 +75,7 @@ void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> row
 TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* parent) {
     OwnedRow own{row, QByteArray(row.name)};
     own.row.name = own.name.constData();
-    const TFieldRef ref = ResolveControlField(row.name);
+    const TFieldRef ref = ResolveRowField(row);
     if (!ref.field) throw TError(QStringLiteral("No settings field for control %1").arg(row.name));
     std::unique_ptr<TControlAdapter> adapter = MakeControlAdapter(own.row, parent);
     Binding& b = store_.emplace_back(Binding{

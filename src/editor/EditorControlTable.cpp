@@ -53,6 +53,10 @@ TFieldRef ResolveControlField(std::string_view controlName) {
     return {};
 }
 
+TFieldRef ResolveRowField(const TControlRow& row) {
+    return ResolveControlField(row.field ? row.field : row.name);
+}
+
 double RoundHalfEven(double v) {
     // nearbyint follows the default rounding mode, which rounds halves to even.
     return std::nearbyint(v);

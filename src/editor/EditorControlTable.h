@@ -50,6 +50,9 @@ struct TControlRow {
     int decimals;
     TConv conv;
     std::span<const TText> items = {}; // radio groups and combo boxes; empty: set by a page
+    // The field's name where the control's name does not lead to it ("cbTO" switches the
+    // reminder bit "TOFlag_TO", not the date "TO"); nullptr: by the naming rule.
+    const char* field = nullptr;
 };
 
 // The field element (or bit) a control edits.
@@ -59,6 +62,8 @@ struct TFieldRef {
     int bit = -1; // >= 0: one bit of a plain integer word
 };
 TFieldRef ResolveControlField(std::string_view controlName);
+// The field a row edits: its own `field` when set, else by the control's name.
+TFieldRef ResolveRowField(const TControlRow& row);
 // "seTankLimit" -> "TankLimit": the name without its lower-case type prefix.
 QString ControlBaseName(const QString& controlName);
 

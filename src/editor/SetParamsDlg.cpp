@@ -223,8 +223,12 @@ void TMK_SetParamsDlg::RefreshVisiblePage() {
 
 void TMK_SetParamsDlg::done(int result) {
     // OK by keyboard leaves the focused control without a focus change: commit it first.
-    if (result == QDialog::Accepted && !binder_->CommitFocused(focusWidget()))
-        return; // refused: the user sees why and stays in the dialog
+    if (result == QDialog::Accepted) {
+        if (!binder_->CommitFocused(focusWidget()))
+            return; // refused: the user sees why and stays in the dialog
+        for (const auto& page : pages_)
+            if (!page->FinishEdits()) return;
+    }
     // Nothing commits while the dialog closes: OK has just committed, Cancel undoes anyway.
     Refreshing = true;
     QDialog::done(result);

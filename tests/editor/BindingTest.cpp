@@ -18,8 +18,7 @@ std::array<QByteArray, 11> Records(const TMK& m) {
 
 // Bytes that the commit of this control may change: its element, or one bit of it.
 void ExpectOnlyItsFieldChanged(const std::array<QByteArray, 11>& before, const TMK& after,
-                               const QString& name) {
-    const TFieldRef ref = ResolveControlField(name.toStdString());
+                               const QString& name, const TFieldRef& ref) {
     const int width = FieldTypeWidth(ref.field->type);
     const int first = ref.field->offset + ref.index * width;
     for (int s = 1; s <= 11; ++s) {
@@ -80,7 +79,7 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             shown = combo->currentIndex();
         }
         ASSERT_TRUE(binder.Commit(name)) << name.toStdString();
-        ExpectOnlyItsFieldChanged(before, model, name);
+        ExpectOnlyItsFieldChanged(before, model, name, ResolveRowField(*binder.Row(name)));
         binder.Load(name);
         double reloaded = 0;
         if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
