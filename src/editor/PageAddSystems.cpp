@@ -91,6 +91,12 @@ void TPageAddSystems::Build(QWidget* page) {
     allGrid_->setColumnWidth(TAllBlocksModel::SelectedColumn, SelectedColumnWidth);
     columns[0]->addWidget(allGrid_, 1);
 
+    // A caption over the right grid, as high as the filter line over the left one.
+    auto* usedLabel = b.Caption(new QLabel(page), {"Units polled", "Опрашиваемые блоки"});
+    usedLabel->setObjectName(QStringLiteral("lUsedBlocks"));
+    usedLabel->setMinimumHeight(filterEdit_->sizeHint().height());
+    columns[1]->addWidget(usedLabel);
+
     used_ = new TUsedBlocksModel(list_, section5, page);
     usedGrid_ = MakeGrid(page, "sgUsedBlocks");
     usedGrid_->setModel(used_);

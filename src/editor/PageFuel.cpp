@@ -176,7 +176,7 @@ void TPageFuel::BuildTare(QVBoxLayout* column) {
     QWidget* box = grid->parentWidget();
     tare_ = new TTareGridModel(box);
     grid_ = MakeTareGrid(box, tare_);
-    grid->addWidget(grid_, 0, 0, 1, 4);
+    grid->addWidget(grid_, 0, 0, 1, 4, Qt::AlignLeft);
     b.AddRows(grid, kTareRows, 1);
     b.Control(QStringLiteral("rgTarirIncline"))->setEnabled(false); // found by the device
     auto* length = static_cast<QDoubleSpinBox*>(b.Control(QStringLiteral("seTarirLeng")));

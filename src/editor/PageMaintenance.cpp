@@ -9,6 +9,7 @@
 #include "SideFileButtons.h"
 
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,15 +94,17 @@ void TPageMaintenance::Build(QWidget* page) {
     hours->addWidget(b.Label(QStringLiteral("seMotoHourLim")), 0, 1);
     hours->addWidget(box->findChild<QLabel*>(QStringLiteral("lMotoHourLimUnit")), 0, 3);
 
-    QGridLayout* file =
-        AddGroup(b, columns[1], "gbTOFile", {"TS settings file", "Файл настроек ТО"});
-    QWidget* fileBox = file->parentWidget();
+    // The buttons stand in a plain column: the page's label columns are lined up by grid.
+    auto* fileBox = b.Caption(new QGroupBox, {"TS settings file", "Файл настроек ТО"});
+    fileBox->setObjectName(QStringLiteral("gbTOFile"));
+    auto* file = new QVBoxLayout(fileBox);
     auto* save = b.Caption(new QPushButton(fileBox), MaintenanceSideFile.saveCaption);
     auto* load = b.Caption(new QPushButton(fileBox), MaintenanceSideFile.loadCaption);
     save->setObjectName(QStringLiteral("bTOSave"));
     load->setObjectName(QStringLiteral("bTOLoad"));
-    file->addWidget(save, 0, 0);
-    file->addWidget(load, 1, 0);
+    file->addWidget(save);
+    file->addWidget(load);
+    columns[1]->addWidget(fileBox);
     for (QPushButton* button : {save, load})
         button->setAutoDefault(false);
     QObject::connect(save, &QPushButton::clicked, page, [this] { bTOSaveClick(); });

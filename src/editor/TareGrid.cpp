@@ -10,6 +10,7 @@ namespace {
 constexpr int LitreDigits = 3;
 constexpr int UnitDigits = 4;
 constexpr int VisibleRows = 12; // the grid's height in rows, heading aside
+constexpr int RowPadding = 6;   // px above and below a row's text
 constexpr int NumberColumnWidth = 36;
 constexpr int ValueColumnWidth = 72;
 
@@ -96,11 +97,13 @@ QTableView* MakeTareGrid(QWidget* parent, TTareGridModel* model) {
     view->setColumnWidth(TTareGridModel::NumberColumn, NumberColumnWidth);
     view->setColumnWidth(TTareGridModel::LitresColumn, ValueColumnWidth);
     view->setColumnWidth(TTareGridModel::UnitsColumn, ValueColumnWidth);
-    view->horizontalHeader()->setStretchLastSection(true);
-    const int rowHeight = view->verticalHeader()->defaultSectionSize();
+    // Compact rows: the table is long and the page has other groups beside it.
+    const int rowHeight = view->fontMetrics().height() + RowPadding;
+    view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    view->verticalHeader()->setMinimumSectionSize(rowHeight);
     view->setMinimumHeight(view->horizontalHeader()->sizeHint().height() + VisibleRows * rowHeight +
                            2 * view->frameWidth());
-    view->setMinimumWidth(NumberColumnWidth + 2 * ValueColumnWidth + 2 * view->frameWidth() +
-                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    view->setFixedWidth(NumberColumnWidth + 2 * ValueColumnWidth + 2 * view->frameWidth() +
+                        view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     return view;
 }
