@@ -218,6 +218,8 @@ void TPageFuel::seOilCalibrQuantChange() {
 }
 
 void TPageFuel::seTarirLengChange() {
+    // Leaving the edit unchanged keeps the grid as it is, texts not yet stored included.
+    if (int(tare_->Rows().size()) == Model().Get("TarirLeng")) return;
     Fill();
 }
 
