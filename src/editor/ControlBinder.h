@@ -5,7 +5,7 @@
 // the settings model and commits it back, so the load and commit rules exist once.
 //
 // The binder keeps its own copy of every row and of the names in it, so rows may be built in
-// a loop at run time; captions, item texts and field names must be constant tables.
+// a loop at run time; captions and item texts must be constant tables.
 
 #include "ControlAdapters.h"
 
@@ -84,10 +84,12 @@ public:
     const TControlRow* Row(const QString& name) const;
 
 private:
-    // Names the row points at, kept alive with the binding.
+    // A row with its own copies of the names it points at.
     struct OwnedRow {
+        explicit OwnedRow(const TControlRow& from);
+        void Repoint(); // after a move
         TControlRow row;
-        QByteArray name;
+        QByteArray name, field, partner, mask;
     };
     struct Binding {
         OwnedRow own;

@@ -54,7 +54,10 @@ TFieldRef ResolveControlField(std::string_view controlName) {
 }
 
 TFieldRef ResolveRowField(const TControlRow& row) {
-    return ResolveControlField(row.field ? row.field : row.name);
+    if (!row.field) return ResolveControlField(row.name);
+    const FieldDef* f = FindField(row.field);
+    if (!f || row.index < 0 || row.index >= f->elementCount()) return {};
+    return {f, row.index, -1};
 }
 
 double RoundHalfEven(double v) {

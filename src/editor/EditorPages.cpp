@@ -13,8 +13,7 @@
 #include "PageMaintenance.h"
 #include "PageMeth.h"
 #include "PagePark.h"
-
-std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame);
+#include "PageUniMeas.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ constexpr TPageDef kPages[] = {
     {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          MakePage<TPageFuel>},
     {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             MakePage<TPageMaintenance>},
     {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            MakePage<TPageAddSystems>},
-    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakeUniMeasPage},
+    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakePage<TPageUniMeas>},
 };
 // clang-format on
 

@@ -7,20 +7,13 @@
 
 #include "EditorPage.h"
 
-#include <memory>
-#include <vector>
-
 class QGridLayout;
-class TDayNumberEdit;
-class TDeviceTextEdit;
 
 class TPageMaintenance : public TEditorPage {
 public:
     using TEditorPage::TEditorPage;
-    ~TPageMaintenance() override;
     void Build(QWidget* page) override;
     void Load() override;
-    bool FinishEdits() override;
 
     void bTOSaveClick();
     void bTOLoadClick();
@@ -28,7 +21,6 @@ public:
 private:
     void BuildCounters(QGridLayout* grid);
     void BuildDates(QGridLayout* grid);
-
-    std::vector<TDeviceTextEdit*> names_; // owned by the page widget
-    std::vector<TDayNumberEdit*> dates_;
+    // Marks a date edit whose stored day number names no day it can show.
+    void ShowDateMark(const char* edit, const char* field);
 };

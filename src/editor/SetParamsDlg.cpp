@@ -86,7 +86,12 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-TMK_SetParamsDlg::~TMK_SetParamsDlg() = default;
+TMK_SetParamsDlg::~TMK_SetParamsDlg() {
+    // Hiding takes the focus from the control that has it, which would commit it into a page
+    // already gone: hide while the pages exist, with nothing committing.
+    Refreshing = true;
+    hide();
+}
 
 void TMK_SetParamsDlg::BuildPages() {
     const std::span<const TPageDef> table = EditorPageTable();

@@ -64,14 +64,19 @@ TEST_F(MaintenancePageTest, CountersSwitchesAndDates) {
     to->setFocus();
     to->setSelectedSection(QDateTimeEdit::DaySection);
     QTest::keyClicks(to, "010105");
+    QTest::keyClick(to, Qt::Key_Enter);
     EXPECT_EQ(to->text(), "01.01.05");
     EXPECT_EQ(model.Get("TO"), 1828);
     osago->setFocus();
     osago->setCurrentSection(QDateTimeEdit::YearSection);
     QTest::keyClick(osago, Qt::Key_Up);
+    QTest::keyClick(osago, Qt::Key_Enter);
     EXPECT_EQ(model.Get("OSAGO"), 367) << "01.01.01";
     EXPECT_FALSE(Shown("lOSAGOMark"));
     EXPECT_EQ(osago->calendarWidget()->windowTitle(), "Date selection");
+    model.Set("OSAGO", 0, 60000); // past 2099: the nearest day
+    dlg->Binder().Load("deOSAGO");
+    EXPECT_EQ(osago->text(), "31.12.99");
 }
 
 TEST_F(MaintenancePageTest, NamesTakeTheDeviceCharactersAndKeepTheBytesAfterTheZero) {
