@@ -25,6 +25,7 @@ using enum TConv;
 constexpr TText kThousandKm{"th.km", "тыс.км"};
 constexpr int MaxCounter = 99;
 constexpr int MaxEngineHours = 3000;
+constexpr int NameEditChars = 18; // room for the 15 characters of a name and the frame
 
 // One reminder line: its switch, its caption or the edit of its user-given name, its counter.
 struct TCounterLine {
@@ -145,6 +146,7 @@ void TPageMaintenance::BuildCounters(QGridLayout* grid) {
         if (line.name.name) {
             auto* name = static_cast<QLineEdit*>(b.Create(line.name, box));
             name->setValidator(new TDeviceTextValidator(name));
+            name->setMinimumWidth(name->fontMetrics().averageCharWidth() * NameEditChars);
             grid->addWidget(name, r, 1);
         } else {
             auto* caption = b.Caption(new QLabel(box), line.caption);
