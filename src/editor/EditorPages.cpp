@@ -5,9 +5,12 @@
 
 #include "EditorPage.h"
 #include "EditorPageSet.h"
+#include "PageAddSystems.h"
 #include "PageAverages.h"
 #include "PageCorr.h"
+#include "PageFuel.h"
 #include "PageLimits.h"
+#include "PageMaintenance.h"
 #include "PageMeth.h"
 #include "PagePark.h"
 #include "PageUniMeas.h"
@@ -36,9 +39,9 @@ constexpr TPageDef kPages[] = {
     {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              nullptr},
     {"tsAver",      nullptr,       nullptr,       {"Average", "Средние"},                   MakePage<TPageAverages>},
     {"tsPark",      nullptr,       nullptr,       {"Parctronic", "Парковка"},               MakePage<TPagePark>},
-    {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},
-    {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             nullptr},
-    {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            nullptr},
+    {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          MakePage<TPageFuel>},
+    {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             MakePage<TPageMaintenance>},
+    {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            MakePage<TPageAddSystems>},
     {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakePage<TPageUniMeas>},
 };
 // clang-format on

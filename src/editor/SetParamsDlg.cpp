@@ -86,7 +86,12 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-TMK_SetParamsDlg::~TMK_SetParamsDlg() = default;
+TMK_SetParamsDlg::~TMK_SetParamsDlg() {
+    // Hiding takes the focus from the control that has it, which would commit it into a page
+    // already gone: hide while the pages exist, with nothing committing.
+    Refreshing = true;
+    hide();
+}
 
 void TMK_SetParamsDlg::BuildPages() {
     const std::span<const TPageDef> table = EditorPageTable();
@@ -223,8 +228,12 @@ void TMK_SetParamsDlg::RefreshVisiblePage() {
 
 void TMK_SetParamsDlg::done(int result) {
     // OK by keyboard leaves the focused control without a focus change: commit it first.
-    if (result == QDialog::Accepted && !binder_->CommitFocused(focusWidget()))
-        return; // refused: the user sees why and stays in the dialog
+    if (result == QDialog::Accepted) {
+        if (!binder_->CommitFocused(focusWidget()))
+            return; // refused: the user sees why and stays in the dialog
+        for (const auto& page : pages_)
+            if (!page->FinishEdits()) return;
+    }
     // Nothing commits while the dialog closes: OK has just committed, Cancel undoes anyway.
     Refreshing = true;
     QDialog::done(result);
