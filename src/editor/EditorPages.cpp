@@ -7,6 +7,7 @@
 #include "EditorPageSet.h"
 #include "PageAverages.h"
 #include "PageCorr.h"
+#include "PageHotMenu.h"
 #include "PageLimits.h"
 #include "PageMeth.h"
 #include "PagePark.h"
@@ -29,7 +30,7 @@ constexpr TPageDef kPages[] = {
     {"tsParams4_2", "tsParams4",   nullptr,       {"Displays 4..6", "Дисплеи 4 .. 6"},      nullptr},
     {"tsParams9",   "tsDisp",      nullptr,       {"Displays x 9", "Дисплеи х9"},           nullptr},
     {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           nullptr},
-    {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             nullptr},
+    {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             MakePage<TPageHotMenu>},
     {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
     {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     nullptr},
     {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
