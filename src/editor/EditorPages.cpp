@@ -11,6 +11,8 @@
 #include "PageLimits.h"
 #include "PageMeth.h"
 #include "PagePark.h"
+#include "PageVoiceMisc.h"
+#include "PageVoiceWarn.h"
 
 std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame);
 
@@ -34,8 +36,8 @@ constexpr TPageDef kPages[] = {
     {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
     {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     nullptr},
     {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
-    {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           nullptr},
-    {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              nullptr},
+    {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           MakePage<TPageVoiceWarn>},
+    {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              MakePage<TPageVoiceMisc>},
     {"tsAver",      nullptr,       nullptr,       {"Average", "Средние"},                   MakePage<TPageAverages>},
     {"tsPark",      nullptr,       nullptr,       {"Parctronic", "Парковка"},               MakePage<TPagePark>},
     {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},

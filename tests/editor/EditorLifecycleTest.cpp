@@ -98,9 +98,10 @@ TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {
 }
 
 TEST_F(EditorTest, CaptionsInEitherLanguage) {
-    const QStringList english{"Correction", "Resources", "Limits",
-                              "Display",    "Average",   "Parctronic"};
-    const QStringList russian{"Поправки", "Источники", "Границы", "Дисплей", "Средние", "Парковка"};
+    const QStringList english{"Correction", "Resources", "Limits",    "Display",
+                              "Sounds",     "Average",   "Parctronic"};
+    const QStringList russian{"Поправки",        "Источники", "Границы", "Дисплей",
+                              "Озвуч.сообщения", "Средние",   "Парковка"};
     for (bool en : {true, false}) {
         EnglishVersion = en;
         Open(0x8000);
