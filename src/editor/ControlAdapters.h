@@ -46,7 +46,7 @@ private:
 enum class TCommitResult : std::uint8_t {
     Stored,    // the field took the control's value
     Unchanged, // the control still shows what was loaded or stored last: nothing written
-    Nothing,   // nothing to store (no item chosen)
+    Nothing,   // nothing to store (no item chosen, no cell edited)
     Refused,   // a check refused the value and has told the user why
 };
 

@@ -11,10 +11,9 @@
 #include "PageLimits.h"
 #include "PageMeth.h"
 #include "PagePark.h"
+#include "PageUniMeas.h"
 #include "PageVoiceMisc.h"
 #include "PageVoiceWarn.h"
-
-std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame);
 
 namespace {
 
@@ -43,7 +42,7 @@ constexpr TPageDef kPages[] = {
     {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},
     {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             nullptr},
     {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            nullptr},
-    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakeUniMeasPage},
+    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakePage<TPageUniMeas>},
 };
 // clang-format on
 

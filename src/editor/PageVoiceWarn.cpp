@@ -5,7 +5,6 @@
 #include "ProtocolSelection.h"
 #include "ProtsH.h"
 #include "RadioGroup.h"
-#include "WarningSoundPair.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -121,15 +120,17 @@ QString LabelName(const TWarnRow& row) {
     return QStringLiteral("lap") + QString::fromUtf8(row.stem);
 }
 
+QStringList Groups(const TWarnRow& row) {
+    QStringList names{GroupName(row, false)};
+    if (row.repeated) names << GroupName(row, true);
+    return names;
+}
+
 } // namespace
 
 void TPageVoiceWarn::Build(QWidget* page) {
     TControlBinder& b = Binder();
     const std::vector<QVBoxLayout*> columns = MakeColumns(page, ColumnCount);
-    QStringList items;
-    for (const TText& t : kSoundItems)
-        items << t.text();
-
     for (int g = 0; g < int(std::size(kGroups)); ++g) {
         const TWarnGroup& group = kGroups[g];
         QGridLayout* grid =
@@ -156,46 +157,36 @@ void TPageVoiceWarn::Build(QWidget* page) {
             auto* label = b.Caption(new QLabel(box), row.caption);
             label->setObjectName(LabelName(row));
             grid->addWidget(label, r, 0);
-            TRadioGroup* groups[2] = {nullptr, nullptr};
-            for (int k = 0; k < (row.repeated ? 2 : 1); ++k) {
-                groups[k] = new TRadioGroup(box);
-                groups[k]->setObjectName(GroupName(row, k == 1));
-                groups[k]->setItems(items);
-                grid->addWidget(groups[k], r, 1 + k, Qt::AlignLeft);
-            }
-            label->setBuddy(groups[0]);
-            pairs_.push_back(new TWarningSoundPair(Model(), Frame().Refreshing, row.index,
-                                                   groups[0], groups[1], box));
+            const QByteArray first = GroupName(row, false).toUtf8();
+            const QByteArray repeated = GroupName(row, true).toUtf8();
+            TControlRow control{.name = first.constData(),
+                                .kind = TCtlKind::SoundPair,
+                                .items = kSoundItems,
+                                .field = "AlarmSound",
+                                .index = row.index,
+                                .partner = row.repeated ? repeated.constData() : nullptr};
+            label->setBuddy(b.Create(control, box));
+            int at = 1;
+            for (const QString& name : Groups(row))
+                grid->addWidget(b.Control(name), r, at++, Qt::AlignLeft);
             ++r;
         }
     }
     for (QVBoxLayout* column : columns)
         column->addStretch();
-    QObject::connect(&Frame(), &QDialog::accepted, page, [this] { CommitFocused(); });
-}
-
-void TPageVoiceWarn::Load() {
-    for (TWarningSoundPair* pair : pairs_)
-        pair->Load();
-}
-
-void TPageVoiceWarn::CommitFocused() {
-    const QWidget* focused = Frame().focusWidget();
-    for (TWarningSoundPair* pair : pairs_)
-        if (pair->Holds(focused)) pair->Commit();
 }
 
 void TPageVoiceWarn::ApplyAvailability() {
     const TWarnInput in{Caps(), CurrentProt()};
     const TCoolantWording wording = CoolantWordingFor(in.prot);
-    for (std::size_t i = 0; i < std::size(kRows); ++i) {
-        const TWarnRow& row = kRows[i];
-        TWarningSoundPair* pair = pairs_[i];
+    TControlBinder& b = Binder();
+    for (const TWarnRow& row : kRows) {
         const bool shown = !row.shown || row.shown(in);
         auto* label = Find<QLabel>(LabelName(row));
         label->setVisible(shown);
-        for (TRadioGroup* group : pair->Groups()) {
-            group->setVisible(shown);
+        b.SetShown(GroupName(row, false), shown);
+        for (const QString& name : Groups(row)) {
+            auto* group = static_cast<TRadioGroup*>(b.Control(name));
             for (int c = FirstVoiceChoice; c < group->count(); ++c) {
                 group->setItemEnabled(c, !in.caps.CapNoVoice);
                 group->button(c)->setToolTip(in.caps.CapNoVoice ? kNoVoice.text() : QString());
@@ -205,7 +196,7 @@ void TPageVoiceWarn::ApplyAvailability() {
         if (row.index == EngineIndex) label->setText(wording.engineRow.text());
         if (row.index == SootFilterIndex) {
             if (row.repeated) label->setText((EnginePump(in) ? kEnginePump : row.caption).text());
-            pair->Load(); // the other row of the byte may have changed it
+            b.Load(GroupName(row, false)); // the other row of the byte may have changed it
         }
     }
     // The display's brightness and colour scheme cannot follow side lights the model lacks.
