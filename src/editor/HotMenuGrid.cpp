@@ -15,7 +15,8 @@ constexpr int Section9 = 9;
 constexpr int ColumnNumber = 0;
 constexpr int ColumnCaption = 1;
 constexpr int ColumnCount = 2;
-constexpr int CaptionColumnWidth = 230; // px; the device's longest captions fit
+constexpr int CaptionColumnWidth = 250; // px; the device's longest captions fit
+constexpr int NumberColumnPadding = 16; // px around the row number
 // A dragged row names its grid, so that a drop elsewhere (another list, another program)
 // is refused.
 const QString RowMimeType = QStringLiteral("application/x-tripconf-hotmenu-row");
@@ -164,9 +165,19 @@ THotMenuView::THotMenuView(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(false); // Tab leaves the grid, as in the rest of the dialog
 }
 
+void THotMenuView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    horizontalHeader()->setSectionResizeMode(ColumnNumber, QHeaderView::Fixed);
+    horizontalHeader()->resizeSection(ColumnNumber, NumberColumnWidth());
+}
+
+int THotMenuView::NumberColumnWidth() const {
+    return fontMetrics().horizontalAdvance(QStringLiteral("00")) + NumberColumnPadding;
+}
+
 QSize THotMenuView::sizeHint() const {
     const int frame = 2 * frameWidth();
-    const int number = fontMetrics().horizontalAdvance(QStringLiteral("00")) + 16;
+    const int number = NumberColumnWidth();
     return {frame + number + CaptionColumnWidth,
             frame + horizontalHeader()->sizeHint().height() +
                 HotMenuSlots * verticalHeader()->defaultSectionSize()};

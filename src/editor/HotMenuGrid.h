@@ -62,6 +62,7 @@ class THotMenuView : public QTableView {
     Q_OBJECT
 public:
     explicit THotMenuView(QWidget* parent = nullptr);
+    void setModel(QAbstractItemModel* model) override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -74,6 +75,7 @@ signals:
     void MoveRequested(int from, int to);
 
 protected:
+    int NumberColumnWidth() const;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -73,6 +73,7 @@ void TPageHotMenu::Build(QWidget* page) {
     for (int list = 0; list < GridCount; ++list) {
         const TGridDef& def = kGrids[list];
         auto* column = new QVBoxLayout;
+        column->setSpacing(2);
         auto* label = b.Caption(new QLabel(page), def.caption);
         label->setObjectName(QString::fromUtf8(def.label));
         auto* view = new THotMenuView(page);
