@@ -133,6 +133,7 @@ public:
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
         QObject::connect(check_, &QCheckBox::clicked, context, std::move(commit));
     }
+    QAbstractButton* CaptionButton() const override { return check_; }
 
 private:
     std::optional<double> Shown() const override { return check_->isChecked() ? 1 : 0; }

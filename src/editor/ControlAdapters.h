@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QAbstractButton;
 class QObject;
 class QWidget;
 class TMK;
@@ -74,6 +75,8 @@ public:
     virtual void OnUserCommit(QObject* context, std::function<void()> commit) = 0;
     // Lists: replaces the item texts. A list of the same length keeps its choice.
     virtual void SetItems(const QStringList& items);
+    // A control that carries its caption itself (a check box); nullptr: a label does.
+    virtual QAbstractButton* CaptionButton() const { return nullptr; }
 
 protected:
     explicit TControlAdapter(QWidget* control) : control_(control) {}

@@ -39,8 +39,8 @@ QWidget* TControlBinder::Create(const TControlRow& row, QWidget* parent) {
     const TControlRow& own = b.own.row;
     QWidget* control = b.adapter->Control();
     const QString base = ControlBaseName(control->objectName());
-    if (own.kind == TCtlKind::Check) {
-        if (HasText(own.caption)) Caption(static_cast<QAbstractButton*>(control), own.caption);
+    if (QAbstractButton* button = b.adapter->CaptionButton()) {
+        if (HasText(own.caption)) Caption(button, own.caption);
     } else if (HasText(own.caption)) {
         b.label = Caption(new QLabel(parent), own.caption);
         b.label->setObjectName(QLatin1Char('l') + base);
@@ -59,7 +59,7 @@ void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> row
         Create(row, grid->parentWidget());
         const Binding& b = store_.back();
         const QList<QWidget*> widgets = b.adapter->Widgets();
-        if (row.kind == TCtlKind::Check) {
+        if (b.adapter->CaptionButton()) { // its own caption: the whole line
             grid->addWidget(widgets.front(), r, 0, 1, 3);
         } else {
             if (b.label) grid->addWidget(b.label, r, 0);

@@ -25,8 +25,9 @@ enum class TCtlKind : std::uint8_t {
     Date,       // a day number shown as dd.mm.yy (years 2000..2099); committed on leaving
     Time,       // minutes since midnight shown as hours:minutes; committed on leaving
     Text,       // a zero-terminated Windows-1251 text field; committed on leaving
-    GridColumn, // one column of a grid: row r edits element r of the field (kept in digits
-                // only, through `mask`); committed when the grid loses focus after an edit
+    GridColumn, // one column of a grid (a QTableView whose rows the page sets): row r edits
+                // element r of the field, in digits only, through `mask`; committed when the
+                // grid loses focus after an edit
     SoundPair,  // a warning's sound: the group `name` picks the first warning's sound, the
                 // group `partner` the repeated one (byte = first + 8 x repeated; without a
                 // partner the choice counts for both); committed when either group loses focus
