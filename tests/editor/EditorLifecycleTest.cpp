@@ -98,10 +98,11 @@ TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {
 }
 
 TEST_F(EditorTest, CaptionsInEitherLanguage) {
-    const QStringList english{"Correction", "Resources", "Limits", "Average",
-                              "Parctronic", "Fuel",      "TS",     "Add.systems"};
-    const QStringList russian{"Поправки", "Источники", "Границы", "Средние",
-                              "Парковка", "Бак",       "ТО",      "Допсистемы"};
+    const QStringList english{"Correction", "Resources",  "Limits", "Display", "Sounds",
+                              "Average",    "Parctronic", "Fuel",   "TS",      "Add.systems"};
+    const QStringList russian{"Поправки",        "Источники", "Границы", "Дисплей",
+                              "Озвуч.сообщения", "Средние",   "Парковка", "Бак",
+                              "ТО",              "Допсистемы"};
     for (bool en : {true, false}) {
         EnglishVersion = en;
         Open(0x8000);
