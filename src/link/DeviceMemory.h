@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
+
+class QByteArray;
 
 class TML_RS;
 class TMK;
@@ -45,6 +48,18 @@ std::optional<int> ImageOffset(int address);
 // The device address held at an image offset (0 .. ImageSize - 1).
 int DeviceAddressOfImageOffset(int offset);
 
+// One region of the device write: a section's bytes without the device's own trailer.
+struct TRegion {
+    int section;           // 1-based entry of the section table
+    std::uint16_t address; // device address of the first byte
+    std::uint16_t count;   // bytes written (table length - 4)
+    int imageOffset;       // where the image holds them
+};
+// Every region of the image's section table (SectionCount pairs at image offset 4k), checked
+// against the image: a region the image does not hold, or one running across block 128,
+// raises ERangeError.
+std::vector<TRegion> SectionRegions(const QByteArray& image);
+
 // Whole-memory progress of the read after the given block: round(block x 100 / 254).
 int ReadProgress(int block);
 // done x 100 / total rounded to the nearest integer, a half to the even neighbour.
@@ -65,6 +80,9 @@ TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancel
 // arrived, makes it the model's settings image. A failed read leaves the image as it was
 // and passes the link's error on. progress receives 0..100.
 void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progress);
+
+// Reads one 32-byte block (0..255) of the device's memory.
+QByteArray ReadBlock(TML_RS& link, int block);
 
 // Writes every section of the image's table (SectionCount pairs at image offset 4k): one
 // region of Length - 4 bytes from the section's address, in 32-byte blocks and a short last

@@ -6,6 +6,9 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <vector>
+
+struct TFieldChange;
 
 namespace cli {
 
@@ -27,5 +30,10 @@ int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
 int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
+int Get(const QStringList& args, Streams io);
+int Set(const QStringList& args, Streams io);
+
+// One "NAME: OLD -> NEW" line per change, then the count.
+void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out);
 
 } // namespace cli

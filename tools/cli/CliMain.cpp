@@ -11,8 +11,10 @@ QString UsageText() {
         "tripconf-cli ports\n"
         "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n"
         "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
-        "[--backup-dir DIR]\n"
+        "[--backup-dir DIR] [--dry-run]\n"
         "tripconf-cli show FILE.veltg [--json]\n"
+        "tripconf-cli get FILE.veltg NAME[INDEX]...\n"
+        "tripconf-cli set FILE.veltg NAME[INDEX]=VALUE... [--out NEW.veltg]\n"
         "tripconf-cli diff A.veltg B.veltg\n"
         "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
         "tripconf-cli --version | --help\n");
@@ -37,8 +39,8 @@ int Run(const QStringList& args, Streams io) {
     static const struct {
         const char* name;
         Handler run;
-    } commands[] = {{"ports", Ports}, {"read", Read}, {"write", Write},
-                    {"show", Show},   {"diff", Diff}, {"journal", Journal}};
+    } commands[] = {{"ports", Ports}, {"read", Read}, {"write", Write}, {"show", Show},
+                    {"get", Get},     {"set", Set},   {"diff", Diff},   {"journal", Journal}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {
