@@ -31,11 +31,28 @@ TFieldChange valueEntry(const FieldDef& f, int index, const QString& name, const
     return c;
 }
 
+// The bits of a whole word that bit-field rows name (their changes are listed by name).
+std::uint64_t namedBits(const FieldDef& word) {
+    std::uint64_t mask = 0;
+    for (const FieldDef& f : FieldTable())
+        if (f.isBitField() && f.section == word.section && f.offset == word.offset &&
+            f.type == word.type && f.count == word.count)
+            mask |= ((std::uint64_t(1) << f.bitWidth) - 1) << f.bitShift;
+    return mask;
+}
+
 void compareNumeric(const FieldDef& f, const QByteArray& a, const QByteArray& b,
                     std::vector<TFieldChange>& out) {
+    const bool integer = f.type != FieldType::F32 && !f.isBitField();
+    const std::uint64_t named = integer ? namedBits(f) : 0;
     for (int i = 0; i < f.elementCount(); ++i) {
         const QString before = ElementText(a, f, i), after = ElementText(b, f, i);
         if (before == after) continue;
+        // A word whose every changed bit has a name of its own is listed by those names.
+        if (named &&
+            ((std::uint64_t(ReadFieldInt(a, f, i)) ^ std::uint64_t(ReadFieldInt(b, f, i))) &
+             ~named) == 0)
+            continue;
         TFieldChange c = valueEntry(f, i, elementName(f, i), before, after);
         c.numeric = true;
         c.beforeValue = ReadFieldNumber(a, f, i);
