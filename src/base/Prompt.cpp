@@ -9,13 +9,12 @@ public:
     void showError(const QString& text) override {
         std::fprintf(stderr, "Error: %s\n", qPrintable(text));
     }
-    void showInfo(const QString& text) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
+    void showInfo(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     bool askYesNo(const QString&) override { return false; }
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool confirmChanges(const std::vector<TChangeRow>&, bool&) override { return false; }
 };
 
 std::unique_ptr<IPrompt>& current() {
@@ -25,15 +24,22 @@ std::unique_ptr<IPrompt>& current() {
 
 } // namespace
 
-IPrompt& Prompt() { return *current(); }
+IPrompt& Prompt() {
+    return *current();
+}
 
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p) {
-    if (!p)
-        p = std::make_unique<ConsolePrompt>();
+    if (!p) p = std::make_unique<ConsolePrompt>();
     current().swap(p);
     return p;
 }
 
-void ShowError(const QString& text) { Prompt().showError(text); }
-void ShowInfo(const QString& text) { Prompt().showInfo(text); }
-bool AskYesNo(const QString& text) { return Prompt().askYesNo(text); }
+void ShowError(const QString& text) {
+    Prompt().showError(text);
+}
+void ShowInfo(const QString& text) {
+    Prompt().showInfo(text);
+}
+bool AskYesNo(const QString& text) {
+    return Prompt().askYesNo(text);
+}

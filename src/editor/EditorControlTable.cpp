@@ -13,6 +13,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -322,6 +325,49 @@ void TControlBinder::load(Binding& b) {
         else if (auto* combo = qobject_cast<QComboBox*>(b.control))
             combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
     }
+}
+
+TFieldRef TControlBinder::FieldOf(const QString& name) const {
+    const Binding* b = bindings_.value(name);
+    return b ? b->ref : TFieldRef{};
+}
+
+QString TControlBinder::CaptionOf(const QString& name) const {
+    const Binding* b = bindings_.value(name);
+    if (!b) return {};
+    QString text;
+    if (auto* check = qobject_cast<QCheckBox*>(b->control))
+        text = check->text();
+    else if (b->label)
+        text = b->label->text();
+    if (text.isEmpty()) text = ControlBaseName(name);
+    return QString(text).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+}
+
+QString TControlBinder::ShownText(const QString& name, double stored) const {
+    const Binding* b = bindings_.value(name);
+    if (!b) return {};
+    if (qobject_cast<QDoubleSpinBox*>(b->control)) {
+        QString text =
+            QLocale().toString(StoredToShown(b->row->conv, stored), 'f', b->row->decimals);
+        if (b->unit && !b->unit->text().isEmpty()) text += QLatin1Char(' ') + b->unit->text();
+        return text;
+    }
+    if (qobject_cast<QCheckBox*>(b->control))
+        return stored != 0 ? Tx("yes", "да") : Tx("no", "нет");
+    int index = int(StoredToShown(b->row->conv, stored));
+    QStringList items;
+    if (auto* radio = qobject_cast<TRadioGroup*>(b->control)) {
+        for (int i = 0; i < radio->count(); ++i)
+            items << radio->button(i)->text();
+    } else if (auto* combo = qobject_cast<QComboBox*>(b->control)) {
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+    }
+    if (b->row->conv == TConv::ItemNumber)
+        index = int(itemTexts(*b->row).indexOf(QString::number(std::int64_t(stored))));
+    if (index < 0 || index >= items.size()) return QString::number(stored);
+    return QString(items[index]).remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
 bool TControlBinder::Commit(const QString& name) {

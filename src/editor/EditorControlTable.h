@@ -121,6 +121,14 @@ public:
     QLabel* Label(const QString& name) const;
     QStringList Names() const;
     const TControlRow* Row(const QString& name) const;
+    // The field element (or bit) the control edits; no field for an unknown name.
+    TFieldRef FieldOf(const QString& name) const;
+    // The caption the user reads for the control: its label, or a check box's own text.
+    QString CaptionOf(const QString& name) const;
+    // What the control shows for a stored value, by the load rule: a spin edit's number with
+    // its unit, a check box's yes / no, a choice's item text. A value no item stands for
+    // shows as the stored number.
+    QString ShownText(const QString& name, double stored) const;
 
 private:
     struct Binding {

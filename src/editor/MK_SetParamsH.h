@@ -57,6 +57,9 @@ public:
     // Shows or hides a top-level page by its name ("tsPark").
     void SetPageShown(const char* name, bool shown);
     QWidget* Page(const char* name) const;
+    // The tab index of the top-level page that holds w, or -1; and a tab's caption.
+    int PageIndexOf(const QWidget* w) const;
+    QString PageCaption(int index) const;
 
     // Handlers named after their control and event.
     void rgVelocityMethClick();

@@ -115,6 +115,16 @@ QWidget* TMK_SetParamsDlg::Page(const char* name) const {
     return pages_.value(QString::fromUtf8(name));
 }
 
+int TMK_SetParamsDlg::PageIndexOf(const QWidget* w) const {
+    for (; w; w = w->parentWidget())
+        if (pages_.value(w->objectName()) == w) return pcMain_->indexOf(const_cast<QWidget*>(w));
+    return -1;
+}
+
+QString TMK_SetParamsDlg::PageCaption(int index) const {
+    return pcMain_->tabText(index);
+}
+
 void TMK_SetParamsDlg::SetPageShown(const char* name, bool shown) {
     if (QWidget* page = Page(name)) pcMain_->setTabVisible(pcMain_->indexOf(page), shown);
 }
