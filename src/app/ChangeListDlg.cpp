@@ -12,12 +12,15 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int PreferredWidth = 720; // px; a caption, two values and room to spare
 constexpr int PreferredHeight = 480;
-constexpr int MaxScreenShare = 80; // % of the screen the list may take at most
+constexpr int MaxScreenShare = 80;  // % of the screen the list may take at most
+constexpr int MinColumnWidth = 140; // px; values line up in a column of their own
+constexpr int ColumnPadding = 16;
 
 QString countText(std::size_t count) {
     if (count == 0)
@@ -71,8 +74,10 @@ TChangeListDlg::TChangeListDlg(const std::vector<TChangeRow>& rows, QWidget* par
     view_->expandAll();
     view_->header()->setStretchLastSection(true);
     view_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-    for (int c = 0; c < 3; ++c)
+    for (int c = 0; c < 3; ++c) {
         view_->resizeColumnToContents(c);
+        view_->setColumnWidth(c, std::max(view_->columnWidth(c) + ColumnPadding, MinColumnWidth));
+    }
     view_->setVisible(!rows.empty());
     hide_->setObjectName(QStringLiteral("cbHideChangeList"));
 

@@ -26,6 +26,7 @@ namespace {
 constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
 constexpr int InitialWidth = 760;
 constexpr int ButtonPadding = 24; // beside a button's caption, so it does not touch the edges
+constexpr int StatusPadding = 8;  // px either side of each part of the status line
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -126,6 +127,12 @@ void TMainForm::buildControls() {
     QFont bold = lUnwrittenStatus->font();
     bold.setBold(true);
     lUnwrittenStatus->setFont(bold);
+    for (QLabel* l : {lDeviceStatus, lSourceStatus, lUnwrittenStatus})
+        l->setContentsMargins(StatusPadding, 2, StatusPadding, 2);
+    // A thin line above the status line and between its parts, as desktop programs draw it.
+    StatusBar->setStyleSheet(
+        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"
+                       "QStatusBar::item { border: none; border-right: 1px solid palette(mid); }"));
     StatusBar->addWidget(lDeviceStatus);
     StatusBar->addWidget(lSourceStatus, 1);
     StatusBar->addPermanentWidget(lUnwrittenStatus);

@@ -22,7 +22,7 @@ inline constexpr TText Reading{"The settings are being read...", "Чтение �
 inline constexpr TText Writing{"The settings are recorded...", "Запись настроек..."};
 inline constexpr TText Recorded{"The settings are recorded in the device",
                                 "Настройки записаны в МК"};
-inline constexpr TText Checking{"The record is being checked...", "Проверка записи..."};
+inline constexpr TText Checking{"Checking what was written...", "Проверка записанного..."};
 inline constexpr TText Checked{"Checked by reading back. Backup: %1",
                                "Проверено обратным чтением. Резервная копия: %1"};
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
