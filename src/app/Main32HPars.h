@@ -42,9 +42,6 @@ public:
 
     // The settings may have changed since they were last saved to a file.
     bool Modified = false;
-    // The editor or the journals viewer was confirmed since the settings were last read,
-    // loaded or written to the device (the title ends with " *" meanwhile).
-    bool UnwrittenChanges() const { return unwritten_; }
 
     TMK& Model() { return *model_; }
     TML_RS& Link() { return *link_; }
