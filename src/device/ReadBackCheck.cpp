@@ -45,9 +45,8 @@ EReadBackError::EReadBackError(std::vector<TReadBackDifference> differences,
 std::vector<int> BlocksOfWrittenRegions(const QByteArray& writtenImage) {
     std::set<int> blocks;
     for (const devmem::TRegion& r : devmem::SectionRegions(writtenImage))
-        for (int a = r.address; a < r.address + r.count;
-             a += devmem::BlockSize - a % devmem::BlockSize)
-            blocks.insert(a / devmem::BlockSize);
+        for (int a = r.address; a < r.address + r.count; a += BlockSize - a % BlockSize)
+            blocks.insert(a / BlockSize);
     return {blocks.begin(), blocks.end()};
 }
 
@@ -57,8 +56,8 @@ std::vector<TReadBackDifference> CompareReadBack(const QByteArray& writtenImage,
     for (const devmem::TRegion& r : devmem::SectionRegions(writtenImage)) {
         for (int k = 0; k < r.count; ++k) {
             const int address = r.address + k;
-            const QByteArray block = blocks.value(address / devmem::BlockSize);
-            const int at = address % devmem::BlockSize;
+            const QByteArray block = blocks.value(address / BlockSize);
+            const int at = address % BlockSize;
             const bool same = at < block.size() && block[at] == writtenImage[r.imageOffset + k];
             if (same) continue;
             if (!out.empty() && out.back().section == r.section &&

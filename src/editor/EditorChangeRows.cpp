@@ -1,6 +1,6 @@
 #include "EditorChangeRows.h"
 
-#include "EditorControlTable.h"
+#include "ControlBinder.h"
 #include "Language.h"
 #include "MK_SetParamsH.h"
 #include "Pars32H.h"
@@ -14,7 +14,7 @@ namespace {
 constexpr int OtherGroup = INT_MAX; // after every page
 
 struct TPlacedRow {
-    int page;
+    int page; // tab order; OtherGroup after every page
     TChangeRow row;
 };
 
@@ -33,23 +33,18 @@ public:
 
     void describe(const TFieldChange& c, std::vector<TPlacedRow>& out) const {
         if (!c.field || c.bytesTotal > 0) {
-            out.push_back({OtherGroup, {{}, c.name, {}, bytesText(c)}});
+            out.push_back(other(c.name, {}, bytesText(c)));
             return;
         }
         if (!c.numeric) { // a text field
             const QString control = find(c.field, 0, -1);
-            out.push_back(control.isEmpty()
-                              ? TPlacedRow{OtherGroup, {{}, c.name, c.before, c.after}}
-                              : TPlacedRow{page(control),
-                                           {{}, binder_.CaptionOf(control), c.before, c.after}});
+            out.push_back(control.isEmpty() ? other(c.name, c.before, c.after)
+                                            : placed(control, c.before, c.after));
             return;
         }
         if (const QString control = find(c.field, c.index, -1); !control.isEmpty()) {
-            out.push_back({page(control),
-                           {{},
-                            binder_.CaptionOf(control),
-                            binder_.ShownText(control, c.beforeValue),
-                            binder_.ShownText(control, c.afterValue)}});
+            out.push_back(placed(control, binder_.ShownText(control, c.beforeValue),
+                                 binder_.ShownText(control, c.afterValue)));
             return;
         }
         // A word whose bits are check boxes: one row for each bit that changes.
@@ -61,19 +56,10 @@ public:
             const QString control = find(c.field, c.index, bit);
             if (control.isEmpty()) continue;
             described |= std::uint64_t(1) << bit;
-            out.push_back({page(control),
-                           {{},
-                            binder_.CaptionOf(control),
-                            binder_.ShownText(control, double(before >> bit & 1)),
-                            binder_.ShownText(control, double(after >> bit & 1))}});
+            out.push_back(placed(control, binder_.ShownText(control, double(before >> bit & 1)),
+                                 binder_.ShownText(control, double(after >> bit & 1))));
         }
-        if ((before ^ after) & ~described)
-            out.push_back({OtherGroup, {{}, c.name, c.before, c.after}});
-    }
-
-    QString groupCaption(int page) const {
-        return page == OtherGroup ? Tx("Other settings", "Прочие настройки")
-                                  : dlg_.PageCaption(page);
+        if ((before ^ after) & ~described) out.push_back(other(c.name, c.before, c.after));
     }
 
 private:
@@ -84,9 +70,13 @@ private:
         }
         return {};
     }
-    int page(const QString& control) const {
-        const int index = dlg_.PageIndexOf(binder_.Control(control));
-        return index < 0 ? OtherGroup : index;
+    TPlacedRow placed(const QString& control, const QString& before, const QString& after) const {
+        const TMK_SetParamsDlg::TPagePlace place = dlg_.PlaceOf(binder_.Control(control));
+        if (place.order < 0) return other(binder_.CaptionOf(control), before, after);
+        return {place.order, {place.caption, binder_.CaptionOf(control), before, after}};
+    }
+    static TPlacedRow other(const QString& setting, const QString& before, const QString& after) {
+        return {OtherGroup, {Tx("Other settings", "Прочие настройки"), setting, before, after}};
     }
 
     TMK_SetParamsDlg& dlg_;
@@ -113,10 +103,8 @@ std::vector<TChangeRow> EditorChangeRows(const std::vector<TFieldChange>& change
             describer.describe(c, placed);
         std::stable_sort(placed.begin(), placed.end(),
                          [](const TPlacedRow& a, const TPlacedRow& b) { return a.page < b.page; });
-        for (TPlacedRow& p : placed) {
-            p.row.group = describer.groupCaption(p.page);
+        for (const TPlacedRow& p : placed)
             rows.push_back(p.row);
-        }
         return false; // the copy is thrown away
     });
     return rows;

@@ -30,6 +30,8 @@ int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
 int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
+int Tank(const QStringList& args, Streams io);
+int Maintenance(const QStringList& args, Streams io);
 int Get(const QStringList& args, Streams io);
 int Set(const QStringList& args, Streams io);
 
