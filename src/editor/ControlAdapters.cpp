@@ -1,7 +1,9 @@
-// The field arithmetic of a binding, the value-kind base, and the four plain kinds: spin
-// edit, check box, radio group and combo box.
+// The field arithmetic of a binding, the value-kind base, the four plain kinds (spin edit,
+// check box, radio group, combo box) and the table of all kinds.
 
 #include "ControlAdapters.h"
+
+#include "ControlAdapterKinds.h"
 
 #include "Errors.h"
 #include "FieldAccess.h"
@@ -256,7 +258,12 @@ constexpr TKindRow kKinds[] = {
     {TCtlKind::Spin,  Make<TSpinAdapter>},
     {TCtlKind::Check, Make<TCheckAdapter>},
     {TCtlKind::Radio, Make<TRadioAdapter>},
-    {TCtlKind::Combo, Make<TComboAdapter>},
+    {TCtlKind::Combo,      Make<TComboAdapter>},
+    {TCtlKind::Date,       MakeDateAdapter},
+    {TCtlKind::Time,       MakeTimeAdapter},
+    {TCtlKind::Text,       MakeTextAdapter},
+    {TCtlKind::GridColumn, MakeGridColumnAdapter},
+    {TCtlKind::SoundPair,  MakeSoundPairAdapter},
 };
 // clang-format on
 

@@ -46,7 +46,7 @@ private:
 enum class TCommitResult : std::uint8_t {
     Stored,    // the field took the control's value
     Unchanged, // the control still shows what was loaded or stored last: nothing written
-    Nothing,   // nothing to store (no item chosen)
+    Nothing,   // nothing to store (no item chosen, no cell edited)
     Refused,   // a check refused the value and has told the user why
 };
 
@@ -103,8 +103,9 @@ protected:
     // The number shown; nullopt when nothing is chosen. May throw TError.
     virtual std::optional<double> Shown() const = 0;
     virtual void Show(double shown) = 0;
-    // The text the control shows for a shown value; empty when it shows none.
-    virtual QString Display(double shown) const = 0;
+    // The text the control shows for a shown value; empty when it shows none (the stored
+    // number stands in then).
+    virtual QString Display(double) const { return {}; }
 
 private:
     TConv conv_;

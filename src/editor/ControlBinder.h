@@ -91,10 +91,12 @@ public:
     QString ShownText(const QString& name, double stored) const;
 
 private:
-    // Names the row points at, kept alive with the binding.
+    // A row with its own copies of the names it points at.
     struct OwnedRow {
+        explicit OwnedRow(const TControlRow& from);
+        void Repoint(); // after a move
         TControlRow row;
-        QByteArray name;
+        QByteArray name, field, partner, mask;
     };
     struct Binding {
         OwnedRow own;

@@ -18,7 +18,6 @@ class QTabWidget;
 class TControlBinder;
 class TEditorPage;
 class TMK;
-class TPageSet;
 class TProtBase;
 class TProtCatalogue;
 struct TDeviceCaps;
@@ -75,11 +74,6 @@ public:
         QString caption;
     };
     TPagePlace PlaceOf(const QWidget* w) const;
-
-    // The universal-input page, still built by the dialog.
-    void BuildUniMeasPage(QWidget* page);
-    void rgAirWaterShowClick();
-    bool seUniMeasADCExit(int which, double reading);
 
 protected:
     void showEvent(QShowEvent* event) override;
