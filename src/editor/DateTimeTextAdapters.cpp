@@ -43,6 +43,11 @@ private:
         const double clamped = std::clamp(shown, 0.0, double(UINT32_MAX));
         edit_->setDate(DayNumberToCalendarDay(std::uint32_t(clamped)).date);
     }
+    QString Display(double shown) const override {
+        if (shown < 1 || shown > LastDayNumber) return {};
+        const DayMonthYear d = DayNumberToDate(std::uint16_t(shown));
+        return QDate(CenturyBase + d.year, d.month, d.day).toString(edit_->displayFormat());
+    }
     QDateEdit* edit_;
 };
 
@@ -77,8 +82,9 @@ private:
         return TextToMinutes(hours.rightJustified(2, QLatin1Char(' ')) + QLatin1Char(':') +
                              minutes);
     }
-    void Show(double shown) override {
-        edit_->setText(MinutesToText(std::uint16_t(std::int64_t(shown))));
+    void Show(double shown) override { edit_->setText(Display(shown)); }
+    QString Display(double shown) const override {
+        return MinutesToText(std::uint16_t(std::int64_t(shown)));
     }
     QLineEdit* edit_;
 };

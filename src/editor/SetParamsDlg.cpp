@@ -121,6 +121,22 @@ QWidget* TMK_SetParamsDlg::Page(const char* name) const {
     return page ? page->Widget() : nullptr;
 }
 
+TMK_SetParamsDlg::TPagePlace TMK_SetParamsDlg::PlaceOf(const QWidget* w) const {
+    TPagePlace place;
+    QStringList captions;
+    for (; w; w = w->parentWidget()) {
+        TEditorPage* page = byName_.value(w->objectName());
+        if (!page || page->Widget() != w) continue;
+        if (place.order < 0)
+            for (std::size_t i = 0; i < pages_.size(); ++i)
+                if (pages_[i].get() == page) place.order = int(i);
+        const QTabWidget* holder = holder_.value(page);
+        if (holder) captions.prepend(holder->tabText(holder->indexOf(page->Widget())));
+    }
+    place.caption = captions.join(QStringLiteral(" / "));
+    return place;
+}
+
 void TMK_SetParamsDlg::SetPageShown(const char* name, bool shown) {
     if (TEditorPage* page = byName_.value(QString::fromUtf8(name))) {
         QTabWidget* holder = holder_.value(page);
