@@ -4,6 +4,8 @@
 
 #include "Language.h"
 
+#include <QString>
+#include <cstdint>
 #include <span>
 
 struct TCaption {
@@ -25,4 +27,7 @@ inline constexpr TText Recorded{"The settings are recorded in the device",
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
+// A loaded file from a device type the program does not know: which type it was, and that
+// the editor offers the default model's pages.
+QString UnknownDeviceText(const QString& path, std::uint16_t deviceType);
 } // namespace MainTexts
