@@ -7,11 +7,14 @@
 #include "Language.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
+#include "SimMemory.h"
 #include "TripSim.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -192,6 +195,36 @@ TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(
         help.out.contains("tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults)"));
+}
+
+// Unsigned fields print as unsigned, exactly, in the text and in JSON (all the digits of a
+// 64-bit mask, not a signed or rounded number).
+TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
+    TMK m;
+    m.SettingsImage = sim::ImageOfMemory(sim::BuildDefaultMemory(1));
+    m.ReadSections(1, SectionCountMax);
+    m.Set("ShowDisp_1", 0, std::int64_t(12933791974228136951ull));
+    m.Set("AllSum", 3, 0xFFFFFFFF);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("wide.veltg"));
+
+    Result r = run({"show", path("wide.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.contains("\nShowDisp_1 = 12933791974228136951\n"));
+    r = run({"show", path("wide.veltg"), "--json"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("\"ShowDisp_1\": 12933791974228136951,"));
+    EXPECT_TRUE(r.out.contains("4294967295\n")) << "u32 counters unsigned too";
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    EXPECT_EQ(doc["fields"]["AllPathStart"].toInteger(), 0);
+
+    m.Set("ShowDisp_1", 0, 0x7FFFFFFFFFFFFFFF);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("wide.veltg"));
+    EXPECT_TRUE(run({"show", path("wide.veltg"), "--json"})
+                    .out.contains("\"ShowDisp_1\": 9223372036854775807,"));
 }
 
 TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
