@@ -26,8 +26,8 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
 
 // Why an image cannot be a trip computer's memory, in the current language; empty when it
 // can. The one check every load of a settings file applies: a header, a section count of
-// 1..14, and every section the device uses (1..min(count, 11)) with an address from 32 on
-// and a length of at least its 4 trailing bytes, lying inside the image.
+// 1..14, and every section the device uses (1..min(count, 11)) with a place in the image
+// by the device-address map (DeviceAddressMap.h) for its whole data (table length - 4).
 QString ImageProblem(const QByteArray& image);
 QString ImageProblem(const TMK& model);
 

@@ -1,7 +1,7 @@
 // The main window without a trip computer: language, layout, settings files, the unsaved
 // changes question and the application settings file.
 
-#include "ByteAccess.h"
+#include "../model/ImageBuilder.h"
 #include "ML_RS232.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
@@ -21,19 +21,10 @@ namespace {
 const QString SaveQuestionRu =
     QStringLiteral("Возможно, настройки были изменены, но не сохранены на диске. Сохранить?");
 
-// A settings file as another copy of the program would have written it: a section table
-// (eleven sections from device address 92) over a recognisable pattern.
+// A settings file as another copy of the program would have written it: a device memory with
+// a section table, the other bytes a pattern.
 QString writeSettingsFile(const QString& path, std::uint16_t version, char seed) {
-    QByteArray image(8128, '\0');
-    for (int i = 0; i < image.size(); ++i)
-        image[i] = char(i * 13 + seed);
-    image[0] = char(SectionCountMax);
-    for (int i = 1, address = 92; i <= SectionCountMax; ++i) {
-        const int length = SectionRecordSize(i) + SectionTrailerBytes;
-        bytes::setU16le(image, 4 * i, std::uint16_t(address));
-        bytes::setU16le(image, 4 * i + 2, std::uint16_t(length));
-        address += length;
-    }
+    const QByteArray image = imageWithTable(standardTable(), ImageSize, 3, seed);
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(EncodeSettingsFile(version, image));

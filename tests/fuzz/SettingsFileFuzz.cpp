@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         allJournalTexts(read);
         // What a confirmed edit does: every section encoded back into the image.
         read.WriteSections(1, SectionCountMax);
-        check(read.SettingsImage.size() <= MaxImageSize);
+        check(read.SettingsImage.size() <= MemorySize);
     } catch (const TError&) {
         check(!accepted);
     }

@@ -40,7 +40,7 @@ TEST(SettingsFile, RoundTripIsByteIdenticalAndExactlyImagePlusTwo) {
     EXPECT_EQ(back.DeviceVersion, 0x4610);
     EXPECT_EQ(back.SettingsImage, m.SettingsImage);
     EXPECT_EQ(back.SettingsVersion(), 3);
-    EXPECT_EQ(back.Section(6), m.SettingsImage.mid(standardTable()[5].address - 32, 84));
+    EXPECT_EQ(back.Section(6), m.SettingsImage.mid(*ImageOffset(standardTable()[5].address), 84));
 
     SaveSettingsFile(back, dir.filePath("b.veltg"));
     EXPECT_EQ(readAll(dir.filePath("b.veltg")), file);
@@ -100,7 +100,8 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
                           {"15 sections", table(15, 92, 168)},
                           {"below the image", table(11, 31, 168)},
                           {"no trailer", table(11, 92, 3)},
-                          {"past the end", table(11, 8128 + 32 - 167, 168)}};
+                          {"past the end", table(11, 8192 - 163, 168)},
+                          {"across the halves", table(11, 4096 - 163, 168)}};
     for (const Case& c : cases) {
         const QString path = dir.filePath(c.name);
         writeAll(path, c.data);
@@ -124,7 +125,7 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
              EncodeSettingsFile(0x4000, imageWithTable(standardTable(), 8192)));
     EXPECT_NO_THROW(LoadSettingsFile(m, dir.filePath("max")));
     EXPECT_EQ(m.SettingsImage.size(), 8192);
-    writeAll(dir.filePath("edge"), table(11, 8128 + 32 - 168, 168));
+    writeAll(dir.filePath("edge"), table(11, 8192 - 164, 168));
     EXPECT_NO_THROW(LoadSettingsFile(m, dir.filePath("edge")));
     QByteArray one = imageWithTable(standardTable());
     one[0] = 1;

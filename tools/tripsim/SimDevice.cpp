@@ -96,7 +96,8 @@ std::optional<TFaultMode> TSimDevice::randomFault() {
 
 std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int64_t atUs) {
     if (request.size() < MinRequest || static_cast<std::uint8_t>(request[0]) != request.size() ||
-        !FrameSumIsValid(asBytes(request)) || static_cast<std::uint8_t>(request[1]) != Address) {
+        !FrameSumIsValid(asBytes(request)) ||
+        static_cast<std::uint8_t>(request[1]) != devmem::DeviceAddress) {
         ++protocolErrors;
         return std::nullopt;
     }

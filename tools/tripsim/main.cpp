@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -73,8 +74,14 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption seedOpt(QStringLiteral("fault-seed"),
                                      QStringLiteral("Seed of the random faults (default 1)."),
                                      QStringLiteral("N"));
+    const QCommandLineOption upperOpt(
+        QStringLiteral("upper-section"),
+        QStringLiteral("Move section N, with its table entry, to ADDRESS (default %1, in the "
+                       "upper half of the memory). Repeatable.")
+            .arg(sim::UpperSectionAddress),
+        QStringLiteral("N[:ADDRESS]"));
     parser.addOptions({linkOpt, versionOpt, settingsOpt, baudOpt, noEchoOpt, imageOpt, dumpOpt,
-                       failOpt, rateOpt, seedOpt});
+                       failOpt, rateOpt, seedOpt, upperOpt});
     parser.process(app);
 
     sim::TTripSimOptions options;
@@ -112,6 +119,12 @@ int main(int argc, char* argv[]) {
         if (!fault) return fail(QStringLiteral("bad --fail %1").arg(text));
         options.faults.push_back(*fault);
     }
+    std::vector<sim::TSectionPlacement> placements;
+    for (const QString& text : parser.values(upperOpt)) {
+        const auto placement = sim::ParseSectionPlacement(text);
+        if (!placement) return fail(QStringLiteral("bad --upper-section %1").arg(text));
+        placements.push_back(*placement);
+    }
 
     try {
         if (parser.isSet(imageOpt)) {
@@ -123,6 +136,10 @@ int main(int argc, char* argv[]) {
             if (parser.isSet(settingsOpt))
                 options.memory[sim::HeaderAddress + 1] = static_cast<char>(options.settingsVersion);
         }
+        if (!placements.empty() && options.memory.isEmpty())
+            options.memory = sim::BuildDefaultMemory(options.settingsVersion);
+        for (const sim::TSectionPlacement& p : placements)
+            options.memory = sim::MoveSection(options.memory, p.section, p.address);
         sim::TTripSim simulator(options);
         simulator.Start(parser.value(linkOpt));
         std::printf("tripsim: %s version 0x%04X, %d bit/s%s\n", qPrintable(simulator.SlavePath()),
