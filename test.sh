@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test through CTest; then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer in a second build folder. Also checks where
-# POSIX headers appear and builds and checks the Debian package.
+# AddressSanitizer and UndefinedBehaviorSanitizer in a second build folder; then a few
+# seconds of each fuzz target and a short fault soak. Also checks where POSIX headers
+# appear and builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -30,6 +31,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 if [ -x scripts/run-fuzz.sh ]; then
-    echo "== fuzzing the reply path"
-    scripts/run-fuzz.sh
+    echo "== fuzzing every reader of outside bytes, a few seconds each"
+    FUZZ_SECONDS="${FUZZ_SECONDS:-5}" scripts/run-fuzz.sh
 fi
+
+echo "== a short fault soak"
+BUILD_DIR=build scripts/soak.sh --cycles 5

@@ -4,6 +4,8 @@
 
 #include "Language.h"
 
+#include <QString>
+#include <cstdint>
 #include <span>
 
 struct TCaption {
@@ -28,6 +30,9 @@ inline constexpr TText Checked{"Checked by reading back. Backup: %1",
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
+// A loaded file from a device type the program does not know: which type it was, and that
+// the editor offers the default model's pages.
+QString UnknownDeviceText(const QString& path, std::uint16_t deviceType);
 } // namespace MainTexts
 
 // The status line: what settings the window holds, where they came from, whether edits

@@ -7,6 +7,7 @@
 #include "ML_RS232.h"
 #include "Pars32H.h"
 #include "Progress.h"
+#include "SettingsFile.h"
 #include "SimMemory.h"
 #include "TripSim.h"
 
@@ -196,7 +197,7 @@ TEST_F(MainWindowTransfers, CancelWhileWaitingForTheDeviceEndsQuietly) {
     prompt.openPaths = {dir.filePath("x.veltg")};
     QFile f(dir.filePath("x.veltg"));
     f.open(QIODevice::WriteOnly);
-    f.write(QByteArray("\x10\x46", 2) + QByteArray(100, 'x'));
+    f.write(EncodeSettingsFile(0x4610, sim::ImageOfMemory(memory)));
     f.close();
     click(*form, "bLoadParams");
     click(*form, "bSetParams");
