@@ -18,6 +18,7 @@ namespace {
 const QString CommonSection = QStringLiteral("Common");
 const QString EnglishKey = QStringLiteral("EnglishVersion");
 const QString WindowSection = QStringLiteral("MainWindow");
+const QString ChangeListKey = QStringLiteral("ShowChangeList");
 constexpr int OverridePort = 1; // the port a path given for the run is known as
 } // namespace
 
@@ -78,6 +79,15 @@ void TMainForm::saveSettings() {
     ini_->Flush();
 }
 
+bool TMainForm::changeListShown() const {
+    return ini_->ReadBool(CommonSection, ChangeListKey, true);
+}
+
+void TMainForm::hideChangeListFromNowOn() {
+    ini_->WriteBool(CommonSection, ChangeListKey, false);
+    ini_->Flush();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (busy_) {
         // The keep-alive is on the line; close as soon as it is done.
@@ -104,10 +114,14 @@ void TMainForm::bRS232Click() {
 }
 
 void TMainForm::bEditParamsClick() {
-    if (RunSettingsEditor(*model_, this)) Modified = true;
+    if (!RunSettingsEditor(*model_, this)) return;
+    Modified = true;
+    setUnwritten(true);
 }
 
 void TMainForm::bViewJournalsClick() {
     // Confirming the viewer may have cleared journals or sums: unsaved changes like an edit.
-    if (RunViewJournalsDialog(*model_, this)) Modified = true;
+    if (!RunViewJournalsDialog(*model_, this)) return;
+    Modified = true;
+    setUnwritten(true);
 }

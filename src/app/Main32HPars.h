@@ -5,6 +5,7 @@
 // and writing them back. It owns the one link and the one settings model of the run.
 
 #include <QString>
+#include <QTime>
 #include <QWidget>
 #include <memory>
 
@@ -12,6 +13,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QTimer;
 class TMIniFile;
 class TMK;
@@ -24,6 +26,8 @@ struct TMainFormOptions {
     // When set, COM1 stands for this device path for this run and is opened at once; the
     // port saved in the settings file is then neither used nor overwritten.
     QString portPath;
+    // Where a write keeps the device's memory first; empty: DefaultBackupFolder().
+    QString backupFolder;
 };
 
 class TMainForm : public QWidget {
@@ -64,6 +68,8 @@ private:
     void buildControls();
     void setCaptions();
     void updatePortLabel();
+    // The status line and the title's marker of unwritten changes.
+    void updateStatus();
     void fitMinimumSize();
     int neededHeight(int width) const;
     void setInitialSize();
@@ -82,6 +88,14 @@ private:
 
     void loadSettings();
     void saveSettings();
+    // Whether a write shows its change list first (the user may have turned it off).
+    bool changeListShown() const;
+    void hideChangeListFromNowOn();
+
+    // Where the settings in the model came from, for the status line.
+    enum class Source { None, Device, File, Written };
+    void setSource(Source source, const QString& file = QString());
+    void setUnwritten(bool unwritten);
 
     TMainFormOptions options_;
     std::unique_ptr<TMIniFile> ini_;
@@ -89,6 +103,10 @@ private:
     std::unique_ptr<TMK> model_;
     bool busy_ = false;         // a transfer or the keep-alive is using the link
     bool closePending_ = false; // a close request arrived while busy
+    bool unwritten_ = false;
+    Source source_ = Source::None;
+    QTime sourceTime_;
+    QString sourceFile_;
 
     QLabel* Label5 = nullptr;
     QPushButton* bRS232 = nullptr;
@@ -111,5 +129,9 @@ private:
     QLabel* Label1 = nullptr;
     QPushButton* bSetParams = nullptr;
     QCheckBox* cbEnglishVersion = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QLabel* lDeviceStatus = nullptr;
+    QLabel* lSourceStatus = nullptr;
+    QLabel* lUnwrittenStatus = nullptr;
     QTimer* Timer1 = nullptr;
 };

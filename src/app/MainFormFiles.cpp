@@ -55,4 +55,6 @@ void TMainForm::bLoadParamsClick() {
     }
     setStepButtons(true);
     Modified = false;
+    setUnwritten(false);
+    setSource(Source::File, path);
 }

@@ -2,6 +2,7 @@
 
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
+#include "EditorChangeRows.h"
 #include "Errors.h"
 #include "ML_RS232.h"
 #include "Main32HPars.h"
@@ -11,6 +12,7 @@
 #include "Prompt.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QTimer>
 
@@ -106,6 +108,8 @@ void TMainForm::bGetParamsClick() {
                                [&progress](int pc) { progress.form.SetPercent(pc); });
         model_->DeviceVersion = version;
         setStepButtons(true);
+        setUnwritten(false);
+        setSource(Source::Device);
     } catch (const TError& e) {
         progress.form.Finish();
         ShowError(e.message());
@@ -132,12 +136,32 @@ void TMainForm::writeToDevice(TProgressForm& progress) {
 
     startPhase(progress, MainTexts::Reading.text());
     WriteFlowSteps steps;
+    steps.backupFolder = options_.backupFolder;
     steps.readProgress = [&progress](int pc) { progress.SetPercent(pc); };
+    // The list is asked from here, between the read and the write: the progress window
+    // steps aside for it and comes back for the write.
+    steps.confirmChanges = [this, &progress](const std::vector<TFieldChange>& changes) {
+        if (!changeListShown()) return true;
+        const std::vector<TChangeRow> rows =
+            EditorChangeRows(changes, model_->SettingsImage, model_->DeviceVersion);
+        progress.Finish();
+        bool hideFromNowOn = false;
+        if (!Prompt().confirmChanges(rows, hideFromNowOn)) return false;
+        if (hideFromNowOn) hideChangeListFromNowOn();
+        progress.Start();
+        return true;
+    };
     steps.writing = [&progress] { startPhase(progress, MainTexts::Writing.text()); };
     steps.writeProgress = steps.readProgress;
-    WriteSettingsToDevice(*link_, *model_, deviceVersion, steps);
+    steps.checking = [&progress] { startPhase(progress, MainTexts::Checking.text()); };
+    steps.checkProgress = steps.readProgress;
+    const TWriteOutcome outcome = WriteSettingsToDevice(*link_, *model_, deviceVersion, steps);
     progress.Finish();
-    ShowInfo(MainTexts::Recorded.text());
+    if (!outcome.written) return; // the user kept the device as it was
+    setUnwritten(false);
+    setSource(Source::Written);
+    ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +
+             MainTexts::Checked.text().arg(QDir::toNativeSeparators(outcome.backupPath)));
 }
 
 void TMainForm::Timer1Timer() {

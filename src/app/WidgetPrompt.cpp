@@ -1,5 +1,6 @@
 #include "WidgetPrompt.h"
 
+#include "ChangeListDlg.h"
 #include "ML_RS232_SetNumDlg.h"
 
 #include <QFileDialog>
@@ -67,4 +68,11 @@ QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter
     const QString path = dlg.selectedFiles().constFirst();
     folder_ = QFileInfo(path).absolutePath();
     return path;
+}
+
+bool WidgetPrompt::confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) {
+    TChangeListDlg dlg(rows, parent_);
+    const bool write = dlg.exec() == QDialog::Accepted;
+    hideFromNowOn = dlg.HideFromNowOn();
+    return write;
 }

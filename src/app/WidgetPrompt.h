@@ -24,6 +24,7 @@ public:
     QString openFileName(const QString& caption, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
+    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -14,6 +14,7 @@ public:
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool confirmChanges(const std::vector<TChangeRow>&, bool&) override { return false; }
 };
 
 std::unique_ptr<IPrompt>& current() {

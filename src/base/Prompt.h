@@ -14,6 +14,16 @@ struct TPortChoice {
     bool present = false;
 };
 
+// One line of the list of settings a write will change: the editor page (or other group)
+// it belongs to, the setting's caption, and its value in the device and the new one, as
+// the user reads them.
+struct TChangeRow {
+    QString group;
+    QString setting;
+    QString before;
+    QString after;
+};
+
 // Every question the program asks the user goes through this interface, so that the
 // windows use message boxes and tests answer without a modal window.
 class IPrompt {
@@ -33,10 +43,13 @@ public:
     virtual QString openFileName(const QString& caption, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // Shows what a write will change (an empty list: nothing differs). True: write.
+    // hideFromNowOn is set when the user asked not to be shown the list again.
+    virtual bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) = 0;
 };
 
 // The prompt in use. Until a window layer installs one, errors and information go to
-// stderr and every question is answered "no" / cancelled.
+// stderr and every question is answered "no" / cancelled (a change list included).
 IPrompt& Prompt();
 // Installs p (ownership taken) and returns the previous one.
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p);

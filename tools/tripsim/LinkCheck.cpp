@@ -1,12 +1,13 @@
 // trip-link-check: connects to a trip computer (or tripsim) on a serial port, reads its whole
 // memory, writes every section back with a few bytes changed, reads again and checks that
-// exactly the changed bytes differ. Prints, for the read and the write, the wall time, the
-// time the bytes need on the line, their ratio and the CPU share.
+// exactly the changed bytes differ. Prints, for the read, the write and the write's read-back
+// check, the wall time, the time the bytes need on the line, their ratio and the CPU share.
 
 #include "DeviceMemory.h"
 #include "Errors.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
+#include "ReadBackCheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -151,6 +152,11 @@ int main(int argc, char* argv[]) {
         measure.start();
         WriteSections(link, model, {});
         measure.report("write");
+
+        // What the write flow adds after every write: the written blocks read back.
+        measure.start();
+        CheckWrittenRegions(link, expected, QString(), {});
+        measure.report("check");
 
         TMK check;
         ReadImage(link, check, {});

@@ -32,6 +32,7 @@ constexpr TModeName ModeNames[] = {
     {"cut", TFaultMode::CutReply},
     {"drop", TFaultMode::DropReply},
     {"zero-header", TFaultMode::ZeroHeader},
+    {"unstored-write", TFaultMode::UnstoredWrite},
 };
 
 } // namespace
@@ -89,7 +90,8 @@ std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int
     if (fault && (fault->mode == TFaultMode::PowerCycle || fault->mode == TFaultMode::DropReply))
         return std::nullopt;
 
-    std::optional<QByteArray> data = execute(request);
+    std::optional<QByteArray> data =
+        execute(request, !fault || fault->mode != TFaultMode::UnstoredWrite);
     if (!data) return std::nullopt;
 
     QByteArray body = request.mid(1, 3); // the reply header repeats address and fixed word
@@ -104,7 +106,7 @@ std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int
     return reply;
 }
 
-std::optional<QByteArray> TSimDevice::execute(const QByteArray& request) {
+std::optional<QByteArray> TSimDevice::execute(const QByteArray& request, bool storeWrites) {
     const QByteArray data = request.mid(RequestHeader, request.size() - MinRequest);
     auto word = [&](int i) { return int(bytes::u16le(data, i)); };
     try {
@@ -133,7 +135,7 @@ std::optional<QByteArray> TSimDevice::execute(const QByteArray& request) {
             if (!regionOpen_ || count < 1 || count > BlockSize || data.size() < 4 + count ||
                 index * BlockSize + count > regionCount_)
                 break;
-            staging_.replace(index * BlockSize, count, data.mid(4, count));
+            if (storeWrites) staging_.replace(index * BlockSize, count, data.mid(4, count));
             return QByteArray();
         }
         case devmem::CmdEndRegion: {

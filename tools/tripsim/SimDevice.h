@@ -19,6 +19,9 @@ enum class TFaultMode {
     CutReply,    // only the first half of the reply is sent
     DropReply,   // no reply at all
     ZeroHeader,  // the three header bytes are 0 (checksum still right)
+    // A block write is acknowledged as usual but its bytes are not stored (a failing memory
+    // cell); other requests in the range are served normally.
+    UnstoredWrite,
 };
 
 // A failure on requests first..last (counted from 1 over every request the device takes,
@@ -29,7 +32,8 @@ struct TFault {
     int last;
 };
 
-// "MODE@N" or "MODE@N-M"; modes: power-cycle, checksum, busy, cut, drop, zero-header.
+// "MODE@N" or "MODE@N-M"; modes: power-cycle, checksum, busy, cut, drop, zero-header,
+// unstored-write.
 // power-cycle@N silences identifications 1..N. nullopt for a malformed text.
 std::optional<TFault> ParseFault(const QString& text);
 
@@ -55,7 +59,7 @@ public:
     int protocolErrors = 0; // requests the device could not make sense of
 
 private:
-    std::optional<QByteArray> execute(const QByteArray& request);
+    std::optional<QByteArray> execute(const QByteArray& request, bool storeWrites);
     const TFault* faultFor(int requestNumber, bool identify) const;
 
     std::vector<TFault> faults_;

@@ -63,8 +63,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption failOpt(
         QStringLiteral("fail"),
         QStringLiteral("Failure MODE@N or MODE@N-M on request N (..M); MODE is power-cycle "
-                       "(first N identifications unanswered), checksum, busy, cut, drop or "
-                       "zero-header. Repeatable."),
+                       "(first N identifications unanswered), checksum, busy, cut, drop, "
+                       "zero-header or unstored-write (block writes acknowledged but not "
+                       "stored). Repeatable."),
         QStringLiteral("MODE@REQUEST"));
     const QCommandLineOption upperOpt(
         QStringLiteral("upper-section"),

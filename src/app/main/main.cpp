@@ -27,7 +27,9 @@ int main(int argc, char** argv) {
             ? programFolder
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     SetPrompt(std::unique_ptr<IPrompt>(prompt));
-    TMainForm form(TMainFormOptions{{}, options.portPath});
+    TMainFormOptions formOptions;
+    formOptions.portPath = options.portPath;
+    TMainForm form(formOptions);
     prompt->setParent(&form);
     form.show();
     return app.exec();

@@ -5,8 +5,6 @@
 #include <QJsonArray>
 #include <charconv>
 
-namespace cli {
-
 namespace {
 
 QString floatText(float v) {
@@ -55,5 +53,3 @@ QJsonValue FieldJson(const QByteArray& record, const FieldDef& f) {
         a.append(elementJson(record, f, i));
     return a;
 }
-
-} // namespace cli
