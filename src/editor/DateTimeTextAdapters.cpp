@@ -44,9 +44,9 @@ private:
         edit_->setDate(DayNumberToCalendarDay(std::uint32_t(clamped)).date);
     }
     QString Display(double shown) const override {
-        if (shown < 1 || shown > LastDayNumber) return {};
-        const DayMonthYear d = DayNumberToDate(std::uint16_t(shown));
-        return QDate(CenturyBase + d.year, d.month, d.day).toString(edit_->displayFormat());
+        if (shown < 1 || shown > double(UINT16_MAX)) return {};
+        const CalendarDay day = DayNumberToCalendarDay(std::uint32_t(shown));
+        return day.exact ? day.date.toString(edit_->displayFormat()) : QString();
     }
     QDateEdit* edit_;
 };

@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
     auto* prompt = new WidgetPrompt;
     prompt->setStartFolder(scratch.path());
     SetPrompt(std::unique_ptr<IPrompt>(prompt));
-    TMainForm form(TMainFormOptions{ini, parser.value(port)});
+    TMainForm form(TMainFormOptions{ini, parser.value(port), QString()});
     prompt->setParent(&form);
     form.show();
     TTour tour(form, parser.value(out));
