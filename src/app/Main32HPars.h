@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -13,10 +14,10 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class TLinkJob;
+class TLinkThread;
 class TMIniFile;
 class TMK;
-class TML_RS;
-class TProgressForm;
 
 struct TMainFormOptions {
     // The application settings file; empty: TMIniFile::DefaultPath().
@@ -40,7 +41,8 @@ public:
     bool Modified = false;
 
     TMK& Model() { return *model_; }
-    TML_RS& Link() { return *link_; }
+    // The link runs on its own thread; the window sees its state and hands it tasks.
+    const TLinkThread& LinkThread() const { return *linkThread_; }
     QTimer* KeepAliveTimer() const { return Timer1; }
 
     // Event handlers of the buttons, also reachable by tests and the menu keys.
@@ -77,18 +79,23 @@ private:
     // MainFormTransfers.cpp
     class Transfer;
     void setStepButtons(bool enabled);
-    bool connectDevice(TProgressForm& progress, std::uint16_t& version);
-    void writeToDevice(TProgressForm& progress);
+    void startLink();
+    // Reopens a port that came back; false (after saying why) when no port is open.
+    bool portReady();
+    // Runs a transfer on the link's thread behind the progress window; the text of the
+    // error that ended it, empty when none. The window is closed on return.
+    QString runTransfer(const std::function<void(TLinkJob&)>& task);
+    void closeIfPending();
 
     void loadSettings();
     void saveSettings();
 
     TMainFormOptions options_;
     std::unique_ptr<TMIniFile> ini_;
-    std::unique_ptr<TML_RS> link_;
+    std::unique_ptr<TLinkThread> linkThread_;
     std::unique_ptr<TMK> model_;
-    bool busy_ = false;         // a transfer or the keep-alive is using the link
-    bool closePending_ = false; // a close request arrived while busy
+    bool busy_ = false;         // a transfer runs (the keep-alive only posts its exchange)
+    bool closePending_ = false; // a close request arrived while the link was in use
 
     QLabel* Label5 = nullptr;
     QPushButton* bRS232 = nullptr;

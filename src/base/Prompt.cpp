@@ -1,5 +1,8 @@
 #include "Prompt.h"
 
+#include "ThreadCall.h"
+
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -9,9 +12,7 @@ public:
     void showError(const QString& text) override {
         std::fprintf(stderr, "Error: %s\n", qPrintable(text));
     }
-    void showInfo(const QString& text) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
+    void showInfo(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     bool askYesNo(const QString&) override { return false; }
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
@@ -23,17 +24,57 @@ std::unique_ptr<IPrompt>& current() {
     return p;
 }
 
+// Message boxes and dialogs exist only on the application's main thread; a question asked
+// on the link's thread (a port that cannot be found, the port choice) is put there and
+// waited for.
+template <typename F> std::invoke_result_t<F&> onMainThread(F&& fn) {
+    return CallOnThreadOf(QCoreApplication::instance(), std::forward<F>(fn));
+}
+
+class MainThreadPrompt : public IPrompt {
+public:
+    void showError(const QString& text) override {
+        onMainThread([&] { current()->showError(text); });
+    }
+    void showInfo(const QString& text) override {
+        onMainThread([&] { current()->showInfo(text); });
+    }
+    bool askYesNo(const QString& text) override {
+        return onMainThread([&] { return current()->askYesNo(text); });
+    }
+    int choose(const QString& caption, const QString& prompt, const QStringList& items,
+               int chosen) override {
+        return onMainThread([&] { return current()->choose(caption, prompt, items, chosen); });
+    }
+    QString openFileName(const QString& caption, const QString& filter) override {
+        return onMainThread([&] { return current()->openFileName(caption, filter); });
+    }
+    QString saveFileName(const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return onMainThread(
+            [&] { return current()->saveFileName(caption, filter, defaultSuffix); });
+    }
+};
+
 } // namespace
 
-IPrompt& Prompt() { return *current(); }
+IPrompt& Prompt() {
+    static MainThreadPrompt p;
+    return p;
+}
 
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p) {
-    if (!p)
-        p = std::make_unique<ConsolePrompt>();
+    if (!p) p = std::make_unique<ConsolePrompt>();
     current().swap(p);
     return p;
 }
 
-void ShowError(const QString& text) { Prompt().showError(text); }
-void ShowInfo(const QString& text) { Prompt().showInfo(text); }
-bool AskYesNo(const QString& text) { return Prompt().askYesNo(text); }
+void ShowError(const QString& text) {
+    Prompt().showError(text);
+}
+void ShowInfo(const QString& text) {
+    Prompt().showInfo(text);
+}
+bool AskYesNo(const QString& text) {
+    return Prompt().askYesNo(text);
+}

@@ -1,7 +1,7 @@
 // The main window without a trip computer: language, layout, settings files, the unsaved
 // changes question and the application settings file.
 
-#include "ML_RS232.h"
+#include "LinkThread.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
 #include "Pars32H.h"
@@ -241,7 +241,7 @@ TEST_F(MainWindow, ConfirmingTheEditorOrTheJournalsViewerMarksTheSettingsModifie
 
 TEST_F(MainWindow, WithoutAnOpenPortATransferSaysSoInsteadOfWaitingForTheDevice) {
     auto form = openWindow();
-    ASSERT_FALSE(form->Link().IsOpen());
+    ASSERT_FALSE(form->LinkThread().State().open);
     click(*form, "bGetParams");
     EXPECT_EQ(prompt.errors, QStringList{"RS232. No link. Check PC-device connection."});
     EXPECT_EQ(stepButtons(*form), 0);

@@ -3,7 +3,7 @@
 
 #include "../app/MainWindowSupport.h"
 #include "DeviceMemory.h"
-#include "ML_RS232.h"
+#include "LinkThread.h"
 #include "Pars32H.h"
 #include "Progress.h"
 #include "SimMemory.h"
@@ -95,7 +95,7 @@ protected:
 
 TEST_F(MainWindowTransfers, ReadSaveLoadAndWriteBackWithTheProgressWindowShowing) {
     auto form = openWindow();
-    ASSERT_TRUE(form->Link().IsOpen()) << "COM1 is the simulator";
+    ASSERT_TRUE(form->LinkThread().State().open) << "COM1 is the simulator";
     EXPECT_FALSE(form->KeepAliveTimer()->isActive());
 
     ProgressWatch watch;
@@ -110,9 +110,11 @@ TEST_F(MainWindowTransfers, ReadSaveLoadAndWriteBackWithTheProgressWindowShowing
     EXPECT_TRUE(form->KeepAliveTimer()->isActive());
     EXPECT_EQ(form->KeepAliveTimer()->interval(), 30000);
 
-    // The keep-alive identifies itself and nothing else.
+    // The keep-alive identifies itself and nothing else; the window does not wait for it.
     sim->ClearRequests();
     form->Timer1Timer();
+    EXPECT_TRUE(form->LinkThread().Busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->LinkThread().Busy(); }));
     EXPECT_EQ(commands(), std::vector<std::uint8_t>{devmem::CmdIdentify});
 
     // Save, change, load back: the change is gone and the file's settings are in place.
@@ -241,8 +243,8 @@ TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
     WritePortMap(iniPath, dir.path(), dir.filePath("elsewhere"));
     {
         TMainForm form(TMainFormOptions{iniPath, simPath()});
-        EXPECT_TRUE(form.Link().IsOpen());
-        EXPECT_EQ(form.Link().PortNumber, 1);
+        EXPECT_TRUE(form.LinkThread().State().open);
+        EXPECT_EQ(form.LinkThread().State().portNumber, 1);
         EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
                   QStringLiteral("Порт: COM1 (%1)").arg(simPath()));
         form.close();
@@ -252,7 +254,7 @@ TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
     // A path that is not there: no other port is opened in its place.
     const QString missing = dir.filePath("unplugged");
     TMainForm form(TMainFormOptions{iniPath, missing});
-    EXPECT_FALSE(form.Link().IsOpen());
+    EXPECT_FALSE(form.LinkThread().State().open);
     EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
               QStringLiteral("Порт: COM1 (%1), не открыт").arg(missing));
 }
@@ -270,13 +272,13 @@ TEST_F(MainWindowTransfers, APortThatCameBackIsOpenedAgainAtTheNextTransfer) {
         click(*form, "bGetParams");
     }
     EXPECT_TRUE(prompt.errors.isEmpty());
-    EXPECT_FALSE(form->Link().IsOpen());
+    EXPECT_FALSE(form->LinkThread().State().open);
 
     // It is back on the same path: the next transfer reopens the port by itself.
     prompt.errors.clear();
     startSim({});
     click(*form, "bGetParams");
     EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
-    EXPECT_TRUE(form->Link().IsOpen());
-    EXPECT_EQ(form->Link().PortNumber, 1);
+    EXPECT_TRUE(form->LinkThread().State().open);
+    EXPECT_EQ(form->LinkThread().State().portNumber, 1);
 }

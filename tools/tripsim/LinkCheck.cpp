@@ -118,7 +118,6 @@ int main(int argc, char* argv[]) {
     link.SetBaudRate(static_cast<std::uint32_t>(baud));
     link.SetPortType(echo ? TML_RS::PortRs485Echo : TML_RS::PortRs232);
     link.ResponseTimeout = 100;
-    link.processEvents = [] { QCoreApplication::processEvents(); };
 
     try {
         QElapsedTimer connecting;
