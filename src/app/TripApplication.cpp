@@ -4,18 +4,31 @@
 #include "Prompt.h"
 
 #include <QCommandLineParser>
+#include <QTimer>
 
 TTripApplication::TTripApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tripconf"));
 }
 
+namespace {
+
+// An exception that got past every handler's own guard (RunGuarded). Logged at once; the
+// box waits until the event's delivery is over instead of opening inside notify.
+void reportUnhandled(QObject* receiver, const QString& message) {
+    qCritical("Unhandled exception in an event handler of %s: %s",
+              receiver ? receiver->metaObject()->className() : "(none)", qUtf8Printable(message));
+    QTimer::singleShot(0, qApp, [message] { ShowError(message); });
+}
+
+} // namespace
+
 bool TTripApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const TError& e) {
-        ShowError(e.message());
+        reportUnhandled(receiver, e.message());
     } catch (const std::exception& e) {
-        ShowError(QString::fromLocal8Bit(e.what()));
+        reportUnhandled(receiver, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }

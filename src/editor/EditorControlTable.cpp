@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FieldAccess.h"
+#include "HandlerGuard.h"
 #include "Pars32H.h"
 #include "Prompt.h"
 #include "RadioGroup.h"
@@ -203,14 +204,15 @@ TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* c
     bindings_.insert(name, &b);
 
     // Each kind commits on the user's own action only; loads never trigger these signals.
+    const auto commit = Guarded([this, name] { Commit(name); });
     if (auto* spin = qobject_cast<QDoubleSpinBox*>(control))
-        connect(spin, &QDoubleSpinBox::editingFinished, this, [this, name] { Commit(name); });
+        connect(spin, &QDoubleSpinBox::editingFinished, this, commit);
     else if (auto* check = qobject_cast<QCheckBox*>(control))
-        connect(check, &QCheckBox::clicked, this, [this, name] { Commit(name); });
+        connect(check, &QCheckBox::clicked, this, commit);
     else if (auto* radio = qobject_cast<TRadioGroup*>(control))
-        connect(radio, &TRadioGroup::clicked, this, [this, name] { Commit(name); });
+        connect(radio, &TRadioGroup::clicked, this, commit);
     else if (auto* combo = qobject_cast<QComboBox*>(control))
-        connect(combo, &QComboBox::activated, this, [this, name] { Commit(name); });
+        connect(combo, &QComboBox::activated, this, commit);
     return b;
 }
 

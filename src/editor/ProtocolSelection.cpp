@@ -5,6 +5,7 @@
 #include "ProtocolSelection.h"
 
 #include "EditorLayout.h"
+#include "HandlerGuard.h"
 #include "MK_SetParamsH.h"
 #include "Pars32H.h"
 #include "ProtsH.h"
@@ -102,7 +103,7 @@ void TMK_SetParamsDlg::BuildProtocolGroup(QVBoxLayout* column) {
     label->setBuddy(protocol);
     grid->addWidget(label, 1, 0);
     grid->addWidget(protocol, 1, 1, Qt::AlignLeft);
-    connect(protocol, &QComboBox::activated, this, [this] { cbProtocolExit(); });
+    connect(protocol, &QComboBox::activated, this, Guarded([this] { cbProtocolExit(); }));
 
     AddRowsGroup(b, column, "gbProtOptions",
                  {"Additional protocol settings", "Дополнительные настройки протокола"},

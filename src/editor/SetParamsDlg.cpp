@@ -1,6 +1,7 @@
 // The editor frame: the top-level page set, the show sequence, page refresh and closing.
 
 #include "EditorLayout.h"
+#include "HandlerGuard.h"
 #include "MK_SetParamsH.h"
 #include "ParamRelabel.h"
 #include "Pars32H.h"
@@ -90,7 +91,8 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     layout->addWidget(pcMain_);
     layout->addLayout(buttons);
     BuildPages();
-    connect(pcMain_, &QTabWidget::currentChanged, this, &TMK_SetParamsDlg::pcMainChange);
+    connect(pcMain_, &QTabWidget::currentChanged, this,
+            Guarded([this](int index) { pcMainChange(index); }));
 
     QSize size(PreferredWidth, PreferredHeight);
     if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen())
@@ -135,7 +137,7 @@ bool TMK_SetParamsDlg::EcuDataAvailable() {
 void TMK_SetParamsDlg::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
-        FormShow();
+        RunGuarded([this] { FormShow(); });
     }
     QDialog::showEvent(event);
 }
@@ -210,8 +212,9 @@ void TMK_SetParamsDlg::done(int result) {
         if (QWidget* focused = focusWidget())
             for (QWidget* w = focused; w && w != this; w = w->parentWidget())
                 if (binder_->IsBound(w->objectName())) {
-                    if (!binder_->Commit(w->objectName()))
-                        return; // refused: the user sees why and stays in the dialog
+                    bool committed = false;
+                    RunGuarded([&] { committed = binder_->Commit(w->objectName()); });
+                    if (!committed) return; // refused: the user sees why and stays in the dialog
                     break;
                 }
     QDialog::done(result);
