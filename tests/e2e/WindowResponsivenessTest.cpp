@@ -1,0 +1,105 @@
+// The main window keeps answering while the link works: a 10 ms timer on the window's thread
+// never waits longer than 100 ms for its turn during a full read, the keep-alive to a device
+// that does not answer, or the wait for the device, and Cancel takes effect at once.
+
+#include "../app/MainWindowSupport.h"
+#include "LinkThread.h"
+#include "Pars32H.h"
+#include "Progress.h"
+#include "SimMemory.h"
+#include "TripSim.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+constexpr int TickMs = 10;
+constexpr qint64 LongestAllowedGapMs = 100;
+// Paced, so that a full read lasts about a second: long enough to see the window stall.
+constexpr int PacedBaud = 115200;
+
+// The longest wait between two ticks of a 10 ms timer on the window's thread.
+class TickGaps {
+public:
+    TickGaps() {
+        timer_.setInterval(TickMs);
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            longest = std::max(longest, sinceLast_.restart());
+            ++ticks;
+        });
+        sinceLast_.start();
+        timer_.start();
+    }
+    qint64 longest = 0;
+    int ticks = 0;
+
+private:
+    QTimer timer_;
+    QElapsedTimer sinceLast_;
+};
+
+} // namespace
+
+class WindowResponsiveness : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        sim::TTripSimOptions options;
+        options.baud = PacedBaud;
+        sim = std::make_unique<sim::TTripSim>(options);
+        sim->Start(dir.filePath("tripsim"));
+        MainWindowFixture::SetUp();
+    }
+    QString com1Path() const override { return dir.filePath("tripsim"); }
+
+    std::unique_ptr<sim::TTripSim> sim;
+};
+
+TEST_F(WindowResponsiveness, TheWindowAnswersWithin100MsWhileTheLinkReadsWaitsAndKeepsAlive) {
+    auto form = openWindow();
+    QElapsedTimer took;
+
+    // A full read.
+    {
+        TickGaps gaps;
+        took.start();
+        click(*form, "bGetParams");
+        ASSERT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+        ASSERT_EQ(form->Model().SettingsImage, sim::ImageOfMemory(sim->Memory()));
+        EXPECT_GT(took.elapsed(), 500) << "too short a read to tell";
+        EXPECT_LE(gaps.longest, LongestAllowedGapMs) << "read of " << took.elapsed() << " ms";
+        EXPECT_GT(gaps.ticks, took.elapsed() / (2 * TickMs));
+    }
+
+    // The keep-alive while the device is switched off: three unanswered attempts.
+    sim->AddFault({sim::TFaultMode::PowerCycle, 1, 1000000});
+    {
+        TickGaps gaps;
+        took.start();
+        form->Timer1Timer();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->LinkThread().Busy(); }, 5000));
+        EXPECT_GT(took.elapsed(), 300) << "the device answered the keep-alive";
+        EXPECT_LE(gaps.longest, LongestAllowedGapMs);
+    }
+
+    // The wait for the device, cancelled after a while: the window closes within a wait
+    // round of the link, not after the round of three attempts.
+    {
+        TickGaps gaps;
+        QElapsedTimer sinceCancel;
+        QTimer::singleShot(400, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<TProgressForm*>(w); p && p->isVisible()) {
+                    sinceCancel.start();
+                    QTest::mouseClick(p->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+                }
+        });
+        click(*form, "bGetParams");
+        ASSERT_TRUE(sinceCancel.isValid()) << "no progress window to cancel";
+        EXPECT_LT(sinceCancel.elapsed(), LongestAllowedGapMs);
+        EXPECT_LE(gaps.longest, LongestAllowedGapMs);
+        EXPECT_TRUE(prompt.errors.isEmpty());
+    }
+}
