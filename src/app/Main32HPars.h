@@ -92,8 +92,9 @@ private:
 
     TMainFormOptions options_;
     std::unique_ptr<TMIniFile> ini_;
-    std::unique_ptr<TLinkThread> linkThread_;
     std::unique_ptr<TMK> model_;
+    // After the model: destroyed first, so the link's thread has stopped before the model goes.
+    std::unique_ptr<TLinkThread> linkThread_;
     bool busy_ = false;         // a transfer runs (the keep-alive only posts its exchange)
     bool closePending_ = false; // a close request arrived while the link was in use
 

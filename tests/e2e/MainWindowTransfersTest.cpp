@@ -20,20 +20,36 @@ namespace {
 
 const QString NoLink = QStringLiteral("RS232. No link. Check PC-device connection.");
 
-// Watches the progress window while a transfer runs, as a user would see it.
-class ProgressWatch {
+// Watches the progress window while a transfer runs, as a user would see it. Besides a
+// quick timer it looks whenever the window is shown and whenever its gauge moves, since the
+// link's thread may hand over the next phase before the timer comes round.
+class ProgressWatch : public QObject {
 public:
     ProgressWatch() {
         timer_.setInterval(2);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { look(true); });
         timer_.start();
+        qApp->installEventFilter(this);
     }
+    ~ProgressWatch() override { qApp->removeEventFilter(this); }
     std::set<QString> steps;
     int highestPercent = -1;
     bool cancelWhenAsked = false; // press Cancel while the device is being waited for
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* p = qobject_cast<TProgressForm*>(watched);
+        if (p && event->type() == QEvent::Show) {
+            QObject::connect(p->findChild<QProgressBar*>("ProgressGauge"),
+                             &QProgressBar::valueChanged, this, [this] { look(false); },
+                             Qt::UniqueConnection);
+            look(false);
+        }
+        return false;
+    }
+
 private:
-    void look() {
+    void look(bool mayClick) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* p = qobject_cast<TProgressForm*>(w);
             if (!p || !p->isVisible()) continue;
@@ -42,7 +58,8 @@ private:
             auto* gauge = p->findChild<QProgressBar*>("ProgressGauge");
             if (gauge->isVisible()) highestPercent = std::max(highestPercent, gauge->value());
             auto* cancel = p->findChild<QPushButton*>("BitBtn1");
-            if (cancelWhenAsked && cancel->isVisible()) QTest::mouseClick(cancel, Qt::LeftButton);
+            if (mayClick && cancelWhenAsked && cancel->isVisible())
+                QTest::mouseClick(cancel, Qt::LeftButton);
         }
     }
     QTimer timer_;
