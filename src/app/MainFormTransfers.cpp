@@ -172,12 +172,12 @@ void TMainForm::Timer1Timer() {
     // One exchange at a time: a transfer stops the timer, and an unanswered keep-alive is
     // not joined by another.
     if (busy_ || linkThread_->Busy()) return;
-    // Nothing waits for the answer; a transfer asked for meanwhile simply queues behind it.
+    // Nothing waits for the answer, and a transfer asked for meanwhile cuts it short.
     linkThread_->Post([](TLinkJob& job) {
         TML_RS& link = job.Link();
         link.ResponseTimeout = ResponseTimeoutMs;
         try {
-            link.Command(devmem::DeviceAddress, devmem::CmdIdentify);
+            job.GivingWay([&link] { link.Command(devmem::DeviceAddress, devmem::CmdIdentify); });
         } catch (const TError&) {
             // The trip computer may be switched off; the next transfer asks for it anyway.
         }

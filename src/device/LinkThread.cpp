@@ -7,15 +7,32 @@ bool TLinkJob::Cancelled() const {
     return owner_.cancelled_.load();
 }
 
+namespace {
+
+// The link's waits ask interrupted() each round while this lives.
+class InterruptibleScope {
+public:
+    InterruptibleScope(TML_RS& link, std::function<bool()> interrupted) : link_(link) {
+        link_.SetInterruption(std::move(interrupted));
+    }
+    ~InterruptibleScope() { link_.SetInterruption({}); }
+    InterruptibleScope(const InterruptibleScope&) = delete;
+    InterruptibleScope& operator=(const InterruptibleScope&) = delete;
+
+private:
+    TML_RS& link_;
+};
+
+} // namespace
+
 TConnectResult TLinkJob::WaitForDevice() {
-    struct Scope {
-        explicit Scope(TML_RS& l, const std::atomic<bool>& flag) : link(l) {
-            link.SetInterruption(&flag);
-        }
-        ~Scope() { link.SetInterruption(nullptr); }
-        TML_RS& link;
-    } interruptible(link_, owner_.cancelled_);
+    const InterruptibleScope scope(link_, [this] { return Cancelled(); });
     return ::WaitForDevice(link_, [this] { return Cancelled(); });
+}
+
+void TLinkJob::GivingWay(const std::function<void()>& exchanges) {
+    const InterruptibleScope scope(link_, [this] { return owner_.queued_.load() > 0; });
+    exchanges();
 }
 
 void TLinkJob::Progress(int percent) {
@@ -50,10 +67,12 @@ TLinkThread::~TLinkThread() {
 
 void TLinkThread::Post(Task task, Done done) {
     ++pending_;
+    ++queued_;
     cancelled_.store(false);
     QMetaObject::invokeMethod(
         worker_,
         [this, task = std::move(task), done = std::move(done)] {
+            --queued_;
             const QString error = runTask(task);
             const TLinkState state = snapshot();
             QMetaObject::invokeMethod(

@@ -8,7 +8,9 @@
 // its result back by queued signals.
 //
 // Cancel (Cancel()) raises an atomic flag. Only the wait for the device looks at it
-// (TLinkJob::WaitForDevice): its exchange ends within one wait round of the link.
+// (TLinkJob::WaitForDevice): its exchange ends within one wait round of the link. An
+// exchange that nobody waits for (the keep-alive, TLinkJob::GivingWay) ends the same way as
+// soon as another task is posted, so a transfer asked for meanwhile starts at once.
 //
 // Asking the window's thread in the middle of a task: TLinkJob::AskGui runs a function on
 // the window's thread and blocks the task until it returns. The function may open dialogs
@@ -97,6 +99,7 @@ private:
     QObject* worker_ = nullptr;    // lives on thread_: the queued tasks' receiver
     std::unique_ptr<TML_RS> link_; // used on thread_ only
     std::atomic<bool> cancelled_{false};
+    std::atomic<int> queued_{0}; // posted tasks that have not started yet
     int pending_ = 0;
     TLinkState state_;
 };
@@ -108,6 +111,9 @@ public:
     bool Cancelled() const;
     // WaitForDevice (DeviceMemory.h) that Cancel ends within one wait round.
     TConnectResult WaitForDevice();
+    // Runs exchanges that end with TLinkInterrupted within one wait round once another task
+    // is posted.
+    void GivingWay(const std::function<void()>& exchanges);
     // Progress 0..100 of the current phase; repeated values are not sent again.
     void Progress(int percent);
     // The transfer enters a phase; the progress window follows it.

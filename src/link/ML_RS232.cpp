@@ -126,7 +126,7 @@ void TML_RS::ReceiveFrame() {
 bool TML_RS::waitRound(std::int64_t now, std::int64_t deadline) {
     // A port that went away (an adapter pulled out) has nothing more to wait for.
     if (!IsOpen()) throw TError(NoLinkMessage());
-    if (interruption_ && interruption_->load(std::memory_order_relaxed)) throw TLinkInterrupted();
+    if (interrupted_ && interrupted_()) throw TLinkInterrupted();
     // One millisecond past the deadline, so that a wait that ends empty-handed is late.
     const std::int64_t untilLate = deadline - now + 1;
     return Io().waitForByte(static_cast<int>(std::clamp<std::int64_t>(untilLate, 0, WaitRoundMs)));

@@ -11,8 +11,8 @@
 #include "LinkClock.h"
 #include "ML_RS_Base.h"
 
-#include <atomic>
 #include <cstdint>
+#include <functional>
 
 // An exchange ended because the interruption flag was raised (the user cancelled the wait
 // for the device). Never retried and never shown.
@@ -49,10 +49,12 @@ public:
     std::uint16_t ByteTimeout = DefaultByteTimeoutMs;         // ms, between reply bytes
     std::uint16_t ResponseTimeout = DefaultResponseTimeoutMs; // ms, for the first reply byte
 
-    // While flag is set (not null), every wait of an exchange looks at it once a round and,
-    // once it is raised, ends the exchange with TLinkInterrupted, which Transact passes on
-    // without retrying. The flag may be raised from another thread. nullptr: no interruption.
-    void SetInterruption(const std::atomic<bool>* flag) { interruption_ = flag; }
+    // While set, every wait of an exchange asks interrupted() once a round and, once it says
+    // so, ends the exchange with TLinkInterrupted, which Transact passes on without retrying.
+    // It typically reads an atomic flag that another thread raises (Cancel). Empty: none.
+    void SetInterruption(std::function<bool()> interrupted) {
+        interrupted_ = std::move(interrupted);
+    }
 
     void PutChar(std::uint8_t ch) override { PutByte(ch); }
     std::uint8_t GetChar() override { return GetByte(); }
@@ -90,5 +92,5 @@ private:
     ILinkClock& clock_;
     std::uint8_t portType_ = PortRs232;
     int requiredReplyData_ = 0;
-    const std::atomic<bool>* interruption_ = nullptr;
+    std::function<bool()> interrupted_;
 };

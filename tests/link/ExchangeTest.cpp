@@ -218,7 +218,7 @@ TEST(Exchange, WaitingBlocksPerRoundAndARaisedInterruptionEndsTheExchangeAtOnce)
     // The flag goes up while the reply is awaited (the user cancels from the window's
     // thread): the exchange ends within a round, and Transact does not try again.
     std::atomic<bool> cancel{false};
-    rig.link->SetInterruption(&cancel);
+    rig.link->SetInterruption([&] { return cancel.load(); });
     rig.port->responder = [&](const QByteArray&) {
         cancel = true;
         return std::vector<TTimedBytes>{{Reply(Bytes({1, 2, 3})), 5}};
@@ -230,7 +230,7 @@ TEST(Exchange, WaitingBlocksPerRoundAndARaisedInterruptionEndsTheExchangeAtOnce)
     EXPECT_LE(rig.time.now - start, TML_RS::WaitRoundMs);
 
     // Without the flag the same reply is awaited and taken.
-    rig.link->SetInterruption(nullptr);
+    rig.link->SetInterruption({});
     rig.link->Command(0xF4, 0x01);
     EXPECT_EQ(rig.link->GetByte(), 1);
 }
