@@ -1,36 +1,36 @@
 #pragma once
 
-// The editor's binding engine. Alike controls are described by constant rows (name, kind,
-// caption, unit, range, step, conversion); the engine creates them, loads them from the
-// settings model and commits them back, so the load and commit rules exist once.
+// The rows that describe the editor's alike controls (name, kind, caption, unit, range,
+// step, conversion) and the pure arithmetic between shown and stored values. The binder
+// (ControlBinder.h) creates the controls from the rows through one adapter per kind.
 //
 // A control's objectName is its name; the field it edits is the name without its type
 // prefix ("seTankLimit" edits TankLimit). A trailing number picks an element
 // ("seParkSense1" edits ParkSense[1]) or, on a plain word, a bit ("cbShowDisp_S_4" edits
-// bit 4 of ShowDisp_S).
+// bit 4 of ShowDisp_S). A row may name its field outright instead.
 
 #include "FieldTable.h"
 #include "Language.h"
 
-#include <QHash>
-#include <QObject>
 #include <QString>
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <span>
 #include <string_view>
 
-class QGridLayout;
-class QLabel;
-class QWidget;
-class TMK;
-
 enum class TCtlKind : std::uint8_t {
-    Spin,  // a number; committed when the user leaves it (or presses Enter)
-    Check, // 1 when checked, 0 when not; committed on click
-    Radio, // an item index; committed on click
-    Combo, // an item index; committed when the user picks an item
+    Spin,       // a number; committed when the user leaves it (or presses Enter)
+    Check,      // 1 when checked, 0 when not; committed on click
+    Radio,      // an item index; committed on click
+    Combo,      // an item index; committed when the user picks an item
+    Date,       // a day number shown as dd.mm.yy (years 2000..2099); committed on leaving
+    Time,       // minutes since midnight shown as hours:minutes; committed on leaving
+    Text,       // a zero-terminated Windows-1251 text field; committed on leaving
+    GridColumn, // one column of a grid (a QTableView whose rows the page sets): row r edits
+                // element r of the field, in digits only, through `mask`; committed when the
+                // grid loses focus after an edit
+    SoundPair,  // a warning's sound: the group `name` picks the first warning's sound, the
+                // group `partner` the repeated one (byte = first + 8 x repeated; without a
+                // partner the choice counts for both); committed when either group loses focus
 };
 
 // How the shown value becomes the stored one. The load applies the inverse. Integer fields
@@ -49,16 +49,23 @@ enum class TConv : std::uint8_t {
 };
 
 struct TControlRow {
-    const char* name; // control name and objectName
-    TCtlKind kind;
-    TText caption; // the label beside the control; a check box's own text
-    TText unit;    // spin edits: the unit after the control
-    double min;    // spin edits: shown range and step;
-    double max;    // combo boxes: numbered items min..max follow `items` when max > 0
-    double step;
-    int decimals;
-    TConv conv;
+    const char* name = nullptr; // control name and objectName
+    TCtlKind kind = TCtlKind::Spin;
+    TText caption = {}; // the label beside the control; a check box's own text
+    TText unit = {};    // spin edits: the unit after the control
+    double min = 0;     // spin edits: shown range and step;
+    double max = 0;     // combo boxes: numbered items min..max follow `items` when max > 0
+    double step = 0;
+    int decimals = 0;
+    TConv conv = TConv::Plain;
     std::span<const TText> items = {}; // radio groups and combo boxes; empty: set by a page
+    // Where the name does not lead to the field (grids, warning pairs): the field, and the
+    // element the control edits (a grid column: its first row's element).
+    const char* field = nullptr;
+    int index = 0;
+    int column = 0;                // GridColumn: the grid column
+    const char* partner = nullptr; // SoundPair: the repeated-warning group; nullptr: none
+    const char* mask = nullptr;    // GridColumn: the cell editor's input mask (Qt syntax)
 };
 
 // The field element (or bit) a control edits.
@@ -68,6 +75,8 @@ struct TFieldRef {
     int bit = -1; // >= 0: one bit of a plain integer word
 };
 TFieldRef ResolveControlField(std::string_view controlName);
+// The row's own field and element when it names one, else the field its name leads to.
+TFieldRef ResolveRowField(const TControlRow& row);
 // "seTankLimit" -> "TankLimit": the name without its lower-case type prefix.
 QString ControlBaseName(const QString& controlName);
 
@@ -75,79 +84,3 @@ QString ControlBaseName(const QString& controlName);
 double RoundHalfEven(double v);
 double ShownToStored(TConv conv, double shown);
 double StoredToShown(TConv conv, double stored);
-
-class TControlBinder : public QObject {
-    Q_OBJECT
-public:
-    // refreshing: the dialog's flag; while set no change handler writes back.
-    TControlBinder(TMK& model, const bool& refreshing, QObject* parent = nullptr);
-
-    // Creates a row's control under parent, with its label ("l" + base name) and unit
-    // label, and binds it. Returns the control.
-    QWidget* Create(const TControlRow& row, QWidget* parent);
-    // Creates the rows as label | control | unit lines of a grid, from grid row `first`.
-    void AddRows(QGridLayout* grid, std::span<const TControlRow> rows, int first = 0);
-
-    // Registers a caption (a label, group box, button or check box text) applied by
-    // ApplyCaptions. Returns the object for chaining.
-    template <class W> W* Caption(W* w, TText text) {
-        captions_.push_back({w, text});
-        return w;
-    }
-    // Puts every registered caption and item text in the current language.
-    void ApplyCaptions();
-
-    // Load rule: sets the control(s) from the model.
-    void LoadAll();
-    void Load(const QString& name);
-    // Commit rule: stores the control's value. A value that does not fit its field is
-    // refused with "Range check error"; the field keeps its value and the control shows it
-    // again. Returns false when refused.
-    bool Commit(const QString& name);
-
-    // Runs after each commit of the control that was not refused (the named handlers of the
-    // pages); for a spin edit also when the user left it unchanged.
-    void OnCommitted(const QString& name, std::function<void()> handler);
-    // Checks a changed spin edit's value before it is stored; a check that returns false has
-    // told the user why, and the edit shows the stored value again.
-    void SetValidator(const QString& name, std::function<bool(double shown)> accept);
-    // Replaces the items of a radio group or combo box whose set depends on the model.
-    void SetItems(const QString& name, const QStringList& items);
-
-    // Shows or hides a control together with its label and unit.
-    void SetShown(const QString& name, bool shown);
-    bool IsBound(const QString& name) const { return bindings_.contains(name); }
-    QWidget* Control(const QString& name) const;
-    QLabel* Label(const QString& name) const;
-    QStringList Names() const;
-    const TControlRow* Row(const QString& name) const;
-
-private:
-    struct Binding {
-        const TControlRow* row;
-        TFieldRef ref;
-        QWidget* control = nullptr;
-        QLabel* label = nullptr;
-        QLabel* unit = nullptr;
-        double shown = 0; // spin edits: the value last loaded or stored
-        std::function<void()> after;
-        std::function<bool(double)> accept;
-    };
-    struct CaptionEntry {
-        QObject* target;
-        TText text;
-    };
-
-    Binding& bind(const TControlRow& row, QWidget* control);
-    void load(Binding& b);
-    bool commit(Binding& b);
-    double readField(const Binding& b) const;
-    void writeField(const Binding& b, double stored);
-    QStringList itemTexts(const TControlRow& row) const;
-
-    TMK& model_;
-    const bool& refreshing_;
-    std::deque<Binding> store_;
-    QHash<QString, Binding*> bindings_;
-    std::vector<CaptionEntry> captions_;
-};

@@ -1,15 +1,13 @@
-// Page "Uni.input/Trim": the two-point scaling of the universal analogue input and the
-// trim source; and the rule that keeps the two trim limits of the limits page apart.
+#include "PageUniMeas.h"
 
 #include "EditorLayout.h"
 #include "MK_SetParamsH.h"
+#include "ParamRelabel.h"
 #include "Pars32H.h"
 #include "Prompt.h"
 
-#include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QLabel>
-#include <algorithm>
 
 namespace {
 
@@ -47,7 +45,7 @@ constexpr int HeadDataChars = 17;
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
+void TPageUniMeas::Build(QWidget* page) {
     auto columns = MakeColumns(page, 2);
     TControlBinder& b = Binder();
     QGridLayout* grid =
@@ -84,26 +82,14 @@ void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
         column->addStretch();
 }
 
-void TMK_SetParamsDlg::rgAirWaterShowClick() {
-    RelabelParameters();
-    RefreshVisiblePage(); // previews and lists show the new caption
+void TPageUniMeas::rgAirWaterShowClick() {
+    RelabelMeasPars(Model());
+    Frame().RefreshVisiblePage(); // previews and lists show the new caption
 }
 
-bool TMK_SetParamsDlg::seUniMeasADCExit(int which, double reading) {
+bool TPageUniMeas::seUniMeasADCExit(int which, double reading) {
     if (std::int64_t(reading) != Model().Get("UniMeasADC", 1 - which)) return true;
     ShowError(
         Tx("Min and Max ADC Values should differ.", "Значения АЦП Мин и Макс должны различаться."));
     return false;
-}
-
-// Each trim limit bounds the other edit; the other's stored value changes only when that
-// edit is itself left.
-void TMK_SetParamsDlg::seTrimLowLimitExit() {
-    if (auto* high = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimHighLimit")))
-        high->setMinimum(std::min(double(Model().Get("TrimLowLimit") + 1), high->maximum()));
-}
-
-void TMK_SetParamsDlg::seTrimHighLimitExit() {
-    if (auto* low = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimLowLimit")))
-        low->setMaximum(std::max(double(Model().Get("TrimHighLimit") - 1), low->minimum()));
 }

@@ -1,5 +1,6 @@
 // tripconf-cli end to end: the commands against the simulated trip computer and files.
 
+#include "ByteAccess.h"
 #include "CliCommands.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
@@ -7,11 +8,14 @@
 #include "Language.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
+#include "SideFiles.h"
+#include "SimMemory.h"
 #include "TripSim.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -30,11 +34,6 @@ Result run(const QStringList& args) {
     o.flush();
     e.flush();
     return {code, out, err};
-}
-
-// The device memory mapped to image offsets by the block rule.
-QByteArray imageOf(const QByteArray& memory) {
-    return memory.mid(devmem::ImageBase, 4096 - devmem::ImageBase) + memory.mid(4096 + 32);
 }
 
 class Cli : public ::testing::Test {
@@ -107,7 +106,7 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
     EXPECT_TRUE(r.out.contains(backups.first()));
     TMK backup;
     LoadSettingsFile(backup, QDir(path("bk")).filePath(backups.first()));
-    EXPECT_EQ(backup.SettingsImage, imageOf(before));
+    EXPECT_EQ(backup.SettingsImage, sim::ImageOfMemory(before));
     EXPECT_EQ(backup.DeviceVersion, 0x4610);
 }
 
@@ -162,6 +161,32 @@ TEST_F(Cli, JournalPrintsTheViewerExportAndBothLanguages) {
     EXPECT_TRUE(r.out.startsWith("#\tTime\tTrouble code\t\r\n"));
 }
 
+TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
+    TMK m;
+    m.SettingsImage = sim::ImageOfMemory(sim::MoveSection(sim::BuildDefaultMemory(1), 7, 4200));
+    m.ReadSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("upper.veltg"));
+    m.Set("PriceExpense", 0, 300);
+    m.WriteSection(7);
+    SaveSettingsFile(m, path("edited.veltg"));
+
+    Result r = run({"show", path("upper.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.contains("\nSection 7 = Address 4200, Length 864\n"));
+    EXPECT_TRUE(r.out.contains("\nPriceExpense = 250\n"));
+    r = run({"diff", path("upper.veltg"), path("edited.veltg")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "PriceExpense: 250 -> 300\nDiffering image bytes outside named fields: 0\n");
+
+    // Section 7 from 4090 would run from 4095 into 4096, which no image holds.
+    bytes::setU16le(m.SettingsImage, SectionAddressOffset(7), 4090);
+    SaveSettingsFile(m, path("across.veltg"));
+    r = run({"show", path("across.veltg")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Section 7 of the settings lies outside the device memory."))
+        << qPrintable(r.err);
+}
+
 TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {
     writeFile("empty.veltg", {});
     writeFile("one.veltg", "\x40");
@@ -204,4 +229,47 @@ TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("No answer from the device"));
     EXPECT_FALSE(QFile::exists(path("x")));
+}
+
+TEST_F(Cli, TankAndMaintenanceFilesCarrySettingsBetweenSettingsFiles) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("a.veltg")).code, 0);
+    TMK m;
+    LoadSettingsFile(m, path("a.veltg"));
+    m.Set("TarirRes", 0, 777);
+    m.Set("KPPOilCntK", 0, 12);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("edited.veltg"));
+
+    Result r = run({"tank", "export", path("edited.veltg"), path("t.velto")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_EQ(QFileInfo(path("t.velto")).size(), TankFileSize);
+    ASSERT_EQ(run({"maintenance", "export", path("edited.veltg"), path("m.veltt")}).code, 0);
+
+    r = run({"tank", "import", path("a.veltg"), path("t.velto"), "--out", path("b.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    r = run({"diff", path("a.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.out, "TarirRes[0]: 0 -> 777\nDiffering image bytes outside named fields: 0\n");
+    // Without --out the settings file itself is replaced.
+    ASSERT_EQ(run({"maintenance", "import", path("b.veltg"), path("m.veltt")}).code, 0);
+    r = run({"diff", path("edited.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.code, 0) << qPrintable(r.out);
+
+    writeFile("short.veltt", "\x05\x06");
+    r = run({"maintenance", "import", path("b.veltg"), path("short.veltt")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.contains("holds 2 of 117 bytes")) << qPrintable(r.err);
+    r = run({"diff", path("edited.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.out, "AirFiltCntK: 15 -> 5\nKPPOilCntK: 12 -> 6\nDiffering image bytes outside "
+                     "named fields: 0\n");
+
+    r = run({"tank", "import", path("b.veltg"), path("none.velto")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(path("none.velto"))) << qPrintable(r.err);
+    EXPECT_EQ(run({"tank", "export", path("b.veltg")}).code, 2);
+    EXPECT_EQ(run({"tank", "export", path("b.veltg"), path("x"), "--out", path("y")}).code, 2);
+    EXPECT_EQ(run({"maintenance", "swap", path("b.veltg"), path("x")}).code, 2);
+    EXPECT_TRUE(
+        run({"--help"})
+            .out.contains("tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]"));
 }

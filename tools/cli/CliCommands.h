@@ -27,5 +27,7 @@ int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
 int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
+int Tank(const QStringList& args, Streams io);
+int Maintenance(const QStringList& args, Streams io);
 
 } // namespace cli
