@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Link benchmark: a full read and a full write of every section against tripsim paced at
-# 19200 bit/s over a pseudo-terminal. For each it prints the wall time, the line-time floor
-# (request + reply bytes x 11 bits / 19200, the echo overlapping the request), their ratio
-# and the CPU time as a share of the wall time, then checks them against the targets.
+# Link benchmark: a full read, a full write of every section and the write's read-back check
+# against tripsim paced at 19200 bit/s over a pseudo-terminal. For each it prints the wall
+# time, the line-time floor (request + reply bytes x 11 bits / 19200, the echo overlapping
+# the request), their ratio and the CPU time as a share of the wall time, then checks them
+# against the targets.
 #
 #   scripts/bench-link.sh [--strict]     (--strict: exit 1 when a target is missed)
 #
@@ -44,7 +45,7 @@ while read -r what ratio cpu; do
         missed=1
     fi
     echo "bench-link: $what ratio $ratio, cpu $cpu % of wall: $verdict"
-done < <(awk '$1 == "read" || $1 == "write" { print $1, $10, $12 }' "$tmp/result")
+done < <(awk '$1 == "read" || $1 == "write" || $1 == "check" { print $1, $10, $12 }' "$tmp/result")
 
 if [ "$missed" -eq 1 ] && [ "$strict" -eq 1 ]; then
     exit 1

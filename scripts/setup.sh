@@ -2,8 +2,9 @@
 # Installs what the build and the tests need on a Debian machine, and nothing twice.
 set -euo pipefail
 
+# qt6-translations-l10n: Qt's own texts (file dialogs, standard buttons) in Russian.
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
-          libgtest-dev libgmock-dev)
+          libgtest-dev libgmock-dev qt6-translations-l10n)
 packages+=("$@")
 
 missing=()

@@ -8,15 +8,24 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
 enum PlacementState { StateNormal = 0, StateMinimised = 1, StateMaximised = 2 };
 constexpr int MinimumSize = 100;  // a stored negative size becomes this
 constexpr int VisibleMargin = 48; // pixels of the window that must lie on some screen
+// No screen lies further out than this many pixels; a stored number beyond it (a damaged
+// file) is taken as this, so the rectangle arithmetic below stays far from overflowing.
+constexpr int MaxPlacement = 100000;
 
 QString key(const QString& section, const QString& name) {
     return section + u'/' + name;
+}
+
+int placementValue(const TMIniFile& ini, const QString& section, const char* name, int def) {
+    return std::clamp(ini.ReadInteger(section, QLatin1String(name), def), -MaxPlacement,
+                      MaxPlacement);
 }
 
 bool canWriteBeside(const QString& iniPath) {
@@ -95,10 +104,10 @@ void LoadWindowPlacement(const TMIniFile& ini, const QString& section, QWidget& 
     // The normal placement is restored in every state, so that leaving maximised later
     // gives the window its remembered place.
     QRect r(window.pos(), window.size());
-    r.moveLeft(std::max(0, ini.ReadInteger(section, QStringLiteral("Left"), r.left())));
-    r.moveTop(std::max(0, ini.ReadInteger(section, QStringLiteral("Top"), r.top())));
-    int w = ini.ReadInteger(section, QStringLiteral("Width"), r.width());
-    int h = ini.ReadInteger(section, QStringLiteral("Height"), r.height());
+    r.moveLeft(std::max(0, placementValue(ini, section, "Left", r.left())));
+    r.moveTop(std::max(0, placementValue(ini, section, "Top", r.top())));
+    const int w = placementValue(ini, section, "Width", r.width());
+    const int h = placementValue(ini, section, "Height", r.height());
     r.setSize(QSize(w < 0 ? MinimumSize : w, h < 0 ? MinimumSize : h)
                   .expandedTo(window.minimumSizeHint())
                   .boundedTo(window.maximumSize()));

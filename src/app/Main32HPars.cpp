@@ -21,6 +21,7 @@ namespace {
 const QString CommonSection = QStringLiteral("Common");
 const QString EnglishKey = QStringLiteral("EnglishVersion");
 const QString WindowSection = QStringLiteral("MainWindow");
+const QString ChangeListKey = QStringLiteral("ShowChangeList");
 constexpr int OverridePort = 1; // the port a path given for the run is known as
 } // namespace
 
@@ -101,6 +102,15 @@ void TMainForm::saveSettings() {
     ini_->Flush();
 }
 
+bool TMainForm::changeListShown() const {
+    return ini_->ReadBool(CommonSection, ChangeListKey, true);
+}
+
+void TMainForm::hideChangeListFromNowOn() {
+    ini_->WriteBool(CommonSection, ChangeListKey, false);
+    ini_->Flush();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (busy_ || linkThread_->Busy()) {
@@ -122,10 +132,14 @@ void TMainForm::cbEnglishVersionClick() {
 }
 
 void TMainForm::bEditParamsClick() {
-    if (RunSettingsEditor(*model_, this)) Modified = true;
+    if (!RunSettingsEditor(*model_, this)) return;
+    Modified = true;
+    setUnwritten(true);
 }
 
 void TMainForm::bViewJournalsClick() {
     // Confirming the viewer may have cleared journals or sums: unsaved changes like an edit.
-    if (RunViewJournalsDialog(*model_, this)) Modified = true;
+    if (!RunViewJournalsDialog(*model_, this)) return;
+    Modified = true;
+    setUnwritten(true);
 }

@@ -5,6 +5,7 @@
 // and writing them back. It owns the one link and the one settings model of the run.
 
 #include <QString>
+#include <QTime>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -13,11 +14,13 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QStatusBar;
 class QTimer;
 class TLinkJob;
 class TLinkThread;
 class TMIniFile;
 class TMK;
+class TProgressForm;
 
 struct TMainFormOptions {
     // The application settings file; empty: TMIniFile::DefaultPath().
@@ -25,6 +28,8 @@ struct TMainFormOptions {
     // When set, COM1 stands for this device path for this run and is opened at once; the
     // port saved in the settings file is then neither used nor overwritten.
     QString portPath;
+    // Where a write keeps the device's memory first; empty: DefaultBackupFolder().
+    QString backupFolder;
 };
 
 class TMainForm : public QWidget {
@@ -66,6 +71,8 @@ private:
     void buildControls();
     void setCaptions();
     void updatePortLabel();
+    // The status line and the title's marker of unwritten changes.
+    void updateStatus();
     void fitMinimumSize();
     int neededHeight(int width) const;
     void setInitialSize();
@@ -83,12 +90,21 @@ private:
     // Reopens a port that came back; false (after saying why) when no port is open.
     bool portReady();
     // Runs a transfer on the link's thread behind the progress window; the text of the
-    // error that ended it, empty when none. The window is closed on return.
-    QString runTransfer(const std::function<void(TLinkJob&)>& task);
+    // error that ended it, empty when none. The window is closed on return. The task may
+    // touch the progress window only inside job.AskGui (on this thread).
+    QString runTransfer(const std::function<void(TLinkJob&, TProgressForm&)>& task);
     void closeIfPending();
 
     void loadSettings();
     void saveSettings();
+    // Whether a write shows its change list first (the user may have turned it off).
+    bool changeListShown() const;
+    void hideChangeListFromNowOn();
+
+    // Where the settings in the model came from, for the status line.
+    enum class Source { None, Device, File, Written };
+    void setSource(Source source, const QString& file = QString());
+    void setUnwritten(bool unwritten);
 
     TMainFormOptions options_;
     std::unique_ptr<TMIniFile> ini_;
@@ -97,6 +113,10 @@ private:
     std::unique_ptr<TLinkThread> linkThread_;
     bool busy_ = false;         // a transfer runs (the keep-alive only posts its exchange)
     bool closePending_ = false; // a close request arrived while the link was in use
+    bool unwritten_ = false;
+    Source source_ = Source::None;
+    QTime sourceTime_;
+    QString sourceFile_;
 
     QLabel* Label5 = nullptr;
     QPushButton* bRS232 = nullptr;
@@ -119,5 +139,9 @@ private:
     QLabel* Label1 = nullptr;
     QPushButton* bSetParams = nullptr;
     QCheckBox* cbEnglishVersion = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QLabel* lDeviceStatus = nullptr;
+    QLabel* lSourceStatus = nullptr;
+    QLabel* lUnwrittenStatus = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -1,5 +1,6 @@
 // Step 1 from a file and Step 3: the settings file dialogs, load and save.
 
+#include "DeviceModels.h"
 #include "Errors.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
@@ -47,7 +48,8 @@ void TMainForm::bLoadParamsClick() {
     const QString path = Prompt().openFileName(bLoadParams->text(), MainTexts::FileFilter.text());
     if (path.isEmpty()) return;
     try {
-        // The whole file is read and checked before the model changes.
+        // The whole file is read and checked before the model changes: a file that is no
+        // trip computer's memory is refused and the settings, the steps and Modified stay.
         LoadSettingsFile(*model_, path);
     } catch (const TError& e) {
         ShowError(e.message());
@@ -55,4 +57,8 @@ void TMainForm::bLoadParamsClick() {
     }
     setStepButtons(true);
     Modified = false;
+    setUnwritten(false);
+    setSource(Source::File, path);
+    if (!IsKnownDevice(model_->DeviceVersion))
+        ShowInfo(MainTexts::UnknownDeviceText(path, model_->DeviceVersion));
 }

@@ -1,18 +1,25 @@
 // The main window's controls, their layout and their captions in both languages.
 
+#include "DeviceModels.h"
 #include "HandlerGuard.h"
 #include "LinkThread.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
+#include "Pars32H.h"
+#include "QtTranslations.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -22,6 +29,7 @@ namespace {
 constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
 constexpr int InitialWidth = 760;
 constexpr int ButtonPadding = 24; // beside a button's caption, so it does not touch the edges
+constexpr int StatusPadding = 8;  // px either side of each part of the status line
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -109,7 +117,35 @@ void TMainForm::buildControls() {
     port->addWidget(bRS232);
     port->addWidget(lPort, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    // The status line runs along the window's bottom edge, outside the margins of the steps.
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    lDeviceStatus = new QLabel(StatusBar);
+    lDeviceStatus->setObjectName(QStringLiteral("lDeviceStatus"));
+    lSourceStatus = new QLabel(StatusBar);
+    lSourceStatus->setObjectName(QStringLiteral("lSourceStatus"));
+    lUnwrittenStatus = new QLabel(StatusBar);
+    lUnwrittenStatus->setObjectName(QStringLiteral("lUnwrittenStatus"));
+    QFont bold = lUnwrittenStatus->font();
+    bold.setBold(true);
+    lUnwrittenStatus->setFont(bold);
+    for (QLabel* l : {lDeviceStatus, lSourceStatus, lUnwrittenStatus})
+        l->setContentsMargins(StatusPadding, 2, StatusPadding, 2);
+    // A thin line above the status line and between its parts, as desktop programs draw it.
+    StatusBar->setStyleSheet(
+        QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"
+                       "QStatusBar::item { border: none; border-right: 1px solid palette(mid); }"));
+    StatusBar->addWidget(lDeviceStatus);
+    StatusBar->addWidget(lSourceStatus, 1);
+    StatusBar->addPermanentWidget(lUnwrittenStatus);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* layout = new QVBoxLayout;
+    outer->addLayout(layout, 1);
+    outer->addWidget(StatusBar);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->setSpacing(10);
     layout->addWidget(Label5);
@@ -136,6 +172,9 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::setCaptions() {
+    // The standard dialogs follow the language too; without Qt's translation they stay
+    // English, which is no reason to stop.
+    UseQtTranslations(EnglishVersion);
     for (const TCaption& c : MainFormCaptions()) {
         const QString text = c.text.text();
         if (c.control[0] == '\0') {
@@ -151,6 +190,7 @@ void TMainForm::setCaptions() {
             button->setText(text);
     }
     updatePortLabel();
+    updateStatus();
     bRS232->setMinimumWidth(0);
     bRS232->setMinimumWidth(bRS232->sizeHint().width() + ButtonPadding);
 
@@ -178,6 +218,57 @@ void TMainForm::updatePortLabel() {
     else
         text = Tx("Port: %1, not open", "Порт: %1, не открыт").arg(link.portLabel);
     lPort->setText(text);
+}
+
+void TMainForm::updateStatus() {
+    if (!lDeviceStatus || !model_) return;
+    // The caption of the window, marked while edits wait for Step 4.
+    const QString title = MainFormCaptions().front().text.text();
+    setWindowTitle(unwritten_ ? title + QStringLiteral(" *") : title);
+
+    if (source_ == Source::None) {
+        lDeviceStatus->setText(StatusTexts::NoSettings.text());
+        lSourceStatus->clear();
+    } else {
+        const QString hex =
+            QStringLiteral("0x%1").arg(model_->DeviceVersion, 4, 16, QLatin1Char('0'));
+        const QString name = DeviceDesignation(model_->DeviceVersion);
+        lDeviceStatus->setText(
+            StatusTexts::Device.text()
+                .arg(name.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(name, hex))
+                .arg(model_->SettingsVersion()));
+        const QString time = QLocale().toString(sourceTime_, QStringLiteral("HH:mm"));
+        switch (source_) {
+        case Source::Device:
+            lSourceStatus->setText(StatusTexts::FromDevice.text().arg(time));
+            break;
+        case Source::Written:
+            lSourceStatus->setText(StatusTexts::WrittenAt.text().arg(time));
+            break;
+        case Source::File:
+            lSourceStatus->setText(
+                StatusTexts::FromFile.text().arg(QFileInfo(sourceFile_).fileName()));
+            lSourceStatus->setToolTip(QDir::toNativeSeparators(sourceFile_));
+            break;
+        case Source::None:
+            break;
+        }
+    }
+    lUnwrittenStatus->setText(unwritten_ ? StatusTexts::Unwritten.text() : QString());
+    lUnwrittenStatus->setVisible(unwritten_);
+}
+
+void TMainForm::setSource(Source source, const QString& file) {
+    source_ = source;
+    sourceTime_ = QTime::currentTime();
+    sourceFile_ = file;
+    lSourceStatus->setToolTip(QString());
+    updateStatus();
+}
+
+void TMainForm::setUnwritten(bool unwritten) {
+    unwritten_ = unwritten;
+    updateStatus();
 }
 
 void TMainForm::fitMinimumSize() {

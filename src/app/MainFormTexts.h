@@ -4,6 +4,8 @@
 
 #include "Language.h"
 
+#include <QString>
+#include <cstdint>
 #include <span>
 
 struct TCaption {
@@ -22,7 +24,25 @@ inline constexpr TText Reading{"The settings are being read...", "Чтение �
 inline constexpr TText Writing{"The settings are recorded...", "Запись настроек..."};
 inline constexpr TText Recorded{"The settings are recorded in the device",
                                 "Настройки записаны в МК"};
+inline constexpr TText Checking{"Checking what was written...", "Проверка записанного..."};
+inline constexpr TText Checked{"Checked by reading back. Backup: %1",
+                               "Проверено обратным чтением. Резервная копия: %1"};
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
+// A loaded file from a device type the program does not know: which type it was, and that
+// the editor offers the default model's pages.
+QString UnknownDeviceText(const QString& path, std::uint16_t deviceType);
 } // namespace MainTexts
+
+// The status line: what settings the window holds, where they came from, whether edits
+// still wait for Step 4.
+namespace StatusTexts {
+inline constexpr TText NoSettings{"No settings read yet", "Настройки ещё не считаны"};
+inline constexpr TText Device{"Device %1, settings version %2", "МК %1, версия настроек %2"};
+inline constexpr TText FromDevice{"read from the device at %1", "считаны из МК в %1"};
+inline constexpr TText FromFile{"from the file %1", "из файла %1"};
+inline constexpr TText WrittenAt{"written to the device at %1", "записаны в МК в %1"};
+inline constexpr TText Unwritten{"changes not yet written to the device",
+                                 "изменения ещё не записаны в МК"};
+} // namespace StatusTexts

@@ -4,6 +4,7 @@
 
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
+#include "EditorChangeRows.h"
 #include "Errors.h"
 #include "LinkThread.h"
 #include "ML_RS232.h"
@@ -13,6 +14,7 @@
 #include "Progress.h"
 #include "Prompt.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTimer>
 #include <optional>
@@ -48,7 +50,10 @@ void showPhase(TProgressForm& p, Phase phase) {
         p.SetCancelVisible(true);
         return;
     }
-    p.SetStep(phase == Phase::Reading ? MainTexts::Reading.text() : MainTexts::Writing.text());
+    const TText& step = phase == Phase::Reading   ? MainTexts::Reading
+                        : phase == Phase::Writing ? MainTexts::Writing
+                                                  : MainTexts::Checking;
+    p.SetStep(step.text());
     p.SetPercent(0);
     p.SetGaugeVisible(true);
     p.SetCancelVisible(false);
@@ -95,7 +100,7 @@ bool TMainForm::portReady() {
     return true;
 }
 
-QString TMainForm::runTransfer(const std::function<void(TLinkJob&)>& task) {
+QString TMainForm::runTransfer(const std::function<void(TLinkJob&, TProgressForm&)>& task) {
     TProgressForm progress(this);
     showPhase(progress, Phase::Connecting);
     progress.Start();
@@ -104,7 +109,7 @@ QString TMainForm::runTransfer(const std::function<void(TLinkJob&)>& task) {
     connect(link, &TLinkThread::PhaseChanged, &progress,
             [&progress](Phase phase) { showPhase(progress, phase); });
     connect(&progress, &TProgressForm::CancelRequested, link, &TLinkThread::Cancel);
-    const QString error = link->Run(task);
+    const QString error = link->Run([&task, &progress](TLinkJob& job) { task(job, progress); });
     // Any message comes after the window has gone, so that it is not hidden behind it.
     progress.Finish();
     return error;
@@ -116,7 +121,7 @@ void TMainForm::bGetParamsClick() {
     if (!portReady()) return;
     TMK& model = *model_;
     std::optional<std::uint16_t> version;
-    const QString error = runTransfer([&model, &version](TLinkJob& job) {
+    const QString error = runTransfer([&model, &version](TLinkJob& job, TProgressForm&) {
         const TConnectResult device = connectDevice(job);
         if (!device.connected) return; // cancelled: nothing to say
         job.EnterPhase(Phase::Reading);
@@ -132,6 +137,8 @@ void TMainForm::bGetParamsClick() {
     if (!version) return;
     model_->DeviceVersion = *version;
     setStepButtons(true);
+    setUnwritten(false);
+    setSource(Source::Device);
 }
 
 void TMainForm::bSetParamsClick() {
@@ -139,24 +146,47 @@ void TMainForm::bSetParamsClick() {
     Transfer transfer(*this);
     if (!portReady()) return;
     TMK& model = *model_;
-    bool written = false;
-    const QString error = runTransfer([&model, &written](TLinkJob& job) {
+    WriteFlowSteps steps;
+    steps.backupFolder = options_.backupFolder;
+    TWriteOutcome outcome;
+    const QString error = runTransfer([&](TLinkJob& job, TProgressForm& progress) {
         const TConnectResult device = connectDevice(job);
         if (!device.connected) return;
         // Checked here too, so the window never says it reads from a device it will refuse.
         if (device.version != model.DeviceVersion) throw TError(DeviceVersionMismatchText());
         job.EnterPhase(Phase::Reading);
-        WriteFlowSteps steps;
         steps.readProgress = [&job](int pc) { job.Progress(pc); };
+        // The list is shown between the read and the write, on the window's thread while
+        // the link waits: the progress window steps aside for it and comes back for the
+        // write.
+        steps.confirmChanges = [&](const std::vector<TFieldChange>& changes) {
+            return job.AskGui([&] {
+                if (!changeListShown()) return true;
+                const std::vector<TChangeRow> rows =
+                    EditorChangeRows(changes, model.SettingsImage, model.DeviceVersion);
+                progress.Finish();
+                bool hideFromNowOn = false;
+                if (!Prompt().confirmChanges(rows, hideFromNowOn)) return false;
+                if (hideFromNowOn) hideChangeListFromNowOn();
+                progress.Start();
+                return true;
+            });
+        };
         steps.writing = [&job] { job.EnterPhase(Phase::Writing); };
         steps.writeProgress = steps.readProgress;
-        WriteSettingsToDevice(job.Link(), model, device.version, steps);
-        written = true;
+        steps.checking = [&job] { job.EnterPhase(Phase::Checking); };
+        steps.checkProgress = steps.readProgress;
+        outcome = WriteSettingsToDevice(job.Link(), model, device.version, steps);
     });
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         ShowError(error);
-    else if (written)
-        ShowInfo(MainTexts::Recorded.text());
+        return;
+    }
+    if (!outcome.written) return; // cancelled, or the user kept the device as it was
+    setUnwritten(false);
+    setSource(Source::Written);
+    ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +
+             MainTexts::Checked.text().arg(QDir::toNativeSeparators(outcome.backupPath)));
 }
 
 void TMainForm::bRS232Click() {

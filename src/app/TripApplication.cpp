@@ -6,8 +6,22 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+namespace {
+constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
+} // namespace
+
 TTripApplication::TTripApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tripconf"));
+    // Lets the desktop match the windows to the menu entry (tripconf.desktop) and its icon.
+    setDesktopFileName(QStringLiteral("tripconf"));
+    setWindowIcon(ApplicationIcon());
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : IconSizes)
+        icon.addFile(QStringLiteral(":/icons/tripconf-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 // error box instead of ending the program.
 
 #include <QApplication>
+#include <QIcon>
 
 class TTripApplication : public QApplication {
     Q_OBJECT
@@ -12,6 +13,9 @@ public:
     TTripApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// The program's icon in every size it is drawn in, for its windows.
+QIcon ApplicationIcon();
 
 // Options of the command line: "--port PATH" points COM1 at PATH for this run.
 struct TCommandLine {

@@ -1,5 +1,6 @@
 #include "WidgetPrompt.h"
 
+#include "ChangeListDlg.h"
 #include "ML_RS232_SetNumDlg.h"
 
 #include <QFileDialog>
@@ -38,25 +39,53 @@ bool WidgetPrompt::askYesNo(const QString& text) {
 
 int WidgetPrompt::choose(const QString& caption, const QString& prompt, const QStringList& items,
                          int current) {
-    TML_RS232_SetNumDlg dlg(caption, prompt, items, current, parent_);
+    std::vector<TPortChoice> entries;
+    for (const QString& item : items)
+        entries.push_back({item, QString(), item, true});
+    return choosePort(caption, prompt, entries, current);
+}
+
+int WidgetPrompt::choosePort(const QString& caption, const QString& prompt,
+                             const std::vector<TPortChoice>& ports, int current) {
+    TML_RS232_SetNumDlg dlg(caption, prompt, ports, current, parent_);
     return dlg.exec() == QDialog::Accepted ? dlg.selectedIndex() : -1;
 }
 
+QString WidgetPrompt::startFolderFor(const QString& filter) const {
+    return folders_ ? folders_->StartFolder(TDialogFolders::KindOfFilter(filter)) : folder_;
+}
+
+void WidgetPrompt::chosen(const QString& filter, const QString& path) {
+    if (path.isEmpty()) return;
+    if (folders_)
+        folders_->Remember(TDialogFolders::KindOfFilter(filter), path);
+    else
+        folder_ = QFileInfo(path).absolutePath();
+}
+
 QString WidgetPrompt::openFileName(const QString& caption, const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, caption, folder_, filter);
-    if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, caption, startFolderFor(filter), filter);
+    chosen(filter, path);
     return path;
 }
 
 QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter,
                                    const QString& defaultSuffix) {
     // The dialog asks nothing about overwriting: the caller asks its own question.
-    QFileDialog dlg(parent_, caption, folder_, filter);
+    QFileDialog dlg(parent_, caption, startFolderFor(filter), filter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(defaultSuffix);
     dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     const QString path = dlg.selectedFiles().constFirst();
-    folder_ = QFileInfo(path).absolutePath();
+    chosen(filter, path);
     return path;
+}
+
+bool WidgetPrompt::confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) {
+    TChangeListDlg dlg(rows, parent_);
+    const bool write = dlg.exec() == QDialog::Accepted;
+    hideFromNowOn = dlg.HideFromNowOn();
+    return write;
 }

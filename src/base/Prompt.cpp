@@ -17,6 +17,7 @@ public:
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool confirmChanges(const std::vector<TChangeRow>&, bool&) override { return false; }
 };
 
 std::unique_ptr<IPrompt>& current() {
@@ -49,14 +50,36 @@ public:
     QString openFileName(const QString& caption, const QString& filter) override {
         return onMainThread([&] { return current()->openFileName(caption, filter); });
     }
+    int choosePort(const QString& caption, const QString& prompt,
+                   const std::vector<TPortChoice>& ports, int chosen) override {
+        return onMainThread([&] { return current()->choosePort(caption, prompt, ports, chosen); });
+    }
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override {
         return onMainThread(
             [&] { return current()->saveFileName(caption, filter, defaultSuffix); });
     }
+    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override {
+        return onMainThread([&] { return current()->confirmChanges(rows, hideFromNowOn); });
+    }
 };
 
 } // namespace
+
+int IPrompt::choosePort(const QString& caption, const QString& prompt,
+                        const std::vector<TPortChoice>& ports, int current) {
+    QStringList items;
+    std::vector<int> indexes;
+    int shown = -1;
+    for (int i = 0; i < int(ports.size()); ++i) {
+        if (!ports[std::size_t(i)].present) continue;
+        if (i == current) shown = int(indexes.size());
+        items << ports[std::size_t(i)].label;
+        indexes.push_back(i);
+    }
+    const int chosen = choose(caption, prompt, items, shown);
+    return chosen >= 0 && chosen < int(indexes.size()) ? indexes[std::size_t(chosen)] : -1;
+}
 
 IPrompt& Prompt() {
     static MainThreadPrompt p;

@@ -51,7 +51,7 @@ struct TLinkState {
 class TLinkThread : public QObject {
     Q_OBJECT
 public:
-    enum class Phase { Connecting, Reading, Writing };
+    enum class Phase { Connecting, Reading, Writing, Checking };
     Q_ENUM(Phase)
 
     using LinkFactory = std::function<std::unique_ptr<TML_RS>()>;

@@ -7,6 +7,7 @@
 
 #include "Errors.h"
 #include "FieldAccess.h"
+#include "Language.h"
 #include "Pars32H.h"
 #include "RadioGroup.h"
 
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <cmath>
 
 // ---- TBoundField -------------------------------------------------------------------------
@@ -68,6 +70,15 @@ QList<QWidget*> TControlAdapter::Widgets() const {
 
 void TControlAdapter::SetItems(const QStringList&) {}
 
+QString TControlAdapter::ShownText(double stored) const {
+    return QString::number(stored);
+}
+
+QString TValueAdapter::ShownText(double stored) const {
+    const QString text = Display(StoredToShown(conv_, stored));
+    return text.isEmpty() ? QString::number(stored) : text;
+}
+
 void TValueAdapter::Load(const TBoundField& field) {
     Show(StoredToShown(conv_, field.Number()));
     // What the control shows (an edit clamps to its range) counts as unchanged until the
@@ -120,6 +131,9 @@ public:
 private:
     std::optional<double> Shown() const override { return spin_->value(); }
     void Show(double shown) override { spin_->setValue(shown); }
+    QString Display(double shown) const override {
+        return spin_->locale().toString(shown, 'f', spin_->decimals());
+    }
     QDoubleSpinBox* spin_;
 };
 
@@ -138,6 +152,9 @@ public:
 private:
     std::optional<double> Shown() const override { return check_->isChecked() ? 1 : 0; }
     void Show(double shown) override { check_->setChecked(shown != 0); }
+    QString Display(double shown) const override {
+        return shown != 0 ? Tx("yes", "да") : Tx("no", "нет");
+    }
     QCheckBox* check_;
 };
 
@@ -159,16 +176,20 @@ private:
         if (index < 0) return std::nullopt;
         return byNumber_ ? ItemText(index).toDouble() : double(index);
     }
-    void Show(double shown) override {
-        if (!byNumber_) {
-            SetIndex(int(shown));
-            return;
-        }
+    void Show(double shown) override { SetIndex(indexOf(shown)); }
+    QString Display(double shown) const override {
+        const int index = indexOf(shown);
+        // Accelerator marks of radio buttons are not part of what the user reads.
+        return index >= 0 && index < Count()
+                   ? QString(ItemText(index)).remove(QRegularExpression(QStringLiteral("&(?!&)")))
+                   : QString();
+    }
+    int indexOf(double shown) const {
+        if (!byNumber_) return int(shown);
         const QString number = QString::number(std::int64_t(shown));
-        int index = -1;
-        for (int i = 0; i < Count() && index < 0; ++i)
-            if (ItemText(i) == number) index = i;
-        SetIndex(index);
+        for (int i = 0; i < Count(); ++i)
+            if (ItemText(i) == number) return i;
+        return -1;
     }
     bool byNumber_;
 };

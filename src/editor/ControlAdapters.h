@@ -77,6 +77,10 @@ public:
     virtual void SetItems(const QStringList& items);
     // A control that carries its caption itself (a check box); nullptr: a label does.
     virtual QAbstractButton* CaptionButton() const { return nullptr; }
+    // What the control shows for a stored value (the load rule without loading): a number
+    // as the edit writes it, yes / no, an item's text. A value no item stands for, and
+    // kinds that show no single value, give the stored number.
+    virtual QString ShownText(double stored) const;
 
 protected:
     explicit TControlAdapter(QWidget* control) : control_(control) {}
@@ -91,6 +95,7 @@ class TValueAdapter : public TControlAdapter {
 public:
     void Load(const TBoundField& field) final;
     TCommitResult Commit(TBoundField& field, const TAcceptCheck& accept) final;
+    QString ShownText(double stored) const final;
 
 protected:
     // storesUnchanged: whether a value equal to the last one loaded or stored is written
@@ -101,6 +106,9 @@ protected:
     // The number shown; nullopt when nothing is chosen. May throw TError.
     virtual std::optional<double> Shown() const = 0;
     virtual void Show(double shown) = 0;
+    // The text the control shows for a shown value; empty when it shows none (the stored
+    // number stands in then).
+    virtual QString Display(double) const { return {}; }
 
 private:
     TConv conv_;

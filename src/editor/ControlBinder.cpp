@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 
@@ -234,4 +235,31 @@ QStringList TControlBinder::Names() const {
     for (const QString& n : names_)
         if (!unique.contains(n)) unique << n;
     return unique;
+}
+
+TFieldRef TControlBinder::FieldOf(const QString& name) const {
+    const auto* list = bindingsOf(name);
+    return list ? list->front()->field.Ref() : TFieldRef{};
+}
+
+QString TControlBinder::CaptionOf(const QString& name) const {
+    const auto* list = bindingsOf(name);
+    if (!list) return {};
+    const Binding& b = *list->front();
+    QString text;
+    if (auto* button = qobject_cast<QAbstractButton*>(b.adapter->Control()))
+        text = button->text();
+    else if (b.label)
+        text = b.label->text();
+    if (text.isEmpty()) text = ControlBaseName(name);
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+}
+
+QString TControlBinder::ShownText(const QString& name, double stored) const {
+    const auto* list = bindingsOf(name);
+    if (!list) return {};
+    const Binding& b = *list->front();
+    QString text = b.adapter->ShownText(stored);
+    if (b.unit && !b.unit->text().isEmpty()) text += QLatin1Char(' ') + b.unit->text();
+    return text;
 }

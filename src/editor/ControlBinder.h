@@ -82,6 +82,13 @@ public:
     // The names of the bound controls, in the order they were created.
     QStringList Names() const;
     const TControlRow* Row(const QString& name) const;
+    // The field element (or bit) the control edits; no field for an unknown name.
+    TFieldRef FieldOf(const QString& name) const;
+    // The caption the user reads for the control: its label, or a check box's own text.
+    QString CaptionOf(const QString& name) const;
+    // What the control shows for a stored value, with its unit (the change list before a
+    // write shows the device's and the new value so).
+    QString ShownText(const QString& name, double stored) const;
 
 private:
     // A row with its own copies of the names it points at.

@@ -8,15 +8,14 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
 // Two-digit years count from 2000.
 constexpr int CenturyBase = 2000;
 constexpr int LastYear = CenturyBase + 99;
-
-// Day numbers are 16 bits wide whatever the field that holds them.
-constexpr double LastDayNumber = 65535;
 
 // ---- date edit ---------------------------------------------------------------------------
 
@@ -38,16 +37,16 @@ private:
         const QDate d = edit_->date();
         return DateToDayNumber(d.day(), d.month(), d.year() - CenturyBase);
     }
-    // A stored number that is no date of the range shows the first day; it is not written
-    // back unless the user picks a date.
+    // A stored number that is no date of the range shows the nearest day that is; it is
+    // not written back unless the user picks a date.
     void Show(double shown) override {
-        QDate date;
-        if (shown >= 1 && shown <= LastDayNumber) {
-            const DayMonthYear d = DayNumberToDate(std::uint16_t(shown));
-            date = QDate(CenturyBase + d.year, d.month, d.day);
-        }
-        edit_->setDate(date.isValid() && date <= edit_->maximumDate() ? date
-                                                                      : edit_->minimumDate());
+        const double clamped = std::clamp(shown, 0.0, double(UINT32_MAX));
+        edit_->setDate(DayNumberToCalendarDay(std::uint32_t(clamped)).date);
+    }
+    QString Display(double shown) const override {
+        if (shown < 1 || shown > double(UINT16_MAX)) return {};
+        const CalendarDay day = DayNumberToCalendarDay(std::uint32_t(shown));
+        return day.exact ? day.date.toString(edit_->displayFormat()) : QString();
     }
     QDateEdit* edit_;
 };
@@ -83,8 +82,9 @@ private:
         return TextToMinutes(hours.rightJustified(2, QLatin1Char(' ')) + QLatin1Char(':') +
                              minutes);
     }
-    void Show(double shown) override {
-        edit_->setText(MinutesToText(std::uint16_t(std::int64_t(shown))));
+    void Show(double shown) override { edit_->setText(Display(shown)); }
+    QString Display(double shown) const override {
+        return MinutesToText(std::uint16_t(std::int64_t(shown)));
     }
     QLineEdit* edit_;
 };

@@ -88,6 +88,9 @@ public:
     // The page became the visible one of its tab set (true), or stopped being it (false).
     // A set passes it to its visible sub-page.
     virtual void Activate(bool active) { (void)active; }
+    // OK was chosen: store what the page's own controls still hold (a grid or a text being
+    // edited). False keeps the dialog open; the page has told the user why.
+    virtual bool FinishEdits() { return true; }
 
 protected:
     TMK_SetParamsDlg& Frame() { return frame_; }

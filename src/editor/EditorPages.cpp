@@ -5,12 +5,18 @@
 
 #include "EditorPage.h"
 #include "EditorPageSet.h"
+#include "PageAddSystems.h"
 #include "PageAverages.h"
 #include "PageCorr.h"
+#include "PageFuel.h"
+#include "PageHotMenu.h"
 #include "PageLimits.h"
+#include "PageMaintenance.h"
 #include "PageMeth.h"
 #include "PagePark.h"
 #include "PageUniMeas.h"
+#include "PageVoiceMisc.h"
+#include "PageVoiceWarn.h"
 
 namespace {
 
@@ -28,17 +34,17 @@ constexpr TPageDef kPages[] = {
     {"tsParams4_2", "tsParams4",   nullptr,       {"Displays 4..6", "Дисплеи 4 .. 6"},      nullptr},
     {"tsParams9",   "tsDisp",      nullptr,       {"Displays x 9", "Дисплеи х9"},           nullptr},
     {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           nullptr},
-    {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             nullptr},
+    {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             MakePage<TPageHotMenu>},
     {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
     {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     nullptr},
     {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
-    {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           nullptr},
-    {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              nullptr},
+    {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           MakePage<TPageVoiceWarn>},
+    {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              MakePage<TPageVoiceMisc>},
     {"tsAver",      nullptr,       nullptr,       {"Average", "Средние"},                   MakePage<TPageAverages>},
     {"tsPark",      nullptr,       nullptr,       {"Parctronic", "Парковка"},               MakePage<TPagePark>},
-    {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},
-    {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             nullptr},
-    {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            nullptr},
+    {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          MakePage<TPageFuel>},
+    {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             MakePage<TPageMaintenance>},
+    {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            MakePage<TPageAddSystems>},
     {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakePage<TPageUniMeas>},
 };
 // clang-format on

@@ -67,6 +67,13 @@ public:
     void SetPageShown(const char* name, bool shown);
     // The page widget, or nullptr when the page is not built.
     QWidget* Page(const char* name) const;
+    // Where a widget sits: its page's place in tab order (-1: on no page) and the page's
+    // caption as the tabs read ("Display / Colours" for a page inside a set).
+    struct TPagePlace {
+        int order = -1;
+        QString caption;
+    };
+    TPagePlace PlaceOf(const QWidget* w) const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -88,7 +88,12 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     resize(size.expandedTo(minimumSizeHint()));
 }
 
-TMK_SetParamsDlg::~TMK_SetParamsDlg() = default;
+TMK_SetParamsDlg::~TMK_SetParamsDlg() {
+    // Hiding takes the focus from the control that has it, which would commit it into a page
+    // already gone: hide while the pages exist, with nothing committing.
+    Refreshing = true;
+    hide();
+}
 
 void TMK_SetParamsDlg::BuildPages() {
     const std::span<const TPageDef> table = EditorPageTable();
@@ -116,6 +121,22 @@ void TMK_SetParamsDlg::BuildPages() {
 QWidget* TMK_SetParamsDlg::Page(const char* name) const {
     const TEditorPage* page = byName_.value(QString::fromUtf8(name));
     return page ? page->Widget() : nullptr;
+}
+
+TMK_SetParamsDlg::TPagePlace TMK_SetParamsDlg::PlaceOf(const QWidget* w) const {
+    TPagePlace place;
+    QStringList captions;
+    for (; w; w = w->parentWidget()) {
+        TEditorPage* page = byName_.value(w->objectName());
+        if (!page || page->Widget() != w) continue;
+        if (place.order < 0)
+            for (std::size_t i = 0; i < pages_.size(); ++i)
+                if (pages_[i].get() == page) place.order = int(i);
+        const QTabWidget* holder = holder_.value(page);
+        if (holder) captions.prepend(holder->tabText(holder->indexOf(page->Widget())));
+    }
+    place.caption = captions.join(QStringLiteral(" / "));
+    return place;
 }
 
 void TMK_SetParamsDlg::SetPageShown(const char* name, bool shown) {
@@ -227,7 +248,11 @@ void TMK_SetParamsDlg::done(int result) {
     // OK by keyboard leaves the focused control without a focus change: commit it first.
     if (result == QDialog::Accepted) {
         bool committed = false;
-        RunGuarded([&] { committed = binder_->CommitFocused(focusWidget()); });
+        RunGuarded([&] {
+            committed = binder_->CommitFocused(focusWidget());
+            for (const auto& page : pages_)
+                committed = committed && page->FinishEdits();
+        });
         if (!committed) return; // refused: the user sees why and stays in the dialog
     }
     // Nothing commits while the dialog closes: OK has just committed, Cancel undoes anyway.

@@ -7,6 +7,9 @@
 
 #include "RadioGroup.h"
 
+#include <QRadioButton>
+#include <utility>
+
 namespace {
 
 constexpr int SoundBits = 3;
@@ -45,6 +48,18 @@ public:
         if (first < 0 || repeated < 0) return TCommitResult::Nothing;
         field.SetNumber(first + (repeated << SoundBits));
         return TCommitResult::Stored;
+    }
+
+    // "first / repeated" as the two groups read.
+    QString ShownText(double stored) const override {
+        const int byte = int(stored);
+        QStringList texts;
+        for (auto [group, index] : {std::pair{first_, byte & SoundMask},
+                                    std::pair{repeated_, (byte >> SoundBits) & SoundMask}})
+            if (group)
+                texts << (index < group->count() ? group->button(index)->text().remove(u'&')
+                                                 : QString::number(index));
+        return texts.join(QStringLiteral(" / "));
     }
 
 private:

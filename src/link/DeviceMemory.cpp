@@ -15,31 +15,8 @@ namespace {
 
 constexpr int IdentifyReplyData = 3; // one unused byte, then the version word
 
-struct TRegion {
-    std::uint16_t address;
-    std::uint16_t count;
-    int imageOffset;
-};
-
 void report(const std::function<void(int)>& progress, int percent) {
     if (progress) progress(percent);
-}
-
-// Every region of the table, checked against the image before anything is sent.
-std::vector<TRegion> sectionRegions(const QByteArray& image) {
-    const int sections = bytes::u8(image, 0);
-    if (sections > MaxTableSections) throw ERangeError();
-    std::vector<TRegion> regions;
-    for (int k = 1; k <= sections; ++k) {
-        const int address = bytes::u16le(image, SectionAddressOffset(k));
-        const int length = bytes::u16le(image, SectionLengthOffset(k));
-        const std::optional<ImageSpan> span = SectionSpan(address, length - SectionTrailerBytes);
-        if (!span) throw ERangeError();
-        bytes::checkRange(image.size(), span->offset, span->count);
-        regions.push_back({static_cast<std::uint16_t>(address),
-                           static_cast<std::uint16_t>(span->count), span->offset});
-    }
-    return regions;
 }
 
 void sendRegionCommand(TML_RS& link, std::uint8_t command, const TRegion& region) {
@@ -64,6 +41,22 @@ void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region) {
 }
 
 } // namespace
+
+std::vector<TRegion> SectionRegions(const QByteArray& image) {
+    const int sections = bytes::u8(image, 0);
+    if (sections > MaxTableSections) throw ERangeError();
+    std::vector<TRegion> regions;
+    for (int k = 1; k <= sections; ++k) {
+        const int address = bytes::u16le(image, SectionAddressOffset(k));
+        const int length = bytes::u16le(image, SectionLengthOffset(k));
+        const std::optional<ImageSpan> span = SectionSpan(address, length - SectionTrailerBytes);
+        if (!span) throw ERangeError();
+        bytes::checkRange(image.size(), span->offset, span->count);
+        regions.push_back({k, static_cast<std::uint16_t>(address),
+                           static_cast<std::uint16_t>(span->count), span->offset});
+    }
+    return regions;
+}
 
 int ReadProgress(int block) {
     return RoundedPercent(block, ReadBlockCount);
@@ -104,21 +97,27 @@ void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progres
     for (int half = 0; half < 2; ++half) {
         for (int j = 1; j < HalfBlocks; ++j) {
             const int block = half * HalfBlocks + j;
-            link.BeginRequest(DeviceAddress, CmdReadBlock);
-            link.PutWord(static_cast<std::uint16_t>(block));
-            link.RequireReplyData(BlockSize);
-            link.Transact();
-            for (int i = 0; i < BlockSize; ++i)
-                image.append(static_cast<char>(link.GetByte()));
+            image.append(ReadBlock(link, block));
             report(progress, ReadProgress(block));
         }
     }
     model.SettingsImage = image;
 }
 
+QByteArray ReadBlock(TML_RS& link, int block) {
+    link.BeginRequest(DeviceAddress, CmdReadBlock);
+    link.PutWord(static_cast<std::uint16_t>(block));
+    link.RequireReplyData(BlockSize);
+    link.Transact();
+    QByteArray data(BlockSize, '\0');
+    for (char& c : data)
+        c = static_cast<char>(link.GetByte());
+    return data;
+}
+
 void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)>& progress) {
     const QByteArray image = model.SettingsImage;
-    const std::vector<TRegion> regions = sectionRegions(image);
+    const std::vector<TRegion> regions = SectionRegions(image);
     const int total = int(regions.size());
     for (int k = 1; k <= total; ++k) {
         link.ResponseTimeout = WriteResponseTimeoutMs;

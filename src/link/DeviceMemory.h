@@ -8,6 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
+
+class QByteArray;
 
 class TML_RS;
 class TMK;
@@ -27,6 +30,18 @@ enum Command : std::uint8_t {
     CmdEndRegion = 0x07,
     CmdBeginRegion = 0x0C,
 };
+
+// One region of the device write: a section's bytes without the device's own trailer.
+struct TRegion {
+    int section;           // 1-based entry of the section table
+    std::uint16_t address; // device address of the first byte
+    std::uint16_t count;   // bytes written (table length - 4)
+    int imageOffset;       // where the image holds them
+};
+// Every region of the image's section table (SectionCount pairs), checked against the
+// image: a region the image has no place for (SectionSpan) or does not hold raises
+// ERangeError.
+std::vector<TRegion> SectionRegions(const QByteArray& image);
 
 // Whole-memory progress of the read after the given block: round(block x 100 / 254).
 int ReadProgress(int block);
@@ -49,6 +64,9 @@ TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancel
 // arrived, makes it the model's settings image. A failed read leaves the image as it was
 // and passes the link's error on. progress receives 0..100.
 void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progress);
+
+// Reads one 32-byte block (0..255) of the device's memory.
+QByteArray ReadBlock(TML_RS& link, int block);
 
 // Writes every section of the image's table (SectionCount pairs at image offset 4k): one
 // region of Length - 4 bytes from the section's address, in 32-byte blocks and a short last

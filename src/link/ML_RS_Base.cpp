@@ -137,20 +137,17 @@ void TML_RS_Base::SelectPort() {
         ShowError(QString::fromLatin1(NoFreePortText));
         return;
     }
-    QStringList items;
-    std::vector<int> numbers;
-    int current = -1;
-    for (int n = TPortMap::FirstPort; n <= TPortMap::LastPort; ++n) {
-        if (!PortAvailable[static_cast<std::size_t>(n)]) continue;
-        if (n == PortNumber) current = int(numbers.size());
-        items << PortLabel(n);
-        numbers.push_back(n);
-    }
-    const int chosen = Prompt().choose(QString::fromLatin1(SelectCaption),
-                                       QString::fromLatin1(SelectPrompt), items, current);
-    // Nothing chosen (cancelled, or no entry selected) keeps the previous port.
-    if (chosen >= 0 && chosen < int(numbers.size()))
-        PortNumber = numbers[static_cast<std::size_t>(chosen)];
+    // Every port, present or not: the dialog marks the absent ones.
+    std::vector<TPortChoice> ports;
+    for (int n = TPortMap::FirstPort; n <= TPortMap::LastPort; ++n)
+        ports.push_back({TPortMap::PortName(n), map_.Path(n), PortLabel(n),
+                         PortAvailable[static_cast<std::size_t>(n)]});
+    const int chosen =
+        Prompt().choosePort(QString::fromLatin1(SelectCaption), QString::fromLatin1(SelectPrompt),
+                            ports, PortNumber - TPortMap::FirstPort);
+    // Nothing chosen (cancelled, no entry selected or an absent one) keeps the previous port.
+    const int n = chosen + TPortMap::FirstPort;
+    if (TPortMap::IsValidNumber(n) && PortAvailable[static_cast<std::size_t>(n)]) PortNumber = n;
     Close();
     Open(PortNumber);
 }

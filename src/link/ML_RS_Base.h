@@ -50,8 +50,8 @@ public:
     void PurgeOutput();
 
     // The "Select a COM port" command: closes, re-enumerates, asks through the prompt
-    // (each entry "COMn (path)") and reopens the chosen port, or the previous one when
-    // cancelled.
+    // (every port, each entry "COMn (path)", the absent ones marked) and reopens the chosen
+    // port, or the previous one when cancelled.
     void SelectPort();
 
     // Reads the port map (section "Ports") and opens the saved port number.

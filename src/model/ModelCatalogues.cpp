@@ -1,13 +1,17 @@
 // The settings model's device catalogues: capabilities and protocols of the device model,
 // measured parameters, menu table and the hot-menu defaults that depend on it.
 
+#include "DeviceModels.h"
 #include "Pars32H.h"
 
 void TMK::SelectCapabilities(std::uint16_t deviceVersion, int protocol,
                              [[maybe_unused]] int settingsVersion) {
     // No model row depends on the settings layout version yet; it stays an input so that
-    // one can without touching the callers.
-    Prots.Build(deviceVersion, protocol);
+    // one can without touching the callers. A type the device table does not know gets the
+    // default model's catalogues: an editor with no protocols and every control shown would
+    // offer settings no device has. DeviceVersion itself stays, so a write still needs the
+    // same device.
+    Prots.Build(IsKnownDevice(deviceVersion) ? deviceVersion : DefaultDeviceVersion, protocol);
 }
 
 void TMK::BuildMeasParList() {

@@ -92,7 +92,8 @@ public:
     const TDeviceCaps& Caps() const { return Prots.Caps(); }
 
     // Rebuilds the protocol catalogue and capabilities; a protocol position beyond the
-    // model's list leaves no current entry.
+    // model's list leaves no current entry. An unknown device type gets the catalogues of
+    // the default model (DefaultDeviceVersion).
     void SelectCapabilities(std::uint16_t deviceVersion, int protocol, int settingsVersion);
     void BuildMeasParList();
     void BuildMenuItems();

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -49,16 +50,15 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
     return {bytes::u16le(file, 0), ScrambleImage(file.mid(VersionBytes))};
 }
 
-QString ImageProblem(const TMK& model) {
-    if (model.SettingsImage.size() < HeaderSize)
+QString ImageProblem(const QByteArray& image) {
+    if (image.size() < HeaderSize)
         return Tx("The settings hold no device memory.",
                   "Настройки не содержат памяти устройства.");
-    const QByteArray& image = model.SettingsImage;
     const int sectionCount = bytes::u8(image, 0);
-    if (sectionCount < SectionCountMax || sectionCount > MaxTableSections)
+    if (sectionCount < 1 || sectionCount > MaxTableSections)
         return Tx("The section table of the settings is damaged.",
                   "Таблица разделов настроек повреждена.");
-    for (int i = 1; i <= SectionCountMax; ++i) {
+    for (int i = 1; i <= std::min(sectionCount, SectionCountMax); ++i) {
         const int address = bytes::u16le(image, SectionAddressOffset(i));
         const int length = bytes::u16le(image, SectionLengthOffset(i));
         const std::optional<ImageSpan> span = SectionSpan(address, length - SectionTrailerBytes);
@@ -70,6 +70,10 @@ QString ImageProblem(const TMK& model) {
     return {};
 }
 
+QString ImageProblem(const TMK& model) {
+    return ImageProblem(model.SettingsImage);
+}
+
 void SaveSettingsFile(const TMK& model, const QString& path) {
     // Never write a file that loading would refuse.
     if (model.SettingsImage.size() > MemorySize)
@@ -78,6 +82,10 @@ void SaveSettingsFile(const TMK& model, const QString& path) {
                                "Не удалось сохранить файл настроек %1: настройки больше "
                                "памяти устройства.",
                                path, {}));
+    const QString problem = ImageProblem(model.SettingsImage);
+    if (!problem.isEmpty())
+        throw TError(fileError("Cannot save the settings file %1.",
+                               "Не удалось сохранить файл настроек %1.", path, problem));
     QSaveFile out(path);
     const QByteArray data = EncodeSettingsFile(model.DeviceVersion, model.SettingsImage);
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
@@ -95,6 +103,10 @@ void LoadSettingsFile(TMK& model, const QString& path) {
         throw TError(fileError("Cannot read the settings file %1.",
                                "Не удалось прочитать файл настроек %1.", path, in.errorString()));
     DecodedSettingsFile decoded = DecodeSettingsFile(data, path);
+    const QString problem = ImageProblem(decoded.image);
+    if (!problem.isEmpty())
+        throw TError(fileError("The file %1 is not a settings file of the trip computer.",
+                               "Файл %1 не является файлом настроек МК.", path, problem));
     model.DeviceVersion = decoded.deviceVersion;
     model.SettingsImage = std::move(decoded.image);
     model.ReadSections(1, SectionCountMax);

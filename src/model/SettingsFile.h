@@ -24,14 +24,19 @@ struct DecodedSettingsFile {
 };
 DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pathForMessages);
 
-// Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
-// An image larger than the device memory (MemorySize) is refused, as loading would refuse the file.
-void SaveSettingsFile(const TMK& model, const QString& path);
-// Why the model's image cannot be a trip computer's memory (no section table, a section
-// the image has no place for or does not hold whole), in the current language; empty when it can.
-// Tools that act on a file without showing it first (the command-line tool) refuse such images.
+// Why an image cannot be a trip computer's memory, in the current language; empty when it
+// can. The one check every load of a settings file applies: a header, a section count of
+// 1..14, and every section the device uses (1..min(count, 11)) with a place in the image
+// by the device-address map (DeviceAddressMap.h) for its whole data (table length - 4).
+QString ImageProblem(const QByteArray& image);
 QString ImageProblem(const TMK& model);
 
-// Reads and checks the whole file before touching the model; on success the image is
-// exactly the file's image, DeviceVersion the file's, and sections 1..11 are decoded.
+// Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
+// An image that loading would refuse (too large, or failing ImageProblem) is not saved.
+void SaveSettingsFile(const TMK& model, const QString& path);
+
+// Reads and checks the whole file before touching the model; a file that fails the check
+// is refused (TError naming the file and what is wrong) and the model stays as it was. On
+// success the image is exactly the file's image, DeviceVersion the file's, and sections
+// 1..11 are decoded.
 void LoadSettingsFile(TMK& model, const QString& path);

@@ -110,6 +110,11 @@ TEST(WindowPlacement, RoundTripsAndRepairsPlacesNoScreenShows) {
         EXPECT_TRUE(screen.contains(r.topLeft())) << far.constData();
         EXPECT_TRUE(screen.intersects(r));
     }
+    // Numbers at the ends of the integer range (a damaged file) land on screen too.
+    auto huge = loadFrom("Left=2147483647\nTop=-2147483648\nWidth=2147483647\nHeight=2147483647\n");
+    EXPECT_TRUE(screen.contains(huge->pos()));
+    EXPECT_TRUE(huge->width() <= screen.width() && huge->height() <= screen.height());
+
     // A window reaching a little past the screen's edge is left where the user put it.
     auto edge = loadFrom(QStringLiteral("Left=%1\nTop=20\nWidth=300\nHeight=200\n")
                              .arg(screen.right() - 100)

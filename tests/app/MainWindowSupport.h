@@ -22,11 +22,15 @@ protected:
         iniPath = dir.filePath("tripconf.ini");
         WritePortMap(iniPath, dir.path(), com1Path());
     }
+    // The window's options: the scratch settings file, backups in the scratch folder.
+    TMainFormOptions options(const QString& portPath = {}) const {
+        return {iniPath, portPath, dir.filePath("backups")};
+    }
     // The device path COM1 stands for; none by default.
     virtual QString com1Path() const { return {}; }
 
     std::unique_ptr<TMainForm> openWindow() {
-        auto form = std::make_unique<TMainForm>(TMainFormOptions{iniPath, {}});
+        auto form = std::make_unique<TMainForm>(options());
         form->show();
         // Without any present port the link says so once at start; that is not the test.
         prompt.errors.removeAll(QStringLiteral("Can not find free serial port!"));

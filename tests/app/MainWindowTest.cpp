@@ -130,6 +130,51 @@ TEST_F(MainWindow, LoadingAFileEnablesTheStepsAndAFailedLoadChangesNothing) {
     EXPECT_EQ(form->Model().SettingsImage, image);
 }
 
+// A file that is no trip computer's memory is refused as the command-line tool refuses it,
+// and nothing changes; a file from a device type the program does not know loads, with a
+// word about which type it was.
+TEST_F(MainWindow, AFileThatIsNoDeviceMemoryIsRefusedAndAnUnknownTypeIsNamed) {
+    auto form = openWindow();
+    prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
+    click(*form, "bLoadParams");
+    EXPECT_TRUE(prompt.infos.isEmpty()) << "a known device needs no word";
+    const QByteArray image = form->Model().SettingsImage, s9 = form->Model().Section(9);
+    form->Modified = true;
+
+    const QString random = dir.filePath("random.veltg");
+    QByteArray noise(5000, '\0');
+    std::uint32_t x = 2024;
+    for (char& c : noise)
+        c = char((x = x * 1664525u + 1013904223u) >> 24);
+    QFile f(random);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(noise);
+    f.close();
+    prompt.answers = {false}; // do not save the edits first
+    prompt.openPaths = {random};
+    click(*form, "bLoadParams");
+    ASSERT_EQ(prompt.errors.size(), 1);
+    EXPECT_TRUE(prompt.errors[0].startsWith("Файл " + random + " не является файлом настроек МК."))
+        << qPrintable(prompt.errors[0]);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    EXPECT_EQ(form->Model().Section(9), s9);
+    EXPECT_EQ(form->Model().DeviceVersion, 0x4610);
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_TRUE(form->Modified);
+
+    QTest::mouseClick(control<QCheckBox>(*form, "cbEnglishVersion"), Qt::LeftButton);
+    const QString unknown = writeSettingsFile(dir.filePath("u.veltg"), 0xA5C3, 3);
+    prompt.answers = {false};
+    prompt.openPaths = {unknown};
+    click(*form, "bLoadParams");
+    EXPECT_EQ(form->Model().DeviceVersion, 0xA5C3);
+    ASSERT_EQ(prompt.infos.size(), 1);
+    EXPECT_EQ(prompt.infos[0], "The settings in " + unknown +
+                                   " were read from a device of type 0xA5C3, which this program "
+                                   "does not know. The editor offers the pages of the default "
+                                   "model TC-4000.");
+}
+
 TEST_F(MainWindow, SavingAsksBeforeReplacingAFileAndClearsModified) {
     auto form = openWindow();
     prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};

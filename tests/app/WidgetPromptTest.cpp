@@ -2,12 +2,18 @@
 #include "GuiTestSupport.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -78,4 +84,61 @@ TEST(WidgetPrompt, PortChoiceReturnsTheChosenEntryOrNothing) {
     EXPECT_EQ(seen.title, "Port number selection");
     whenModal(seen, [](QWidget* dlg) { press(dlg, "Cancel"); });
     EXPECT_EQ(prompt.choose("Port number selection", "Select serial port", ports, 1), -1);
+}
+
+// Each kind of file dialog opens where a file of its kind was last chosen, remembered in the
+// application settings file; a kind never used, or whose folder is gone, opens in the
+// fallback folder.
+TEST(WidgetPrompt, FileDialogsOpenWhereTheirKindWasLastChosen) {
+    TestApp();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("work/tanks");
+    const QString fallback = dir.filePath("fallback"), work = dir.filePath("work");
+    QDir().mkpath(fallback);
+    const QString ini = dir.filePath("tripconf.ini");
+    auto settings = std::make_unique<QSettings>(ini, QSettings::IniFormat);
+    auto folders = std::make_unique<TDialogFolders>(*settings, fallback);
+    WidgetPrompt prompt;
+    prompt.setFolders(folders.get());
+    const QString veltg = "Файлы настроек (*.veltg)", velto = "Tank files (*.velto)";
+    EXPECT_EQ(prompt.startFolderFor(veltg), fallback);
+
+    QString opened;
+    auto choose = [&](const QString& file) {
+        QTimer::singleShot(0, [&opened, file] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            opened = dlg->directory().absolutePath();
+            dlg->selectFile(file);
+            QMetaObject::invokeMethod(dlg, "accept");
+            if (dlg->isVisible()) dlg->reject(); // refused: fail rather than hang
+        });
+    };
+    choose(QDir(work).filePath("a.veltg"));
+    EXPECT_EQ(prompt.saveFileName("Save", veltg, "veltg"), QDir(work).filePath("a.veltg"));
+    EXPECT_EQ(opened, fallback);
+    EXPECT_EQ(prompt.startFolderFor(veltg), work);
+    EXPECT_EQ(prompt.startFolderFor(velto), fallback) << "another kind keeps its own folder";
+
+    QFile(QDir(work).filePath("a.veltg")).open(QIODevice::WriteOnly); // an open needs a file
+    choose(dir.filePath("work/tanks/t.velto"));
+    prompt.saveFileName("Save", velto, "velto");
+    choose(QDir(work).filePath("a.veltg"));
+    EXPECT_EQ(prompt.openFileName("Open", veltg), QDir(work).filePath("a.veltg"));
+    EXPECT_EQ(opened, work);
+
+    // Remembered in the file, for the next run.
+    folders.reset();
+    settings.reset();
+    QSettings again(ini, QSettings::IniFormat);
+    TDialogFolders next(again, fallback);
+    EXPECT_EQ(next.StartFolder("velto"), dir.filePath("work/tanks"));
+    QDir(dir.filePath("work/tanks")).removeRecursively();
+    EXPECT_EQ(next.StartFolder("velto"), fallback) << "a folder that is gone";
+    EXPECT_EQ(next.StartFolder("veltg"), work);
+
+    EXPECT_EQ(TDialogFolders::KindOfFilter("Text (*.TXT *.csv)"), "txt");
+    EXPECT_EQ(TDialogFolders::KindOfFilter("All files (*)"), "");
+    EXPECT_EQ(TDialogFolders::DefaultFolder(work, fallback), work);
+    EXPECT_EQ(TDialogFolders::DefaultFolder(dir.filePath("no-such"), fallback), fallback);
 }

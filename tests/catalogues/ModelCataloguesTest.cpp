@@ -69,6 +69,17 @@ TEST(ModelCatalogues, EditRebuildsEverythingForTheStoredDevice) {
     });
     EXPECT_EQ(m.Get("Protocol"), 300);
 
+    // A type no model has edits as the default model; the type itself is kept.
+    m.DeviceVersion = 0x1234;
+    m.Set("Protocol", 0, 1);
+    m.Edit([&] {
+        EXPECT_EQ(m.Caps(), DeviceCapabilities(DefaultDeviceVersion));
+        EXPECT_EQ(m.Prots.CurrentPosition(), 1);
+        EXPECT_NE(m.Prots.Current(), nullptr);
+        return false;
+    });
+    EXPECT_EQ(m.DeviceVersion, 0x1234);
+
     // The device reads the stored position by its low byte.
     m.DeviceVersion = 0x4000;
     m.Set("Protocol", 0, 0x0102);

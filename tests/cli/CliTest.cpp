@@ -4,9 +4,12 @@
 #include "CliCommands.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
+#include "FieldTable.h"
+#include "Errors.h"
 #include "JournalExport.h"
 #include "Language.h"
 #include "Pars32H.h"
+#include "QStringPrint.h"
 #include "SettingsFile.h"
 #include "SideFiles.h"
 #include "SimMemory.h"
@@ -16,6 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -58,6 +63,11 @@ protected:
         f.write(data);
     }
 
+    static QByteArray fileBytes(const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     QTemporaryDir dir_;
     std::unique_ptr<sim::TTripSim> sim_;
 };
@@ -81,19 +91,24 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
     // Edit the file as the window would: load, change a field, save.
     TMK m;
     LoadSettingsFile(m, path("dev.veltg"));
+    const std::int64_t odometer = m.Get("AllPathStart");
     m.Set("AllPathStart", 0, 123456);
     m.WriteSection(1);
     SaveSettingsFile(m, path("edited.veltg"));
 
     r = run({"diff", path("dev.veltg"), path("edited.veltg")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.out.contains("AllPathStart: 0 -> 123456\n")) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("AllPathStart: %1 -> 123456\n").arg(odometer)))
+        << qPrintable(r.out);
     EXPECT_TRUE(r.out.endsWith("Differing image bytes outside named fields: 0\n"));
     EXPECT_EQ(run({"diff", path("dev.veltg"), path("dev.veltg")}).code, 0);
 
     r = run(device("write") << "--in" << path("edited.veltg") << "--backup-dir" << path("bk"));
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
-    EXPECT_TRUE(r.out.contains("The settings are recorded in the device"));
+    EXPECT_TRUE(r.out.startsWith("AllPathStart: 84250 -> 123456\n1 setting differs from the device.\n"
+                                 "The settings are recorded in the device\n"
+                                 "Checked by reading back. Backup: "))
+        << qPrintable(r.out);
 
     const QByteArray after = sim_->Memory();
     const int at = m.SectionAddress(1) + 144; // AllPathStart
@@ -166,6 +181,7 @@ TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
     m.SettingsImage = sim::ImageOfMemory(sim::MoveSection(sim::BuildDefaultMemory(1), 7, 4200));
     m.ReadSections(1, SectionCountMax);
     SaveSettingsFile(m, path("upper.veltg"));
+    const QString price = QString::number(m.Get("PriceExpense"));
     m.Set("PriceExpense", 0, 300);
     m.WriteSection(7);
     SaveSettingsFile(m, path("edited.veltg"));
@@ -173,14 +189,17 @@ TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
     Result r = run({"show", path("upper.veltg")});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     EXPECT_TRUE(r.out.contains("\nSection 7 = Address 4200, Length 864\n"));
-    EXPECT_TRUE(r.out.contains("\nPriceExpense = 250\n"));
+    EXPECT_TRUE(r.out.contains("\nPriceExpense = " + price + "\n"));
     r = run({"diff", path("upper.veltg"), path("edited.veltg")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "PriceExpense: 250 -> 300\nDiffering image bytes outside named fields: 0\n");
+    EXPECT_EQ(r.out, "PriceExpense: " + price +
+                         " -> 300\nDiffering image bytes outside named fields: 0\n");
 
     // Section 7 from 4090 would run from 4095 into 4096, which no image holds.
+    // The program saves no such file; another may have written one.
     bytes::setU16le(m.SettingsImage, SectionAddressOffset(7), 4090);
-    SaveSettingsFile(m, path("across.veltg"));
+    EXPECT_THROW(SaveSettingsFile(m, path("across.veltg")), TError);
+    writeFile("across.veltg", EncodeSettingsFile(m.DeviceVersion, m.SettingsImage));
     r = run({"show", path("across.veltg")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Section 7 of the settings lies outside the device memory."))
@@ -219,6 +238,36 @@ TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {
         help.out.contains("tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults)"));
 }
 
+// Unsigned fields print as unsigned, exactly, in the text and in JSON (all the digits of a
+// 64-bit mask, not a signed or rounded number).
+TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
+    TMK m;
+    m.SettingsImage = sim::ImageOfMemory(sim::BuildDefaultMemory(1));
+    m.ReadSections(1, SectionCountMax);
+    m.Set("ShowDisp_1", 0, std::int64_t(12933791974228136951ull));
+    m.Set("AllSum", 3, 0xFFFFFFFF);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("wide.veltg"));
+
+    Result r = run({"show", path("wide.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.contains("\nShowDisp_1 = 12933791974228136951\n"));
+    r = run({"show", path("wide.veltg"), "--json"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("\"ShowDisp_1\": 12933791974228136951,"));
+    EXPECT_TRUE(r.out.contains("4294967295\n")) << "u32 counters unsigned too";
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    EXPECT_EQ(doc["fields"]["AllPathStart"].toInteger(), 84250); // the simulator's generated history
+
+    m.Set("ShowDisp_1", 0, 0x7FFFFFFFFFFFFFFF);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("wide.veltg"));
+    EXPECT_TRUE(run({"show", path("wide.veltg"), "--json"})
+                    .out.contains("\"ShowDisp_1\": 9223372036854775807,"));
+}
+
 TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
     sim::TTripSimOptions o;
     o.baud = 0;
@@ -229,6 +278,110 @@ TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("No answer from the device"));
     EXPECT_FALSE(QFile::exists(path("x")));
+}
+
+TEST_F(Cli, DryRunListsTheChangesAndSendsNoWriteCommand) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
+    ASSERT_EQ(
+        run({"set", path("dev.veltg"), "TankLimit=7", "ParkSense[1]=3", "CandleName=Plugs"}).code,
+        0);
+    const QByteArray before = sim_->Memory();
+    sim_->ClearRequests();
+    const Result r = run(device("write") << "--in" << path("dev.veltg") << "--backup-dir"
+                                         << path("bk") << "--dry-run");
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out.section("\n", 0, 3),
+              QString::fromUtf8("ParkSense[1]: 0 -> 3\nCandleName: Spark pl.repl. -> Plugs\n"
+                                "TankLimit: 10 -> 7\n3 settings differ from the device."));
+    EXPECT_TRUE(r.out.contains("Dry run: nothing was written."));
+    EXPECT_EQ(sim_->Memory(), before);
+    for (const auto& req : sim_->Requests())
+        EXPECT_TRUE(std::uint8_t(req.frame[4]) == devmem::CmdIdentify ||
+                    std::uint8_t(req.frame[4]) == devmem::CmdReadBlock)
+            << int(req.frame[4]);
+}
+
+TEST_F(Cli, AWriteTheDeviceDoesNotStoreFailsTheCheckNamingSectionAndBackup) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
+    ASSERT_EQ(run({"set", path("dev.veltg"), "TankLimit=7"}).code, 0);
+    // Every block write from now on is acknowledged and dropped.
+    sim_->AddFault({sim::TFaultMode::UnstoredWrite, sim_->RequestCount() + 1, 1000000});
+    const Result r =
+        run(device("write") << "--in" << path("dev.veltg") << "--backup-dir" << path("bk"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.contains("TankLimit: 10 -> 7"));
+    EXPECT_FALSE(r.out.contains("recorded"));
+    EXPECT_TRUE(r.err.contains("verification failed")) << qPrintable(r.err);
+    TMK m;
+    LoadSettingsFile(m, path("dev.veltg"));
+    const FieldDef& limit = FieldByName("TankLimit");
+    const int at = m.SectionAddress(limit.section) + limit.offset;
+    EXPECT_TRUE(r.err.contains(
+        QStringLiteral("in section %1 (device addresses %2).").arg(limit.section).arg(at)))
+        << qPrintable(r.err);
+    const QStringList backups = QDir(path("bk")).entryList(QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(r.err.contains(backups.first()));
+}
+
+TEST_F(Cli, GetAndSetWorkInStoredUnitsAndRefuseWithoutTouchingTheFile) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
+    const QString file = path("dev.veltg");
+    Result r = run({"get", file, "TankLimit", "ParkSense", "ParkSense[1]", "CandleName"});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QString::fromUtf8("TankLimit = 10\nParkSense = 0, 0\nParkSense[1] = 0\n"
+                                       "CandleName = Spark pl.repl.\n"));
+
+    // A bit field, a text of the device's code page at its longest, a float, to a new file.
+    const FieldDef* bit = nullptr;
+    for (const FieldDef& f : FieldTable())
+        if (f.isBitField() && f.bitWidth == 1 && !bit) bit = &f;
+    ASSERT_NE(bit, nullptr);
+    const QString bitName = QString::fromLatin1(bit->name) +
+                            (bit->elementCount() > 1 ? QStringLiteral("[0]") : QString());
+    const QString name15 = QString::fromUtf8("Свечи зажигания");
+    r = run({"set", file, bitName + "=1", "CandleName=" + name15, "--out", path("new.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    TMK m;
+    LoadSettingsFile(m, path("new.veltg"));
+    EXPECT_EQ(m.Get(bit->name, 0), 1);
+    EXPECT_EQ(m.GetText("CandleName"), name15);
+    r = run({"diff", file, path("new.veltg")});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\n%1: 0 -> 1\n").arg(bit->name)));
+    EXPECT_TRUE(r.out.contains("outside named fields: 0\n"));
+
+    // Refused, each naming what it refuses; the file keeps every byte and no --out appears.
+    const QByteArray original = fileBytes(file);
+    const struct {
+        QStringList args;
+        const char* names;
+    } refusals[] = {
+        {{"TankLimit=200"}, "TankLimit=200"},
+        {{"TankLimit=7", "NoSuchField=1"}, "NoSuchField"},
+        {{"ParkSense[2]=1"}, "ParkSense[2]"},
+        {{bitName + "=2"}, ""},
+        {{"CandleName=" + name15 + "!"}, "CandleName"},
+        {{"CandleName=\u263A"}, "CandleName"},
+        {{"TankLimit=seven"}, "TankLimit"},
+    };
+    for (const auto& c : refusals) {
+        r = run(QStringList{"set", file} << c.args << "--out" << path("refused.veltg"));
+        EXPECT_EQ(r.code, 1) << qPrintable(c.args.join(' '));
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.names))) << qPrintable(r.err);
+        EXPECT_FALSE(QFile::exists(path("refused.veltg")));
+        r = run(QStringList{"set", file} << c.args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(fileBytes(file), original);
+    }
+    EXPECT_EQ(run({"get", file, "Nope"}).code, 1);
+    EXPECT_EQ(run({"set", file, "TankLimit"}).code, 2);
+
+    // Without --out the file itself is replaced.
+    ASSERT_EQ(run({"set", file, "TankLimit=-5"}).code, 0);
+    EXPECT_EQ(run({"get", file, "TankLimit"}).out, "TankLimit = -5\n");
 }
 
 TEST_F(Cli, TankAndMaintenanceFilesCarrySettingsBetweenSettingsFiles) {

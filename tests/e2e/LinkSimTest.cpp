@@ -7,6 +7,7 @@
 #include "LinkTexts.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
+#include "SimHistory.h"
 #include "SimMemory.h"
 #include "TripSim.h"
 
@@ -64,10 +65,12 @@ TEST_F(LinkSim, FullReadIsTheSimulatorMemoryByTheBlockRule) {
     EXPECT_EQ(model.SettingsImage, sim::ImageOfMemory(rig.sim.Memory()));
     EXPECT_EQ(rig.sim.Requests().size(), 254u); // nothing retried
 
-    // The image decodes: a valid table with the model's defaults in every section.
+    // The image decodes: a valid table with the model's defaults in every section, the
+    // journals and sums holding the simulator's history.
     model.ReadSections(1, SectionCountMax);
     EXPECT_EQ(model.SectionCount(), 11);
-    const TMK defaults;
+    TMK defaults;
+    sim::FillHistory(defaults);
     for (int i = 1; i <= SectionCountMax; ++i)
         EXPECT_EQ(model.Section(i), defaults.Section(i)) << "section " << i;
 }

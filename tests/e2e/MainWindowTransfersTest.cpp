@@ -4,12 +4,15 @@
 #include "../app/MainWindowSupport.h"
 #include "DeviceMemory.h"
 #include "LinkThread.h"
+#include "MK_SetParamsH.h"
 #include "Pars32H.h"
 #include "Progress.h"
+#include "SettingsFile.h"
 #include "SimMemory.h"
 #include "TripSim.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSettings>
@@ -40,9 +43,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* p = qobject_cast<TProgressForm*>(watched);
         if (p && event->type() == QEvent::Show) {
-            QObject::connect(p->findChild<QProgressBar*>("ProgressGauge"),
-                             &QProgressBar::valueChanged, this, [this] { look(false); },
-                             Qt::UniqueConnection);
+            QObject::connect(
+                p->findChild<QProgressBar*>("ProgressGauge"), &QProgressBar::valueChanged, this,
+                [this] { look(false); }, Qt::UniqueConnection);
             look(false);
         }
         return false;
@@ -107,6 +110,25 @@ protected:
         return m.SectionAddress(i);
     }
 
+    bool nothingWritten() const {
+        for (std::uint8_t c : commands())
+            if (c != devmem::CmdIdentify && c != devmem::CmdReadBlock) return false;
+        return true;
+    }
+    // Changes one spin edit in the real editor and confirms it, as the user does.
+    static void editInEditor(TMainForm& form, const char* control, double shown) {
+        QTimer::singleShot(0, [control, shown] {
+            auto* dlg = qobject_cast<TMK_SetParamsDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            auto* spin = dlg->findChild<QDoubleSpinBox*>(control);
+            ASSERT_NE(spin, nullptr);
+            spin->setValue(shown);
+            emit spin->editingFinished();
+            dlg->accept();
+        });
+        click(form, "bEditParams");
+    }
+
     std::unique_ptr<sim::TTripSim> sim;
 };
 
@@ -154,7 +176,10 @@ TEST_F(MainWindowTransfers, ReadSaveLoadAndWriteBackWithTheProgressWindowShowing
     QTest::mouseClick(control<QCheckBox>(*form, "cbEnglishVersion"), Qt::LeftButton);
     click(*form, "bSetParams");
     EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
-    EXPECT_EQ(prompt.infos.last(), "The settings are recorded in the device");
+    EXPECT_TRUE(prompt.infos.last().startsWith("The settings are recorded in the device\n"
+                                               "Checked by reading back. Backup: " +
+                                               dir.filePath("backups/")))
+        << qPrintable(prompt.infos.last());
     EXPECT_TRUE(watch.steps.count("The settings are recorded..."));
     const QByteArray after = sim->Memory();
     const int a3 = sectionAddress(3);
@@ -193,7 +218,7 @@ TEST_F(MainWindowTransfers, CancelWhileWaitingForTheDeviceEndsQuietly) {
     prompt.openPaths = {dir.filePath("x.veltg")};
     QFile f(dir.filePath("x.veltg"));
     f.open(QIODevice::WriteOnly);
-    f.write(QByteArray("\x10\x46", 2) + QByteArray(100, 'x'));
+    f.write(EncodeSettingsFile(0x4610, sim::ImageOfMemory(memory)));
     f.close();
     click(*form, "bLoadParams");
     click(*form, "bSetParams");
@@ -261,7 +286,7 @@ TEST_F(MainWindowTransfers, ALinkErrorDuringTheReadIsShownAndChangesNothing) {
 TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
     WritePortMap(iniPath, dir.path(), dir.filePath("elsewhere"));
     {
-        TMainForm form(TMainFormOptions{iniPath, simPath()});
+        TMainForm form(options(simPath()));
         EXPECT_TRUE(form.LinkThread().State().open);
         EXPECT_EQ(form.LinkThread().State().portNumber, 1);
         EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
@@ -272,7 +297,7 @@ TEST_F(MainWindowTransfers, APortGivenForTheRunIsCom1AloneAndIsNotSaved) {
 
     // A path that is not there: no other port is opened in its place.
     const QString missing = dir.filePath("unplugged");
-    TMainForm form(TMainFormOptions{iniPath, missing});
+    TMainForm form(options(missing));
     EXPECT_FALSE(form.LinkThread().State().open);
     EXPECT_EQ(control<QLabel>(form, "lPort")->text(),
               QStringLiteral("Порт: COM1 (%1), не открыт").arg(missing));
@@ -300,4 +325,99 @@ TEST_F(MainWindowTransfers, APortThatCameBackIsOpenedAgainAtTheNextTransfer) {
     EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
     EXPECT_TRUE(form->LinkThread().State().open);
     EXPECT_EQ(form->LinkThread().State().portNumber, 1);
+}
+
+TEST_F(MainWindowTransfers, EditsAreListedInTheEditorsWordsAndMarkedUntilWritten) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    auto* device = control<QLabel>(*form, "lDeviceStatus");
+    auto* source = control<QLabel>(*form, "lSourceStatus");
+    auto* unwritten = control<QLabel>(*form, "lUnwrittenStatus");
+    EXPECT_TRUE(device->text().contains("0x4610")) << qPrintable(device->text());
+    EXPECT_TRUE(device->text().endsWith("версия настроек 1"));
+    EXPECT_TRUE(source->text().startsWith("считаны из МК в "));
+    EXPECT_FALSE(form->windowTitle().endsWith(" *"));
+    EXPECT_TRUE(unwritten->isHidden());
+
+    // The low battery voltage: shown in volts, stored in tenths.
+    editInEditor(*form, "seUaccLowLimit", 12.3);
+    EXPECT_TRUE(form->windowTitle().endsWith(")"
+                                             " *"));
+    EXPECT_EQ(unwritten->text(), "изменения ещё не записаны в МК");
+    EXPECT_FALSE(unwritten->isHidden());
+
+    // Cancel in the list: nothing is written and the edit still waits.
+    const QByteArray memory = sim->Memory();
+    const QByteArray image = form->Model().SettingsImage;
+    sim->ClearRequests();
+    prompt.changeAnswers = {false};
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.changeLists.size(), 1u);
+    const std::vector<TChangeRow> rows = prompt.changeLists[0];
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].group, "Границы");
+    EXPECT_EQ(rows[0].setting, "Низкое напряжение АКБ");
+    EXPECT_EQ(rows[0].after, QLocale().toString(12.3, 'f', 1) + " В");
+    EXPECT_NE(rows[0].before, rows[0].after);
+    EXPECT_TRUE(nothingWritten());
+    EXPECT_EQ(sim->Memory(), memory);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    EXPECT_TRUE(prompt.infos.isEmpty());
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_TRUE(form->windowTitle().endsWith(" *"));
+
+    // Write in English, asking not to see the list again: checked, backed up, unmarked.
+    QTest::mouseClick(control<QCheckBox>(*form, "cbEnglishVersion"), Qt::LeftButton);
+    prompt.hideChangeList = true;
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.changeLists.size(), 2u);
+    EXPECT_EQ(prompt.changeLists[1][0].group, "Limits");
+    EXPECT_EQ(prompt.changeLists[1][0].after, QLocale().toString(12.3, 'f', 1) + " V");
+    ASSERT_EQ(prompt.infos.size(), 1);
+    const QStringList backups = QDir(dir.filePath("backups")).entryList(QDir::Files);
+    ASSERT_EQ(backups.size(), 2) << "one for each time the device was read for a write";
+    EXPECT_TRUE(prompt.infos[0].endsWith(backups.last()));
+    EXPECT_FALSE(form->windowTitle().endsWith(" *"));
+    EXPECT_TRUE(unwritten->isHidden());
+    EXPECT_TRUE(source->text().startsWith("written to the device at "));
+    EXPECT_EQ(QSettings(iniPath, QSettings::IniFormat).value("Common/ShowChangeList").toInt(), 0);
+
+    // From now on the write goes without the list.
+    click(*form, "bSetParams");
+    EXPECT_EQ(prompt.changeLists.size(), 2u);
+    EXPECT_EQ(prompt.infos.size(), 2);
+}
+
+TEST_F(MainWindowTransfers, AWriteTheDeviceDoesNotKeepOrABackupThatCannotBeSavedIsReported) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    editInEditor(*form, "seUaccLowLimit", 12.3);
+
+    // The device acknowledges every block write and keeps none.
+    sim->AddFault({sim::TFaultMode::UnstoredWrite, sim->RequestCount() + 1, 1000000});
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.errors.size(), 1);
+    const QString section = QString::number(FieldByName("UaccLowLimit").section);
+    EXPECT_TRUE(prompt.errors[0].startsWith("Проверка записи не прошла"));
+    EXPECT_TRUE(prompt.errors[0].contains("раздел " + section + " (адреса МК "));
+    EXPECT_TRUE(prompt.errors[0].contains(dir.filePath("backups/")));
+    EXPECT_TRUE(prompt.infos.isEmpty());
+    EXPECT_EQ(stepButtons(*form), 1);
+    EXPECT_TRUE(form->windowTitle().endsWith(" *")) << "the edit is not in the device";
+
+    // A backup folder that cannot be made: said so, and nothing is written.
+    form.reset();
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TMainFormOptions o = options();
+    o.backupFolder = dir.filePath("blocker/backups");
+    form = std::make_unique<TMainForm>(o);
+    click(*form, "bGetParams");
+    prompt.errors.clear();
+    sim->ClearRequests();
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.errors.size(), 1);
+    EXPECT_TRUE(prompt.errors[0].contains(o.backupFolder)) << qPrintable(prompt.errors[0]);
+    EXPECT_TRUE(nothingWritten());
 }

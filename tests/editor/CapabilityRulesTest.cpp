@@ -2,6 +2,10 @@
 
 #include "EditorTestSupport.h"
 
+#include <map>
+#include <utility>
+#include <vector>
+
 // Each device model shows the pages and controls its capabilities allow, and hides a group
 // whose controls are all hidden.
 TEST_F(EditorTest, PagesAndControlsFollowTheDeviceModel) {
@@ -123,4 +127,83 @@ TEST_F(EditorTest, InjectorSettingsFollowTheSources) {
     Open(0x8000); // engine data: the ECU gives these quantities
     EXPECT_FALSE(Shown("rgRevolutionsMeth"));
     EXPECT_FALSE(Shown("rgUaccMeth"));
+}
+
+// Every show rule of the editor, each with a device (and protocol) where it shows and one
+// where it hides. Rules that no device of the catalogue satisfies (the taximeter, lights
+// options from the ECU, engine oil and fan limits from the protocol, the graphic displays)
+// are checked hidden only. As in the rules themselves, a control of a page this build does
+// not have yet is passed over.
+TEST_F(EditorTest, EveryShowRuleShowsAndHides) {
+    struct Device {
+        std::uint16_t type;
+        int protocol;
+    };
+    constexpr Device None{0, 0};
+    struct Rule {
+        QStringList controls; // pages begin with "ts"
+        Device shownAt;       // None: no device shows it
+        Device hiddenAt;
+    };
+    // clang-format off
+    const Rule rules[] = {
+        {{"tsPark"},                                   {0x4000, 0}, {0x5000, 0}},
+        {{"tsUniMeas"},                                {0x5000, 0}, {0x4000, 0}},
+        {{"tsBlocks"},                                 {0x4000, 0}, {0x5000, 0}},
+        {{"tsServiceInfo"},                            None,        {0x4000, 0}},
+        {{"seGazContFull", "cbGasOil", "seGazExpenseCorr", "sePriceGas", "cbResetPeriodOnly",
+          "cbShowDisp_S_7", "cbShowDisp_S_8", "rgGasCalcExp"},
+                                                       {0x4010, 0}, {0x4000, 0}},
+        {{"rgGasMeth"},                                {0x4600, 0}, {0x4010, 0}},
+        {{"seStopVelocityLimit", "cbShowDisp_S_4", "cbShowDisp_S_5"},
+                                                       {0x4000, 0}, {0x5000, 0}},
+        {{"cbShowDisp_S_6"},                           None,        {0x4000, 0}},
+        {{"rgapGabar_F", "lapGabar", "rgapLights_F", "lapLights", "rgGabarInvPol"},
+                                                       {0x4000, 0}, {0x5000, 0}},
+        {{"rgGabarType"},                              None,        {0x4000, 0}},
+        {{"cbLightsOn"},                               {0x4010, 0}, {0x4000, 0}},
+        {{"seAirTemperCorr"},                          {0x4000, 0}, {0x4010, 0}},
+        {{"rgAirTemperMeth"},                          {0x4000, 0}, {0x4010, 0}},
+        {{"rgAirTemperMeth"},                          {0x4000, 0}, {0x5000, 0}}, // power reserve
+        {{"rgAirTemperGetMeth"},                       {0x8080, 4}, {0x8080, 0}},
+        {{"rgUaccMeth", "rgRevolutionsMeth", "rgExpenseMeth"},
+                                                       {0x5000, 9}, {0x8000, 0}},
+        {{"seLiqTemperLimit"},                         {0x4000, 0}, {0x5000, 3}},
+        {{"seLiqTemperReady"},                         {0x4000, 0}, {0x5000, 8}},
+        {{"seVel100", "seVel100Down"},                 {0x4000, 0}, {0x5000, 0}},
+        {{"seOilAKPPTemperLimit", "seCVTFDeteriorLim"},{0x8080, 0}, {0x4000, 0}},
+        {{"seOilEngTemperLimit"},                      None,        {0x8080, 0}},
+        {{"seVentTempLimit"},                          None,        {0x8080, 0}},
+        {{"seRetarderOilTemperLimit"},                 {0x4400, 7}, {0x4400, 0}},
+        {{"seVAGSFilterLimit"},                        {0x4600, 0}, {0x4000, 0}},
+        {{"seTrimLowLimit", "seTrimHighLimit", "sgTrimMeth"},
+                                                       {0x5000, 0}, {0x4000, 0}},
+        {{"seHVBTemperLimit", "seInvTemperLimit", "seElEngTemperLimit", "seHybrVentSpeedStep",
+          "cbHybrUse6VentSpeed"},                      {0x8080, 1}, {0x8080, 0}},
+        {{"seAddCoolingTemper", "cbHybridCoolHVB"},    {0x8080, 1}, {0x8080, 2}},
+        {{"GroupBox15", "GroupBox16", "rgDispShowArrowMeth"},
+                                                       None,        {0x4000, 0}},
+    };
+    // clang-format on
+    // One editor per device: what each should show there.
+    std::map<std::pair<int, int>, std::vector<std::pair<QString, bool>>> expected;
+    for (const Rule& r : rules)
+        for (const QString& name : r.controls) {
+            if (r.shownAt.type != 0)
+                expected[{r.shownAt.type, r.shownAt.protocol}].push_back({name, true});
+            expected[{r.hiddenAt.type, r.hiddenAt.protocol}].push_back({name, false});
+        }
+    for (const auto& [device, controls] : expected) {
+        Open(std::uint16_t(device.first), device.second);
+        for (const auto& [name, shown] : controls) {
+            const bool page = name.startsWith("ts");
+            if (page ? !dlg->Page(qPrintable(name)) : !dlg->findChild<QWidget*>(name)) continue;
+            SCOPED_TRACE(testing::Message() << std::hex << device.first << " #" << device.second
+                                            << " " << name.toStdString());
+            if (page)
+                EXPECT_EQ(PageShown(qPrintable(name)), shown);
+            else
+                EXPECT_EQ(Shown(name), shown);
+        }
+    }
 }

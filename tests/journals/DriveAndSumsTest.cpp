@@ -123,6 +123,11 @@ TEST(Adders, RowsWithOdometerStartAndMissingDivisors) {
 
     // Beyond 32 bits: 999999 km of start plus 4000 km travelled.
     EXPECT_EQ(AdderRows(AdderCounters{0, 4000000000u, 0, 0}, 999999)[1].value, "4999999.000");
+    // An erased memory reads 0xFFFFFFFF in both fuel counters; their sum must not wrap.
+    const auto erased = AdderRows(AdderCounters{3600, 1000, 0xFFFFFFFF, 0xFFFFFFFF}, 0);
+    EXPECT_EQ(erased[2].value, "8589934.590");
+    EXPECT_EQ(erased[4].value, "858993459.0");
+    EXPECT_EQ(erased[5].value, "8589934.6");
 
     LanguageScope ru(false);
     EXPECT_EQ(AdderRows(AdderCounters{}, 0)[5].label, "Ср.расход, л/час");

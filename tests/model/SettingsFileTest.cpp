@@ -55,15 +55,17 @@ TEST(SettingsFile, ScramblingRepeatsEvery4096Bytes) {
     EXPECT_EQ(ScrambleImage(s), zeros);
 }
 
-TEST(SettingsFile, EmptyImageGivesATwoByteFile) {
+// A file holds a device memory or nothing: an empty image is neither saved nor loaded.
+TEST(SettingsFile, EmptyImageIsNeitherSavedNorLoaded) {
     QTemporaryDir dir;
     TMK m;
-    SaveSettingsFile(m, dir.filePath("e.veltg"));
-    EXPECT_EQ(readAll(dir.filePath("e.veltg")), QByteArray("\x00\x40", 2));
+    EXPECT_THROW(SaveSettingsFile(m, dir.filePath("e.veltg")), TError);
+    EXPECT_FALSE(QFile::exists(dir.filePath("e.veltg")));
+    writeAll(dir.filePath("e.veltg"), QByteArray("\x00\x40", 2));
     TMK other;
     other.SettingsImage = imageWithTable(standardTable());
-    LoadSettingsFile(other, dir.filePath("e.veltg"));
-    EXPECT_TRUE(other.SettingsImage.isEmpty()) << "the image is exactly the file's image";
+    EXPECT_THROW(LoadSettingsFile(other, dir.filePath("e.veltg")), TError);
+    EXPECT_EQ(other.SettingsImage, imageWithTable(standardTable()));
 }
 
 TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
@@ -78,9 +80,28 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
         const char* name;
         QByteArray data;
     };
+    QByteArray random(5000, '\0');
+    std::uint32_t x = 12345;
+    for (char& c : random)
+        c = char((x = x * 1103515245u + 12345u) >> 24);
+    auto table = [](int count, int s1Address, int s1Length) {
+        QByteArray image = imageWithTable(standardTable());
+        image[0] = char(count);
+        bytes::setU16le(image, 4, std::uint16_t(s1Address));
+        bytes::setU16le(image, 6, std::uint16_t(s1Length));
+        return EncodeSettingsFile(0x4000, image);
+    };
     const Case cases[] = {{"empty", {}},
                           {"one byte", QByteArray(1, '\x40')},
-                          {"oversized", QByteArray(2 + 8192 + 1, '\x01')}};
+                          {"oversized", QByteArray(2 + 8192 + 1, '\x01')},
+                          {"random bytes", random},
+                          {"no header", EncodeSettingsFile(0x4000, QByteArray(59, '\x0B'))},
+                          {"no sections", table(0, 92, 168)},
+                          {"15 sections", table(15, 92, 168)},
+                          {"below the image", table(11, 31, 168)},
+                          {"no trailer", table(11, 92, 3)},
+                          {"past the end", table(11, 8192 - 163, 168)},
+                          {"across the halves", table(11, 4096 - 163, 168)}};
     for (const Case& c : cases) {
         const QString path = dir.filePath(c.name);
         writeAll(path, c.data);
@@ -89,6 +110,7 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
             ADD_FAILURE() << c.name << " was accepted";
         } catch (const TError& e) {
             EXPECT_TRUE(e.message().contains(path)) << qPrintable(e.message());
+            EXPECT_GT(e.message().size(), path.size() + 20) << "says what is wrong";
         }
         EXPECT_EQ(m.DeviceVersion, 0x4700);
         EXPECT_EQ(m.SettingsImage, image);
@@ -97,10 +119,19 @@ TEST(SettingsFile, BadFilesAreRefusedAndLeaveTheModelUntouched) {
     EXPECT_THROW(LoadSettingsFile(m, dir.filePath("missing.veltg")), TError);
     EXPECT_EQ(m.SettingsImage, image);
 
-    // A full 8192-byte image is the largest accepted.
-    writeAll(dir.filePath("max"), QByteArray(2 + 8192, '\0'));
+    // A full 8192-byte image is the largest accepted; a section may end on the image's
+    // last byte, and with fewer than eleven sections only those are checked.
+    writeAll(dir.filePath("max"),
+             EncodeSettingsFile(0x4000, imageWithTable(standardTable(), 8192)));
     EXPECT_NO_THROW(LoadSettingsFile(m, dir.filePath("max")));
     EXPECT_EQ(m.SettingsImage.size(), 8192);
+    writeAll(dir.filePath("edge"), table(11, 8192 - 164, 168));
+    EXPECT_NO_THROW(LoadSettingsFile(m, dir.filePath("edge")));
+    QByteArray one = imageWithTable(standardTable());
+    one[0] = 1;
+    bytes::setU16le(one, 8, 0xFFFF); // section 2 is not the device's
+    writeAll(dir.filePath("one"), EncodeSettingsFile(0x4000, one));
+    EXPECT_NO_THROW(LoadSettingsFile(m, dir.filePath("one")));
 }
 
 TEST(SettingsFile, ShorterFileReplacesALongerImageWhole) {
@@ -117,6 +148,7 @@ TEST(SettingsFile, ShorterFileReplacesALongerImageWhole) {
 TEST(SettingsFile, FailedSaveRaisesAndLeavesNoFile) {
     QTemporaryDir dir;
     TMK m;
+    m.SettingsImage = imageWithTable(standardTable());
     const QString path = dir.filePath("no-such-folder/x.veltg");
     EXPECT_THROW(SaveSettingsFile(m, path), TError);
     EXPECT_FALSE(QFile::exists(path));
@@ -125,7 +157,31 @@ TEST(SettingsFile, FailedSaveRaisesAndLeavesNoFile) {
     const QString good = dir.filePath("good.veltg");
     SaveSettingsFile(m, good);
     const QByteArray goodBytes = readAll(good);
-    m.SettingsImage = QByteArray(8193, '\x01');
+    m.SettingsImage = imageWithTable(standardTable(), 8193);
+    EXPECT_THROW(SaveSettingsFile(m, good), TError);
+    m.SettingsImage = imageWithTable(standardTable(), 2000); // sections past its end
     EXPECT_THROW(SaveSettingsFile(m, good), TError);
     EXPECT_EQ(readAll(good), goodBytes);
+}
+
+// The file format is pinned by a file written once (tests/data/golden.veltg: version 0x4610
+// and the standard test image): a change of the key table or of how it is applied would make
+// every file users keep unreadable, and a round trip alone would not notice.
+TEST(SettingsFile, GoldenFileIsReadAndWrittenByteForByte) {
+    const QByteArray golden = readAll(QStringLiteral(TRIP_TEST_DATA "/golden.veltg"));
+    ASSERT_EQ(golden.size(), 8128 + 2);
+    // The version word in the clear, then image bytes 0, 1, 4093..4096 as stored: the key
+    // restarts at image byte 4096 (file offset 4098).
+    const std::pair<int, std::uint8_t> pinned[] = {{0, 0x10},    {1, 0x46},    {2, 0xAC},
+                                                   {3, 0xE8},    {4095, 0xAF}, {4096, 0xA4},
+                                                   {4097, 0x68}, {4098, 0xB6}};
+    for (const auto& [offset, byte] : pinned)
+        EXPECT_EQ(std::uint8_t(golden[offset]), byte) << "file offset " << offset;
+
+    const QByteArray image = imageWithTable(standardTable());
+    EXPECT_EQ(EncodeSettingsFile(0x4610, image), golden);
+    TMK m;
+    LoadSettingsFile(m, QStringLiteral(TRIP_TEST_DATA "/golden.veltg"));
+    EXPECT_EQ(m.DeviceVersion, 0x4610);
+    EXPECT_EQ(m.SettingsImage, image);
 }

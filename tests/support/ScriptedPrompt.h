@@ -20,6 +20,9 @@ public:
     QString chooseCaption, choosePrompt;                 // what the last choice showed
     QStringList chooseItems;
     int chooseCurrent = -2;
+    std::vector<std::vector<TChangeRow>> changeLists; // every change list shown
+    std::deque<bool> changeAnswers;                   // for confirmChanges; Write when empty
+    bool hideChangeList = false;                      // the "do not show again" box
     // Called at every question, error or information, as a modal box would be shown.
     std::function<void()> onShow;
 
@@ -53,6 +56,13 @@ public:
         filters << filter;
         suffixes << defaultSuffix;
         return take(savePaths, QString());
+    }
+
+    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override {
+        changeLists.push_back(rows);
+        shown();
+        hideFromNowOn = hideChangeList;
+        return take(changeAnswers, true); // Write is the list's default button
     }
 
 private:

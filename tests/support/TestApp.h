@@ -2,13 +2,9 @@
 
 // The one QApplication of a widget test executable, and readable failure messages for texts.
 
-#include <QApplication>
-#include <QString>
-#include <ostream>
+#include "QStringPrint.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+#include <QApplication>
 
 inline QApplication& TestApp() {
     static int argc = 1;

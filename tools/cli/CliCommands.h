@@ -6,6 +6,9 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <vector>
+
+struct TFieldChange;
 
 namespace cli {
 
@@ -29,5 +32,10 @@ int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
 int Tank(const QStringList& args, Streams io);
 int Maintenance(const QStringList& args, Streams io);
+int Get(const QStringList& args, Streams io);
+int Set(const QStringList& args, Streams io);
+
+// One "NAME: OLD -> NEW" line per change, then the count.
+void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out);
 
 } // namespace cli

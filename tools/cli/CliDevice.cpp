@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "ConsoleStream.h"
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
 #include "Errors.h"
@@ -9,7 +10,6 @@
 #include "SettingsFile.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -17,7 +17,6 @@
 #include <QThread>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace cli {
 
@@ -87,7 +86,7 @@ std::uint16_t connect(TML_RS& link, const DeviceOptions& o, QTextStream& err) {
 
 // A bar on stderr when it is a terminal; nothing when it is a file or a pipe.
 std::function<void(int)> progressBar(const char* label) {
-    if (!isatty(STDERR_FILENO)) return [](int) {};
+    if (!StandardErrorIsTerminal()) return [](int) {};
     return [label, last = -1](int percent) mutable {
         if (percent == last) return;
         last = percent;
@@ -125,11 +124,6 @@ template <typename Step> void onPort(const DeviceOptions& o, const char* step, S
         throw TError(
             QStringLiteral("port %1, %2: %3").arg(o.port, QLatin1String(step), e.message()));
     }
-}
-
-QString backupFileName(std::uint16_t version) {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-           QStringLiteral("-%1.veltg").arg(version, 4, 16, QLatin1Char('0'));
 }
 
 } // namespace
@@ -172,7 +166,7 @@ int Read(const QStringList& args, Streams io) {
 
 int Write(const QStringList& args, Streams io) {
     const ParsedArgs p =
-        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"}, {});
+        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"}, {"--dry-run"});
     DeviceOptions o;
     QString error = p.error;
     if (error.isEmpty()) error = parseDeviceOptions(p, o);
@@ -183,32 +177,45 @@ int Write(const QStringList& args, Streams io) {
         io.err << error << "\n" << UsageText();
         return ExitUsage;
     }
-    const QString backupDir = p.values.value(
-        "--backup-dir", QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                            .filePath(QStringLiteral("backups")));
+    const bool dryRun = p.flags.contains("--dry-run");
 
     TMK model;
     LoadSettingsForTool(model, p.values.value("--in"));
     auto link = openLink(o);
     const std::uint16_t version = connect(*link, o, io.err);
 
-    QString backupPath;
     WriteFlowSteps steps;
+    steps.backupFolder = p.values.value("--backup-dir");
     steps.readProgress = progressBar("Reading");
     steps.writeProgress = progressBar("Writing");
-    steps.beforeWrite = [&](const QByteArray& deviceImage, std::uint16_t deviceVersion) {
-        if (!QDir().mkpath(backupDir))
-            throw TError(QStringLiteral("Cannot create the backup folder %1.").arg(backupDir));
-        TMK backup;
-        backup.DeviceVersion = deviceVersion;
-        backup.SettingsImage = deviceImage;
-        backupPath = QDir(backupDir).filePath(backupFileName(deviceVersion));
-        SaveSettingsFile(backup, backupPath);
+    steps.checkProgress = progressBar("Checking");
+    steps.confirmChanges = [&](const std::vector<TFieldChange>& changes) {
+        PrintChangeList(changes, io.out);
+        io.out.flush();
+        return !dryRun;
     };
-    onPort(o, "writing the settings", [&] { WriteSettingsToDevice(*link, model, version, steps); });
+    TWriteOutcome outcome;
+    onPort(o, "writing the settings",
+           [&] { outcome = WriteSettingsToDevice(*link, model, version, steps); });
+    if (!outcome.written) {
+        io.out << "Dry run: nothing was written. Backup of the device's memory: "
+               << QDir::toNativeSeparators(outcome.backupPath) << "\n";
+        return ExitOk;
+    }
     io.out << "The settings are recorded in the device\n";
-    io.out << "Backup of the device's previous memory: " << backupPath << "\n";
+    io.out << "Checked by reading back. Backup: " << QDir::toNativeSeparators(outcome.backupPath)
+           << "\n";
     return ExitOk;
+}
+
+void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out) {
+    for (const TFieldChange& c : changes)
+        out << ChangeLine(c) << "\n";
+    if (changes.empty())
+        out << "No setting differs from the device.\n";
+    else
+        out << changes.size() << (changes.size() == 1 ? " setting differs" : " settings differ")
+            << " from the device.\n";
 }
 
 } // namespace cli

@@ -11,8 +11,10 @@ QString UsageText() {
         "tripconf-cli ports\n"
         "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n"
         "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
-        "[--backup-dir DIR]\n"
+        "[--backup-dir DIR] [--dry-run]\n"
         "tripconf-cli show FILE.veltg [--json]\n"
+        "tripconf-cli get FILE.veltg NAME[INDEX]...\n"
+        "tripconf-cli set FILE.veltg NAME[INDEX]=VALUE... [--out NEW.veltg]\n"
         "tripconf-cli diff A.veltg B.veltg\n"
         "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
         "tripconf-cli tank export SETTINGS.veltg OUT.velto\n"
@@ -41,9 +43,11 @@ int Run(const QStringList& args, Streams io) {
     static const struct {
         const char* name;
         Handler run;
-    } commands[] = {
-        {"ports", Ports}, {"read", Read},       {"write", Write}, {"show", Show},
-        {"diff", Diff},   {"journal", Journal}, {"tank", Tank},   {"maintenance", Maintenance}};
+    } commands[] = {{"ports", Ports}, {"read", Read},
+                    {"write", Write}, {"show", Show},
+                    {"get", Get},     {"set", Set},
+                    {"diff", Diff},   {"journal", Journal},
+                    {"tank", Tank},   {"maintenance", Maintenance}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {

@@ -34,9 +34,8 @@ ParsedArgs ParseArgs(const QStringList& args, const QStringList& valueOptions,
 namespace cli {
 
 void LoadSettingsForTool(TMK& model, const QString& path) {
+    // The load itself refuses a file whose image cannot be a device memory, naming it.
     LoadSettingsFile(model, path);
-    const QString problem = ImageProblem(model);
-    if (!problem.isEmpty()) throw TError(path + QStringLiteral(": ") + problem);
 }
 
 } // namespace cli

@@ -55,7 +55,7 @@ void showJson(const TMK& m, QTextStream& out) {
                                                  ? QJsonValue(JournalJson(m, f.name))
                                                  : FieldJson(m.Section(f.section), f));
     root.insert("fields", fields);
-    out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+    out << JsonText(QJsonDocument(root));
 }
 
 } // namespace

@@ -1,14 +1,16 @@
 // trip-link-check: connects to a trip computer (or tripsim) on a serial port, reads its whole
 // memory, writes every section back with a few bytes changed, reads again and checks that
-// exactly the changed bytes differ. Prints, for the read and the write, the wall time, the
-// time the bytes need on the line, their ratio and the CPU share of the whole process. The
-// link runs on its own thread with progress going to the main thread, as in the window.
+// exactly the changed bytes differ. Prints, for the read, the write and the write's read-back
+// check, the wall time, the time the bytes need on the line, their ratio and the CPU share of
+// the whole process. The link runs on its own thread with progress going to the main thread,
+// as in the window.
 
 #include "DeviceMemory.h"
 #include "Errors.h"
 #include "LinkThread.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
+#include "ReadBackCheck.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -164,6 +166,11 @@ int main(int argc, char* argv[]) {
         measure.start();
         WriteSections(link, model, progress);
         measure.report("write");
+
+        // What the write flow adds after every write: the written blocks read back.
+        measure.start();
+        CheckWrittenRegions(link, expected, QString(), progress);
+        measure.report("check");
 
         TMK check;
         ReadImage(link, check, {});

@@ -32,6 +32,7 @@ constexpr TModeName ModeNames[] = {
     {"cut", TFaultMode::CutReply},
     {"drop", TFaultMode::DropReply},
     {"zero-header", TFaultMode::ZeroHeader},
+    {"unstored-write", TFaultMode::UnstoredWrite},
 };
 
 } // namespace
@@ -73,6 +74,27 @@ const TFault* TSimDevice::faultFor(int requestNumber, bool identify) const {
     return nullptr;
 }
 
+void TSimDevice::SetRandomFaults(const TRandomFaults& random) {
+    random_ = random;
+    rng_.seed(random.seed);
+}
+
+std::optional<TFaultMode> TSimDevice::randomFault() {
+    static constexpr TFaultMode Modes[] = {TFaultMode::BadChecksum, TFaultMode::Busy,
+                                           TFaultMode::CutReply, TFaultMode::DropReply,
+                                           TFaultMode::PowerCycle};
+    if (random_.rate <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) >= random_.rate)
+        return std::nullopt;
+    const TFaultMode mode =
+        Modes[std::uniform_int_distribution<std::size_t>(0, std::size(Modes) - 1)(rng_)];
+    if (mode == TFaultMode::PowerCycle) {
+        // A restart forgets what was staged for a region that was not yet ended.
+        regionOpen_ = false;
+        staging_.clear();
+    }
+    return mode;
+}
+
 std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int64_t atUs) {
     if (request.size() < MinRequest || static_cast<std::uint8_t>(request[0]) != request.size() ||
         !FrameSumIsValid(asBytes(request)) ||
@@ -85,26 +107,30 @@ std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int
     const bool identify = static_cast<std::uint8_t>(request[4]) == devmem::CmdIdentify;
     if (identify) ++identifications;
 
-    const TFault* fault = faultFor(requestCount, identify);
-    if (fault && (fault->mode == TFaultMode::PowerCycle || fault->mode == TFaultMode::DropReply))
-        return std::nullopt;
+    std::optional<TFaultMode> fault;
+    if (const TFault* fixed = faultFor(requestCount, identify))
+        fault = fixed->mode;
+    else
+        fault = randomFault();
+    if (fault) ++faultsPlayed;
+    if (fault == TFaultMode::PowerCycle || fault == TFaultMode::DropReply) return std::nullopt;
 
-    std::optional<QByteArray> data = execute(request);
+    std::optional<QByteArray> data =
+        execute(request, fault != TFaultMode::UnstoredWrite);
     if (!data) return std::nullopt;
 
     QByteArray body = request.mid(1, 3); // the reply header repeats address and fixed word
-    body.append(
-        static_cast<char>(fault && fault->mode == TFaultMode::Busy ? StatusBusy : StatusOk));
+    body.append(static_cast<char>(fault == TFaultMode::Busy ? StatusBusy : StatusOk));
     body.append(*data);
-    if (fault && fault->mode == TFaultMode::ZeroHeader) body.replace(0, 3, QByteArray(3, '\0'));
+    if (fault == TFaultMode::ZeroHeader) body.replace(0, 3, QByteArray(3, '\0'));
     QByteArray reply = MakeFrame(body);
-    if (fault && fault->mode == TFaultMode::BadChecksum)
+    if (fault == TFaultMode::BadChecksum)
         reply[reply.size() - 1] = static_cast<char>(reply.back() + 1);
-    if (fault && fault->mode == TFaultMode::CutReply) reply.truncate(reply.size() / 2);
+    if (fault == TFaultMode::CutReply) reply.truncate(reply.size() / 2);
     return reply;
 }
 
-std::optional<QByteArray> TSimDevice::execute(const QByteArray& request) {
+std::optional<QByteArray> TSimDevice::execute(const QByteArray& request, bool storeWrites) {
     const QByteArray data = request.mid(RequestHeader, request.size() - MinRequest);
     auto word = [&](int i) { return int(bytes::u16le(data, i)); };
     try {
@@ -133,7 +159,7 @@ std::optional<QByteArray> TSimDevice::execute(const QByteArray& request) {
             if (!regionOpen_ || count < 1 || count > BlockSize || data.size() < 4 + count ||
                 index * BlockSize + count > regionCount_)
                 break;
-            staging_.replace(index * BlockSize, count, data.mid(4, count));
+            if (storeWrites) staging_.replace(index * BlockSize, count, data.mid(4, count));
             return QByteArray();
         }
         case devmem::CmdEndRegion: {

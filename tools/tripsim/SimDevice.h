@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace sim {
@@ -19,6 +20,9 @@ enum class TFaultMode {
     CutReply,    // only the first half of the reply is sent
     DropReply,   // no reply at all
     ZeroHeader,  // the three header bytes are 0 (checksum still right)
+    // A block write is acknowledged as usual but its bytes are not stored (a failing memory
+    // cell); other requests in the range are served normally.
+    UnstoredWrite,
 };
 
 // A failure on requests first..last (counted from 1 over every request the device takes,
@@ -29,7 +33,17 @@ struct TFault {
     int last;
 };
 
-// "MODE@N" or "MODE@N-M"; modes: power-cycle, checksum, busy, cut, drop, zero-header.
+// Faults at random: each request meets one with the given probability (0..1), chosen
+// evenly among a bad checksum, busy, a cut reply, a dropped reply and a power cycle (the
+// device restarts: the request goes unanswered and a write region it had open is lost).
+// The same seed gives the same faults on the same requests.
+struct TRandomFaults {
+    double rate = 0;
+    std::uint32_t seed = 1;
+};
+
+// "MODE@N" or "MODE@N-M"; modes: power-cycle, checksum, busy, cut, drop, zero-header,
+// unstored-write.
 // power-cycle@N silences identifications 1..N. nullopt for a malformed text.
 std::optional<TFault> ParseFault(const QString& text);
 
@@ -46,6 +60,7 @@ public:
     std::optional<QByteArray> Handle(const QByteArray& request, std::int64_t atUs);
 
     void AddFault(const TFault& fault) { faults_.push_back(fault); }
+    void SetRandomFaults(const TRandomFaults& random);
 
     QByteArray memory;
     std::uint16_t version;
@@ -53,12 +68,16 @@ public:
     int requestCount = 0;                 // requests taken since the start; faults count these
     int identifications = 0;
     int protocolErrors = 0; // requests the device could not make sense of
+    int faultsPlayed = 0;   // requests that met a fault, fixed or random
 
 private:
-    std::optional<QByteArray> execute(const QByteArray& request);
+    std::optional<QByteArray> execute(const QByteArray& request, bool storeWrites);
     const TFault* faultFor(int requestNumber, bool identify) const;
+    std::optional<TFaultMode> randomFault();
 
     std::vector<TFault> faults_;
+    TRandomFaults random_;
+    std::mt19937 rng_;
     bool regionOpen_ = false;
     int regionAddress_ = 0;
     int regionCount_ = 0;

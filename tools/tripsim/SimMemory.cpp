@@ -6,6 +6,7 @@
 #include "Language.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
+#include "SimHistory.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -45,7 +46,8 @@ QByteArray BuildDefaultMemory(std::uint8_t settingsVersion) {
     bytes::setU8(memory, HeaderAddress, SectionCount);
     bytes::setU8(memory, HeaderAddress + 1, settingsVersion);
 
-    const TMK model;
+    TMK model;
+    FillHistory(model);
     int address = FirstSectionAddress;
     for (int i = 1; i <= SectionCount; ++i) {
         const int size = SectionRecordSize(i);

@@ -2,8 +2,9 @@
 
 // The simulated trip computer's 8192-byte memory: a valid header and section table at
 // device address 32 (eleven sections, each record size + 4 bytes long, from address 92
-// up) holding the model's defaults; every other byte carries an address-derived pattern so
-// that a misplaced block shows.
+// up) holding the model's defaults with a generated history in the journals and sums
+// (SimHistory.h); every other byte carries an address-derived pattern so that a misplaced
+// block shows.
 
 #include "DeviceAddressMap.h"
 

@@ -49,6 +49,7 @@ TTripSim::TTripSim(TTripSimOptions options)
               options_.version) {
     for (const TFault& f : options_.faults)
         device_.AddFault(f);
+    device_.SetRandomFaults(options_.randomFaults);
 }
 
 TTripSim::~TTripSim() {
@@ -131,6 +132,11 @@ int TTripSim::Identifications() const {
 int TTripSim::ProtocolErrors() const {
     std::lock_guard lock(mutex_);
     return device_.protocolErrors;
+}
+
+int TTripSim::FaultsPlayed() const {
+    std::lock_guard lock(mutex_);
+    return device_.faultsPlayed;
 }
 
 void TTripSim::ClearRequests() {

@@ -23,7 +23,8 @@ struct TTripSimOptions {
     int baud = 19200; // 0: no pacing at all
     bool echo = true;
     std::vector<TFault> faults;
-    QByteArray memory; // empty: the default memory for settingsVersion
+    TRandomFaults randomFaults; // besides the fixed ones
+    QByteArray memory;          // empty: the default memory for settingsVersion
     // Run the line thread at real-time priority where the system allows it, so that its
     // timing stays that of a device however busy the machine is.
     bool realtime = false;
@@ -53,6 +54,8 @@ public:
     int RequestCount() const;
     int Identifications() const;
     int ProtocolErrors() const;
+    // Requests that met a fault, fixed or random.
+    int FaultsPlayed() const;
     void ClearRequests();
     void AddFault(const TFault& fault);
 

@@ -63,9 +63,18 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption failOpt(
         QStringLiteral("fail"),
         QStringLiteral("Failure MODE@N or MODE@N-M on request N (..M); MODE is power-cycle "
-                       "(first N identifications unanswered), checksum, busy, cut, drop or "
-                       "zero-header. Repeatable."),
+                       "(first N identifications unanswered), checksum, busy, cut, drop, "
+                       "zero-header or unstored-write (block writes acknowledged but not "
+                       "stored). Repeatable."),
         QStringLiteral("MODE@REQUEST"));
+    const QCommandLineOption rateOpt(
+        QStringLiteral("fault-rate"),
+        QStringLiteral("Meet PERCENT of the requests with a random fault: checksum, busy, cut, "
+                       "drop or a power cycle (the device restarts)."),
+        QStringLiteral("PERCENT"));
+    const QCommandLineOption seedOpt(QStringLiteral("fault-seed"),
+                                     QStringLiteral("Seed of the random faults (default 1)."),
+                                     QStringLiteral("N"));
     const QCommandLineOption upperOpt(
         QStringLiteral("upper-section"),
         QStringLiteral("Move section N, with its table entry, to ADDRESS (default %1, in the "
@@ -73,7 +82,7 @@ int main(int argc, char* argv[]) {
             .arg(sim::UpperSectionAddress),
         QStringLiteral("N[:ADDRESS]"));
     parser.addOptions({linkOpt, versionOpt, settingsOpt, baudOpt, noEchoOpt, imageOpt, dumpOpt,
-                       failOpt, upperOpt});
+                       failOpt, rateOpt, seedOpt, upperOpt});
     parser.process(app);
 
     sim::TTripSimOptions options;
@@ -95,6 +104,17 @@ int main(int argc, char* argv[]) {
     }
     options.echo = !parser.isSet(noEchoOpt);
     options.realtime = true;
+    if (parser.isSet(rateOpt)) {
+        bool ok = false;
+        const double percent = parser.value(rateOpt).toDouble(&ok);
+        if (!ok || percent < 0 || percent > 100) return fail(QStringLiteral("bad --fault-rate"));
+        options.randomFaults.rate = percent / 100;
+    }
+    if (parser.isSet(seedOpt)) {
+        if (!parseNumber(parser.value(seedOpt), 0xFFFFFFFFL, value))
+            return fail(QStringLiteral("bad --fault-seed"));
+        options.randomFaults.seed = std::uint32_t(value);
+    }
     for (const QString& text : parser.values(failOpt)) {
         const auto fault = sim::ParseFault(text);
         if (!fault) return fail(QStringLiteral("bad --fail %1").arg(text));

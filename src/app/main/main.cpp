@@ -1,9 +1,11 @@
+#include "DialogFolders.h"
 #include "JustOne.h"
+#include "MIniFile.h"
 #include "Main32HPars.h"
 #include "TripApplication.h"
 #include "WidgetPrompt.h"
 
-#include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -19,16 +21,23 @@ int main(int argc, char** argv) {
     if (!justOne.IsFirst()) return 0;
 
     auto* prompt = new WidgetPrompt;
-    // Settings files go beside the program when the user may write there (a copy unpacked
-    // into a folder of its own), otherwise into the user's documents.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    prompt->setStartFolder(
-        QFileInfo(programFolder).isWritable()
-            ? programFolder
-            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // Every file dialog opens where the user last chose a file of its kind, remembered in
+    // the application settings file (QSettings merges this object's entries with the
+    // window's own on every write); at first beside the program when the user may write
+    // there, otherwise in the user's documents.
+    QSettings folderSettings(TMIniFile::DefaultPath(), QSettings::IniFormat);
+    TDialogFolders folders(
+        folderSettings, TDialogFolders::DefaultFolder(
+                            QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    prompt->setFolders(&folders);
     SetPrompt(std::unique_ptr<IPrompt>(prompt));
-    TMainForm form(TMainFormOptions{{}, options.portPath});
+    TMainFormOptions formOptions;
+    formOptions.portPath = options.portPath;
+    TMainForm form(formOptions);
     prompt->setParent(&form);
     form.show();
-    return app.exec();
+    const int code = app.exec();
+    prompt->setFolders(nullptr);
+    return code;
 }

@@ -3,9 +3,9 @@
 #include "FieldAccess.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <charconv>
-
-namespace cli {
+#include <limits>
 
 namespace {
 
@@ -15,9 +15,21 @@ QString floatText(float v) {
     return QString::fromLatin1(buf, r.ptr - buf);
 }
 
+// QJsonValue holds integers as qint64 (or double), so a u64 above the signed range stands
+// in the document as a marked string that JsonText turns into the bare number. The mark
+// starts with U+0000, which no field text can hold (texts end at their first zero byte).
+const QString UnsignedMark = QChar(u'\0') + QStringLiteral("u64:");
+const QRegularExpression MarkedUnsigned(QStringLiteral(R"re("\\u0000u64:(\d+)")re"));
+
 QJsonValue elementJson(const QByteArray& record, const FieldDef& f, int index) {
     if (f.type == FieldType::F32 && !f.isBitField())
         return double(float(ReadFieldNumber(record, f, index)));
+    if (f.type == FieldType::U64 && !f.isBitField()) {
+        const auto v = quint64(ReadFieldInt(record, f, index));
+        if (v > quint64(std::numeric_limits<qint64>::max()))
+            return UnsignedMark + QString::number(v);
+        return qint64(v);
+    }
     return QJsonValue(qint64(ReadFieldInt(record, f, index)));
 }
 
@@ -56,4 +68,8 @@ QJsonValue FieldJson(const QByteArray& record, const FieldDef& f) {
     return a;
 }
 
-} // namespace cli
+QByteArray JsonText(const QJsonDocument& document) {
+    return QString::fromUtf8(document.toJson(QJsonDocument::Indented))
+        .replace(MarkedUnsigned, QStringLiteral("\\1"))
+        .toUtf8();
+}

@@ -1,0 +1,52 @@
+#include "SideFileButtons.h"
+
+#include "Errors.h"
+#include "MainFormTexts.h"
+#include "Prompt.h"
+#include "SideFiles.h"
+
+#include <QFileInfo>
+
+const TSideFileKind TankSideFile{
+    {"Save tank settings to a file", "Сохранить настройки бака в файл"},
+    {"Load tank settings from a file", "Считать настройки бака из файла"},
+    TankFileFilter,
+    TankFileExtension,
+    SaveTankFile,
+    LoadTankFile,
+};
+
+const TSideFileKind MaintenanceSideFile{
+    {"Save TS settings to a file", "Сохранить настройки ТО в файл"},
+    {"Load TS settings from a file", "Считать настройки ТО из файла"},
+    MaintenanceFileFilter,
+    MaintenanceFileExtension,
+    SaveMaintenanceFile,
+    LoadMaintenanceFile,
+};
+
+bool SaveSideFile(const TSideFileKind& kind, const TMK& model) {
+    const QString path = Prompt().saveFileName(kind.saveCaption.text(), kind.filter(),
+                                               QString::fromLatin1(kind.suffix));
+    if (path.isEmpty()) return false;
+    if (QFileInfo::exists(path) && !AskYesNo(MainTexts::FileExists.text())) return false;
+    try {
+        kind.save(model, path);
+    } catch (const TError& e) {
+        ShowError(e.message());
+        return false;
+    }
+    return true;
+}
+
+bool LoadSideFile(const TSideFileKind& kind, TMK& model) {
+    const QString path = Prompt().openFileName(kind.loadCaption.text(), kind.filter());
+    if (path.isEmpty()) return false;
+    try {
+        kind.load(model, path);
+    } catch (const TError& e) {
+        ShowError(e.message());
+        return false;
+    }
+    return true;
+}
