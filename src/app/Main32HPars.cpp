@@ -1,6 +1,8 @@
 #include "Main32HPars.h"
 
+#include "HandlerGuard.h"
 #include "Language.h"
+#include "LinkThread.h"
 #include "MIniFile.h"
 #include "MK_SetParamsH.h"
 #include "MK_ViewJournalsH.h"
@@ -12,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 
 namespace {
@@ -29,7 +32,7 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(KeepAliveIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
 
     // What the window did when first shown: the settings file, the link, the model.
     const QString path = options_.iniPath.isEmpty() ? TMIniFile::DefaultPath() : options_.iniPath;
@@ -38,13 +41,13 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
     // so a port that only the file names is not reported missing.
     TPortMap map = TPortMap::FromSettings(ini_->Settings());
     if (!options_.portPath.isEmpty()) map.SetPath(OverridePort, options_.portPath);
-    link_ = std::make_unique<TML_RS>(MakeQtSerialPortIo(), map);
+    linkThread_ = std::make_unique<TLinkThread>(
+        [map] { return std::make_unique<TML_RS>(MakeQtSerialPortIo(), map); });
+    connect(linkThread_.get(), &TLinkThread::Idle, this, [this] { closeIfPending(); });
     EnglishVersion = false;
     model_ = std::make_unique<TMK>();
+    startLink();
     loadSettings();
-    link_->SetPortType(TML_RS::PortRs485Echo);
-    link_->ResponseTimeout = ResponseTimeoutMs;
-    link_->SetBaudRate(LineBaudRate);
 
     Modified = false;
     setStepButtons(false);
@@ -54,18 +57,34 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
+// The port and the line as the settings file and the options say, set on the link's thread.
+void TMainForm::startLink() {
+    QSettings& ini = ini_->Settings();
+    const bool portGiven = !options_.portPath.isEmpty();
+    const QString error = linkThread_->Run(
+        [&ini, portGiven](TLinkJob& job) {
+            TML_RS& link = job.Link();
+            if (!portGiven) {
+                link.LoadSettings(ini);
+            } else {
+                // The line settings still come from the file; only the port is given.
+                link.TMLBaseInterface::LoadSettings(ini);
+                // The port asked for, or none: another port opened in its place would only
+                // confuse.
+                if (link.PortAvailable[OverridePort])
+                    link.Open(OverridePort);
+                else
+                    link.PortNumber = OverridePort;
+            }
+            link.SetPortType(TML_RS::PortRs485Echo);
+            link.ResponseTimeout = ResponseTimeoutMs;
+            link.SetBaudRate(LineBaudRate);
+        },
+        QEventLoop::ExcludeUserInputEvents);
+    if (!error.isEmpty()) ShowError(error);
+}
+
 void TMainForm::loadSettings() {
-    if (options_.portPath.isEmpty()) {
-        link_->LoadSettings(ini_->Settings());
-    } else {
-        // The line settings still come from the file; only the port is given.
-        link_->TMLBaseInterface::LoadSettings(ini_->Settings());
-        // The port asked for, or none: another port opened in its place would only confuse.
-        if (link_->PortAvailable[OverridePort])
-            link_->Open(OverridePort);
-        else
-            link_->PortNumber = OverridePort;
-    }
     EnglishVersion = ini_->ReadBool(CommonSection, EnglishKey, EnglishVersion);
     setCaptions();
     setInitialSize();
@@ -73,7 +92,11 @@ void TMainForm::loadSettings() {
 }
 
 void TMainForm::saveSettings() {
-    if (options_.portPath.isEmpty()) link_->SaveSettings(ini_->Settings());
+    if (options_.portPath.isEmpty()) {
+        QSettings& ini = ini_->Settings();
+        linkThread_->Run([&ini](TLinkJob& job) { job.Link().SaveSettings(ini); },
+                         QEventLoop::ExcludeUserInputEvents);
+    }
     ini_->WriteBool(CommonSection, EnglishKey, EnglishVersion);
     SaveWindowPlacement(*ini_, WindowSection, *this);
     ini_->Flush();
@@ -89,28 +112,23 @@ void TMainForm::hideChangeListFromNowOn() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (busy_) {
-        // The keep-alive is on the line; close as soon as it is done.
+    event->ignore();
+    if (busy_ || linkThread_->Busy()) {
+        // The link is in use (the keep-alive, or a port being chosen); close as soon as it
+        // is done.
         closePending_ = true;
-        event->ignore();
         return;
     }
-    if (!offerSave()) {
-        event->ignore();
-        return;
-    }
-    saveSettings();
-    event->accept();
+    RunGuarded([&] {
+        if (!offerSave()) return;
+        saveSettings();
+        event->accept();
+    });
 }
 
 void TMainForm::cbEnglishVersionClick() {
     EnglishVersion = cbEnglishVersion->isChecked();
     setCaptions();
-}
-
-void TMainForm::bRS232Click() {
-    link_->SelectPort();
-    updatePortLabel();
 }
 
 void TMainForm::bEditParamsClick() {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -15,9 +16,10 @@ class QLabel;
 class QPushButton;
 class QStatusBar;
 class QTimer;
+class TLinkJob;
+class TLinkThread;
 class TMIniFile;
 class TMK;
-class TML_RS;
 class TProgressForm;
 
 struct TMainFormOptions {
@@ -44,7 +46,8 @@ public:
     bool Modified = false;
 
     TMK& Model() { return *model_; }
-    TML_RS& Link() { return *link_; }
+    // The link runs on its own thread; the window sees its state and hands it tasks.
+    const TLinkThread& LinkThread() const { return *linkThread_; }
     QTimer* KeepAliveTimer() const { return Timer1; }
 
     // Event handlers of the buttons, also reachable by tests and the menu keys.
@@ -83,8 +86,14 @@ private:
     // MainFormTransfers.cpp
     class Transfer;
     void setStepButtons(bool enabled);
-    bool connectDevice(TProgressForm& progress, std::uint16_t& version);
-    void writeToDevice(TProgressForm& progress);
+    void startLink();
+    // Reopens a port that came back; false (after saying why) when no port is open.
+    bool portReady();
+    // Runs a transfer on the link's thread behind the progress window; the text of the
+    // error that ended it, empty when none. The window is closed on return. The task may
+    // touch the progress window only inside job.AskGui (on this thread).
+    QString runTransfer(const std::function<void(TLinkJob&, TProgressForm&)>& task);
+    void closeIfPending();
 
     void loadSettings();
     void saveSettings();
@@ -99,10 +108,11 @@ private:
 
     TMainFormOptions options_;
     std::unique_ptr<TMIniFile> ini_;
-    std::unique_ptr<TML_RS> link_;
     std::unique_ptr<TMK> model_;
-    bool busy_ = false;         // a transfer or the keep-alive is using the link
-    bool closePending_ = false; // a close request arrived while busy
+    // After the model: destroyed first, so the link's thread has stopped before the model goes.
+    std::unique_ptr<TLinkThread> linkThread_;
+    bool busy_ = false;         // a transfer runs (the keep-alive only posts its exchange)
+    bool closePending_ = false; // a close request arrived while the link was in use
     bool unwritten_ = false;
     Source source_ = Source::None;
     QTime sourceTime_;

@@ -1,11 +1,12 @@
 // The main window's controls, their layout and their captions in both languages.
 
 #include "DeviceModels.h"
-#include "ML_RS232.h"
+#include "HandlerGuard.h"
+#include "LinkThread.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
-#include "QtTranslations.h"
 #include "Pars32H.h"
+#include "QtTranslations.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -153,14 +155,20 @@ void TMainForm::buildControls() {
     layout->addStretch(1);
     layout->addWidget(cbEnglishVersion, 0, Qt::AlignLeft);
 
-    connect(bRS232, &QPushButton::clicked, this, &TMainForm::bRS232Click);
-    connect(bGetParams, &QPushButton::clicked, this, &TMainForm::bGetParamsClick);
-    connect(bLoadParams, &QPushButton::clicked, this, &TMainForm::bLoadParamsClick);
-    connect(bEditParams, &QPushButton::clicked, this, &TMainForm::bEditParamsClick);
-    connect(bViewJournals, &QPushButton::clicked, this, &TMainForm::bViewJournalsClick);
-    connect(bSaveParams, &QPushButton::clicked, this, &TMainForm::bSaveParamsClick);
-    connect(bSetParams, &QPushButton::clicked, this, &TMainForm::bSetParamsClick);
-    connect(cbEnglishVersion, &QCheckBox::clicked, this, &TMainForm::cbEnglishVersionClick);
+    // Each handler shows what it throws at its own boundary.
+    const std::pair<QAbstractButton*, void (TMainForm::*)()> handlers[] = {
+        {bRS232, &TMainForm::bRS232Click},
+        {bGetParams, &TMainForm::bGetParamsClick},
+        {bLoadParams, &TMainForm::bLoadParamsClick},
+        {bEditParams, &TMainForm::bEditParamsClick},
+        {bViewJournals, &TMainForm::bViewJournalsClick},
+        {bSaveParams, &TMainForm::bSaveParamsClick},
+        {bSetParams, &TMainForm::bSetParamsClick},
+        {cbEnglishVersion, &TMainForm::cbEnglishVersionClick},
+    };
+    for (const auto& [button, handler] : handlers)
+        connect(button, &QAbstractButton::clicked, this,
+                Guarded([this, handler = handler] { (this->*handler)(); }));
 }
 
 void TMainForm::setCaptions() {
@@ -200,15 +208,15 @@ void TMainForm::setCaptions() {
 }
 
 void TMainForm::updatePortLabel() {
-    if (!link_ || !lPort) return;
+    if (!linkThread_ || !lPort) return;
+    const TLinkState& link = linkThread_->State();
     QString text;
-    if (link_->PortNumber <= 0)
+    if (link.portNumber <= 0)
         text = Tx("Port: none", "Порт: нет");
-    else if (link_->IsOpen())
-        text = Tx("Port: %1", "Порт: %1").arg(link_->PortLabel(link_->PortNumber));
+    else if (link.open)
+        text = Tx("Port: %1", "Порт: %1").arg(link.portLabel);
     else
-        text = Tx("Port: %1, not open", "Порт: %1, не открыт")
-                   .arg(link_->PortLabel(link_->PortNumber));
+        text = Tx("Port: %1, not open", "Порт: %1, не открыт").arg(link.portLabel);
     lPort->setText(text);
 }
 

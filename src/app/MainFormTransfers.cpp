@@ -1,9 +1,12 @@
-// Step 1 from the device, Step 4, and the keep-alive: everything that uses the link.
+// Step 1 from the device, Step 4, the port choice and the keep-alive: everything that uses
+// the link. The link lives on its own thread (TLinkThread); these handlers hand it tasks and
+// wait in the event loop, so the window keeps repainting, moving and taking Cancel.
 
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
 #include "EditorChangeRows.h"
 #include "Errors.h"
+#include "LinkThread.h"
 #include "ML_RS232.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
@@ -11,29 +14,23 @@
 #include "Progress.h"
 #include "Prompt.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
-// While a transfer runs the keep-alive is off, the link lets the event queue run so the
-// progress window repaints and its Cancel works, and no second command can start.
+// While a transfer runs the keep-alive is off and no second command can start; a close
+// request waits for its end.
 class TMainForm::Transfer {
 public:
-    explicit Transfer(TMainForm& form, bool userInput = true) : form_(form) {
+    explicit Transfer(TMainForm& form) : form_(form) {
         form_.Timer1->stop();
         form_.busy_ = true;
-        const auto flags = userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
-        form_.link_->processEvents = [flags] { QCoreApplication::processEvents(flags); };
     }
     ~Transfer() {
-        form_.link_->processEvents = nullptr;
         form_.busy_ = false;
         form_.Timer1->start();
-        if (form_.closePending_) {
-            form_.closePending_ = false;
-            QTimer::singleShot(0, &form_, &QWidget::close);
-        }
+        form_.closeIfPending();
     }
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
@@ -44,26 +41,28 @@ private:
 
 namespace {
 
-// Closes the progress window before any message box, so the box is not hidden behind it.
-struct ProgressWindow {
-    explicit ProgressWindow(QWidget* parent) : form(parent) {}
-    ~ProgressWindow() { form.Finish(); }
-    TProgressForm form;
-};
+using Phase = TLinkThread::Phase;
 
-void startConnecting(TProgressForm& p) {
-    p.SetStep(MainTexts::Reconnect.text());
-    p.SetGaugeVisible(false);
-    p.SetCancelVisible(true);
-    p.Start();
-}
-
-void startPhase(TProgressForm& p, const QString& text) {
-    p.SetStep(text);
+void showPhase(TProgressForm& p, Phase phase) {
+    if (phase == Phase::Connecting) {
+        p.SetStep(MainTexts::Reconnect.text());
+        p.SetGaugeVisible(false);
+        p.SetCancelVisible(true);
+        return;
+    }
+    const TText& step = phase == Phase::Reading   ? MainTexts::Reading
+                        : phase == Phase::Writing ? MainTexts::Writing
+                                                  : MainTexts::Checking;
+    p.SetStep(step.text());
     p.SetPercent(0);
     p.SetGaugeVisible(true);
     p.SetCancelVisible(false);
-    QCoreApplication::processEvents();
+}
+
+// On the link's thread: the line as the window uses it, then the wait for the device.
+TConnectResult connectDevice(TLinkJob& job) {
+    job.Link().SetBaudRate(TMainForm::LineBaudRate);
+    return job.WaitForDevice();
 }
 
 } // namespace
@@ -73,105 +72,144 @@ void TMainForm::setStepButtons(bool enabled) {
         b->setEnabled(enabled);
 }
 
-bool TMainForm::connectDevice(TProgressForm& progress, std::uint16_t& version) {
+void TMainForm::closeIfPending() {
+    if (!closePending_ || busy_ || linkThread_->Busy()) return;
+    closePending_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool TMainForm::portReady() {
     // A port that went away (adapter unplugged, simulator restarted) is opened again once it
     // is back, so the user need not choose it anew. Only the same port: never another one.
-    if (!link_->IsOpen() && link_->IsPortPresent(link_->PortNumber)) {
-        link_->EnumeratePorts();
-        link_->Open(link_->PortNumber);
-        updatePortLabel();
-    }
+    const QString error = linkThread_->Run(
+        [](TLinkJob& job) {
+            TML_RS& link = job.Link();
+            if (!link.IsOpen() && link.IsPortPresent(link.PortNumber)) {
+                link.EnumeratePorts();
+                link.Open(link.PortNumber);
+            }
+        },
+        QEventLoop::ExcludeUserInputEvents);
+    updatePortLabel();
     // Waiting for the device never shows an error, so with no open port the user would be
     // asked to reconnect the power for ever. Say what is wrong instead.
-    if (!link_->IsOpen()) {
-        ShowError(link_->NoLinkMessage());
+    if (!error.isEmpty() || !linkThread_->State().open) {
+        ShowError(error.isEmpty() ? linkThread_->State().noLinkMessage : error);
         return false;
     }
-    link_->SetBaudRate(LineBaudRate);
-    startConnecting(progress);
-    const TConnectResult r = WaitForDevice(*link_, [&progress] { return progress.Cancelled; });
-    version = r.version;
-    return r.connected;
+    return true;
+}
+
+QString TMainForm::runTransfer(const std::function<void(TLinkJob&, TProgressForm&)>& task) {
+    TProgressForm progress(this);
+    showPhase(progress, Phase::Connecting);
+    progress.Start();
+    TLinkThread* link = linkThread_.get();
+    connect(link, &TLinkThread::ProgressChanged, &progress, &TProgressForm::SetPercent);
+    connect(link, &TLinkThread::PhaseChanged, &progress,
+            [&progress](Phase phase) { showPhase(progress, phase); });
+    connect(&progress, &TProgressForm::CancelRequested, link, &TLinkThread::Cancel);
+    const QString error = link->Run([&task, &progress](TLinkJob& job) { task(job, progress); });
+    // Any message comes after the window has gone, so that it is not hidden behind it.
+    progress.Finish();
+    return error;
 }
 
 void TMainForm::bGetParamsClick() {
     if (busy_ || !offerSave()) return;
     Transfer transfer(*this);
-    ProgressWindow progress(this);
-    std::uint16_t version = 0;
-    if (!connectDevice(progress.form, version)) return;
-    startPhase(progress.form, MainTexts::Reading.text());
-    try {
+    if (!portReady()) return;
+    TMK& model = *model_;
+    std::optional<std::uint16_t> version;
+    const QString error = runTransfer([&model, &version](TLinkJob& job, TProgressForm&) {
+        const TConnectResult device = connectDevice(job);
+        if (!device.connected) return; // cancelled: nothing to say
+        job.EnterPhase(Phase::Reading);
         // The image is replaced only once every block has arrived, so a failed read leaves
         // the model, its device version and the step buttons as they were.
-        ReadSettingsFromDevice(*link_, *model_,
-                               [&progress](int pc) { progress.form.SetPercent(pc); });
-        model_->DeviceVersion = version;
-        setStepButtons(true);
-        setUnwritten(false);
-        setSource(Source::Device);
-    } catch (const TError& e) {
-        progress.form.Finish();
-        ShowError(e.message());
+        ReadSettingsFromDevice(job.Link(), model, [&job](int pc) { job.Progress(pc); });
+        version = device.version;
+    });
+    if (!error.isEmpty()) {
+        ShowError(error);
+        return;
     }
+    if (!version) return;
+    model_->DeviceVersion = *version;
+    setStepButtons(true);
+    setUnwritten(false);
+    setSource(Source::Device);
 }
 
 void TMainForm::bSetParamsClick() {
     if (busy_) return;
     Transfer transfer(*this);
-    ProgressWindow progress(this);
-    try {
-        writeToDevice(progress.form);
-    } catch (const TError& e) {
-        progress.form.Finish();
-        ShowError(e.message());
-    }
-}
-
-void TMainForm::writeToDevice(TProgressForm& progress) {
-    std::uint16_t deviceVersion = 0;
-    if (!connectDevice(progress, deviceVersion)) return;
-    // Checked here too, so the window never says it reads from a device it will refuse.
-    if (deviceVersion != model_->DeviceVersion) throw TError(DeviceVersionMismatchText());
-
-    startPhase(progress, MainTexts::Reading.text());
+    if (!portReady()) return;
+    TMK& model = *model_;
     WriteFlowSteps steps;
     steps.backupFolder = options_.backupFolder;
-    steps.readProgress = [&progress](int pc) { progress.SetPercent(pc); };
-    // The list is asked from here, between the read and the write: the progress window
-    // steps aside for it and comes back for the write.
-    steps.confirmChanges = [this, &progress](const std::vector<TFieldChange>& changes) {
-        if (!changeListShown()) return true;
-        const std::vector<TChangeRow> rows =
-            EditorChangeRows(changes, model_->SettingsImage, model_->DeviceVersion);
-        progress.Finish();
-        bool hideFromNowOn = false;
-        if (!Prompt().confirmChanges(rows, hideFromNowOn)) return false;
-        if (hideFromNowOn) hideChangeListFromNowOn();
-        progress.Start();
-        return true;
-    };
-    steps.writing = [&progress] { startPhase(progress, MainTexts::Writing.text()); };
-    steps.writeProgress = steps.readProgress;
-    steps.checking = [&progress] { startPhase(progress, MainTexts::Checking.text()); };
-    steps.checkProgress = steps.readProgress;
-    const TWriteOutcome outcome = WriteSettingsToDevice(*link_, *model_, deviceVersion, steps);
-    progress.Finish();
-    if (!outcome.written) return; // the user kept the device as it was
+    TWriteOutcome outcome;
+    const QString error = runTransfer([&](TLinkJob& job, TProgressForm& progress) {
+        const TConnectResult device = connectDevice(job);
+        if (!device.connected) return;
+        // Checked here too, so the window never says it reads from a device it will refuse.
+        if (device.version != model.DeviceVersion) throw TError(DeviceVersionMismatchText());
+        job.EnterPhase(Phase::Reading);
+        steps.readProgress = [&job](int pc) { job.Progress(pc); };
+        // The list is shown between the read and the write, on the window's thread while
+        // the link waits: the progress window steps aside for it and comes back for the
+        // write.
+        steps.confirmChanges = [&](const std::vector<TFieldChange>& changes) {
+            return job.AskGui([&] {
+                if (!changeListShown()) return true;
+                const std::vector<TChangeRow> rows =
+                    EditorChangeRows(changes, model.SettingsImage, model.DeviceVersion);
+                progress.Finish();
+                bool hideFromNowOn = false;
+                if (!Prompt().confirmChanges(rows, hideFromNowOn)) return false;
+                if (hideFromNowOn) hideChangeListFromNowOn();
+                progress.Start();
+                return true;
+            });
+        };
+        steps.writing = [&job] { job.EnterPhase(Phase::Writing); };
+        steps.writeProgress = steps.readProgress;
+        steps.checking = [&job] { job.EnterPhase(Phase::Checking); };
+        steps.checkProgress = steps.readProgress;
+        outcome = WriteSettingsToDevice(job.Link(), model, device.version, steps);
+    });
+    if (!error.isEmpty()) {
+        ShowError(error);
+        return;
+    }
+    if (!outcome.written) return; // cancelled, or the user kept the device as it was
     setUnwritten(false);
     setSource(Source::Written);
     ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +
              MainTexts::Checked.text().arg(QDir::toNativeSeparators(outcome.backupPath)));
 }
 
-void TMainForm::Timer1Timer() {
+void TMainForm::bRS232Click() {
     if (busy_) return;
-    // No progress window: the user's clicks wait until the short exchange is over.
-    Transfer transfer(*this, false);
-    link_->ResponseTimeout = ResponseTimeoutMs;
-    try {
-        link_->Command(devmem::DeviceAddress, devmem::CmdIdentify);
-    } catch (const TError&) {
-        // The trip computer may be switched off; the next transfer asks for it anyway.
-    }
+    // The port dialog itself opens on this thread (the prompt puts it here).
+    const QString error = linkThread_->Run([](TLinkJob& job) { job.Link().SelectPort(); },
+                                           QEventLoop::ExcludeUserInputEvents);
+    updatePortLabel();
+    if (!error.isEmpty()) ShowError(error);
+}
+
+void TMainForm::Timer1Timer() {
+    // One exchange at a time: a transfer stops the timer, and an unanswered keep-alive is
+    // not joined by another.
+    if (busy_ || linkThread_->Busy()) return;
+    // Nothing waits for the answer, and a transfer asked for meanwhile cuts it short.
+    linkThread_->Post([](TLinkJob& job) {
+        TML_RS& link = job.Link();
+        link.ResponseTimeout = ResponseTimeoutMs;
+        try {
+            job.GivingWay([&link] { link.Command(devmem::DeviceAddress, devmem::CmdIdentify); });
+        } catch (const TError&) {
+            // The trip computer may be switched off; the next transfer asks for it anyway.
+        }
+    });
 }

@@ -39,7 +39,7 @@ TProgressForm::TProgressForm(QWidget* parent)
 
     cancel_->setObjectName(QStringLiteral("BitBtn1"));
     cancel_->setAutoDefault(false);
-    connect(cancel_, &QPushButton::clicked, this, [this] { Cancelled = true; });
+    connect(cancel_, &QPushButton::clicked, this, &TProgressForm::cancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -95,5 +95,10 @@ void TProgressForm::Finish() {
 // QDialog turns Escape and the window's close request into reject(); the window stays until
 // the transfer that opened it ends.
 void TProgressForm::reject() {
-    if (cancel_->isVisible()) Cancelled = true;
+    if (cancel_->isVisible()) cancel();
+}
+
+void TProgressForm::cancel() {
+    Cancelled = true;
+    emit CancelRequested();
 }

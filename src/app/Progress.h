@@ -1,8 +1,9 @@
 #pragma once
 
 // The progress window of device transfers: the current step's text, a blue gauge and a
-// Cancel button that only raises the Cancelled flag. It blocks the other windows while it
-// is shown, but stays responsive because the link lets the event queue run.
+// Cancel button that only raises the Cancelled flag (and says so with CancelRequested). It
+// blocks the other windows while it is shown; the transfer runs on the link's own thread,
+// so the window stays responsive.
 
 #include <QDialog>
 
@@ -28,7 +29,12 @@ public:
     // Escape and the window's close request count as Cancel while Cancel is offered.
     void reject() override;
 
+signals:
+    void CancelRequested();
+
 private:
+    void cancel();
+
     QLabel* label_;
     QProgressBar* gauge_;
     QPushButton* cancel_;

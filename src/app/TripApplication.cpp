@@ -4,6 +4,7 @@
 #include "Prompt.h"
 
 #include <QCommandLineParser>
+#include <QTimer>
 
 namespace {
 constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
@@ -23,13 +24,25 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+namespace {
+
+// An exception that got past every handler's own guard (RunGuarded). Logged at once; the
+// box waits until the event's delivery is over instead of opening inside notify.
+void reportUnhandled(QObject* receiver, const QString& message) {
+    qCritical("Unhandled exception in an event handler of %s: %s",
+              receiver ? receiver->metaObject()->className() : "(none)", qUtf8Printable(message));
+    QTimer::singleShot(0, qApp, [message] { ShowError(message); });
+}
+
+} // namespace
+
 bool TTripApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const TError& e) {
-        ShowError(e.message());
+        reportUnhandled(receiver, e.message());
     } catch (const std::exception& e) {
-        ShowError(QString::fromLocal8Bit(e.what()));
+        reportUnhandled(receiver, QString::fromLocal8Bit(e.what()));
     }
     return false;
 }

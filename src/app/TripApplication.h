@@ -1,8 +1,8 @@
 #pragma once
 
-// The application object. An error that no window handles (for example a value that does
-// not fit its field) is shown in an error box with its message instead of ending the
-// program.
+// The application object. Every handler shows its own errors (HandlerGuard.h); notify is
+// only the last safety net: an exception that still reaches it is logged and shown in an
+// error box instead of ending the program.
 
 #include <QApplication>
 #include <QIcon>

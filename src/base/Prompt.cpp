@@ -1,5 +1,8 @@
 #include "Prompt.h"
 
+#include "ThreadCall.h"
+
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -22,6 +25,45 @@ std::unique_ptr<IPrompt>& current() {
     return p;
 }
 
+// Message boxes and dialogs exist only on the application's main thread; a question asked
+// on the link's thread (a port that cannot be found, the port choice) is put there and
+// waited for.
+template <typename F> std::invoke_result_t<F&> onMainThread(F&& fn) {
+    return CallOnThreadOf(QCoreApplication::instance(), std::forward<F>(fn));
+}
+
+class MainThreadPrompt : public IPrompt {
+public:
+    void showError(const QString& text) override {
+        onMainThread([&] { current()->showError(text); });
+    }
+    void showInfo(const QString& text) override {
+        onMainThread([&] { current()->showInfo(text); });
+    }
+    bool askYesNo(const QString& text) override {
+        return onMainThread([&] { return current()->askYesNo(text); });
+    }
+    int choose(const QString& caption, const QString& prompt, const QStringList& items,
+               int chosen) override {
+        return onMainThread([&] { return current()->choose(caption, prompt, items, chosen); });
+    }
+    QString openFileName(const QString& caption, const QString& filter) override {
+        return onMainThread([&] { return current()->openFileName(caption, filter); });
+    }
+    int choosePort(const QString& caption, const QString& prompt,
+                   const std::vector<TPortChoice>& ports, int chosen) override {
+        return onMainThread([&] { return current()->choosePort(caption, prompt, ports, chosen); });
+    }
+    QString saveFileName(const QString& caption, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return onMainThread(
+            [&] { return current()->saveFileName(caption, filter, defaultSuffix); });
+    }
+    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override {
+        return onMainThread([&] { return current()->confirmChanges(rows, hideFromNowOn); });
+    }
+};
+
 } // namespace
 
 int IPrompt::choosePort(const QString& caption, const QString& prompt,
@@ -40,7 +82,8 @@ int IPrompt::choosePort(const QString& caption, const QString& prompt,
 }
 
 IPrompt& Prompt() {
-    return *current();
+    static MainThreadPrompt p;
+    return p;
 }
 
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p) {

@@ -49,7 +49,9 @@ public:
 };
 
 // The prompt in use. Until a window layer installs one, errors and information go to
-// stderr and every question is answered "no" / cancelled (a change list included).
+// stderr and every question is answered "no" / cancelled (a change list included). It may be
+// called from any thread: a call from another thread is carried out on the application's main
+// thread and waited for.
 IPrompt& Prompt();
 // Installs p (ownership taken) and returns the previous one.
 std::unique_ptr<IPrompt> SetPrompt(std::unique_ptr<IPrompt> p);

@@ -1,6 +1,7 @@
 #include "ControlBinder.h"
 
 #include "Errors.h"
+#include "HandlerGuard.h"
 #include "Prompt.h"
 
 #include <QAbstractButton>
@@ -103,7 +104,7 @@ TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* p
     // Each kind commits on the user's own action only; loads never trigger it. Every
     // binding of a grid fires on the same action; the first one commits them all.
     if (controls_.value(name).size() == 1)
-        b.adapter->OnUserCommit(this, [this, name] { commitControl(name); });
+        b.adapter->OnUserCommit(this, Guarded([this, name] { commitControl(name); }));
     return b;
 }
 

@@ -1,12 +1,14 @@
 #include "EditorPageSet.h"
 
+#include "HandlerGuard.h"
+
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 QTabWidget* TPageSet::MakeTabs(QWidget* page) {
     tabs_ = new QTabWidget(page);
     tabs_->setObjectName(QString::fromUtf8(Def().tabs));
-    QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this] { TabChanged(); });
+    QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, Guarded([this] { TabChanged(); }));
     return tabs_;
 }
 

@@ -5,6 +5,7 @@
 #include "ProtocolSelection.h"
 
 #include "EditorLayout.h"
+#include "HandlerGuard.h"
 #include "MK_SetParamsH.h"
 #include "PageMeth.h"
 #include "Pars32H.h"
@@ -103,7 +104,8 @@ void TPageMeth::BuildProtocolGroup(QVBoxLayout* column) {
     protocolLabel_->setBuddy(protocol_);
     grid->addWidget(protocolLabel_, 1, 0);
     grid->addWidget(protocol_, 1, 1, Qt::AlignLeft);
-    QObject::connect(protocol_, &QComboBox::activated, protocol_, [this] { cbProtocolExit(); });
+    QObject::connect(protocol_, &QComboBox::activated, protocol_,
+                     Guarded([this] { cbProtocolExit(); }));
 
     AddRowsGroup(b, column, "gbProtOptions",
                  {"Additional protocol settings", "Дополнительные настройки протокола"},

@@ -5,6 +5,7 @@
 #include "EditorLayout.h"
 #include "EditorPageSet.h"
 #include "Errors.h"
+#include "HandlerGuard.h"
 #include "MK_SetParamsH.h"
 #include "ParamRelabel.h"
 #include "Pars32H.h"
@@ -78,7 +79,8 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     layout->addWidget(pcMain_);
     layout->addLayout(buttons);
     BuildPages();
-    connect(pcMain_, &QTabWidget::currentChanged, this, &TMK_SetParamsDlg::pcMainChange);
+    connect(pcMain_, &QTabWidget::currentChanged, this,
+            Guarded([this](int index) { pcMainChange(index); }));
 
     QSize size(PreferredWidth, PreferredHeight);
     if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen())
@@ -160,7 +162,7 @@ bool TMK_SetParamsDlg::EcuDataAvailable() {
 void TMK_SetParamsDlg::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
-        FormShow();
+        RunGuarded([this] { FormShow(); });
     }
     QDialog::showEvent(event);
 }
@@ -245,10 +247,13 @@ void TMK_SetParamsDlg::RefreshVisiblePage() {
 void TMK_SetParamsDlg::done(int result) {
     // OK by keyboard leaves the focused control without a focus change: commit it first.
     if (result == QDialog::Accepted) {
-        if (!binder_->CommitFocused(focusWidget()))
-            return; // refused: the user sees why and stays in the dialog
-        for (const auto& page : pages_)
-            if (!page->FinishEdits()) return;
+        bool committed = false;
+        RunGuarded([&] {
+            committed = binder_->CommitFocused(focusWidget());
+            for (const auto& page : pages_)
+                committed = committed && page->FinishEdits();
+        });
+        if (!committed) return; // refused: the user sees why and stays in the dialog
     }
     // Nothing commits while the dialog closes: OK has just committed, Cancel undoes anyway.
     Refreshing = true;

@@ -2,6 +2,7 @@
 
 #include "MK_ViewJournalsH.h"
 
+#include "HandlerGuard.h"
 #include "JournalTables.h"
 #include "Language.h"
 
@@ -115,8 +116,10 @@ QWidget* TMK_ViewJournalsDlg::MakeDrivePage(DriveJournal journal) {
 
     QPushButton* save = MakeButton(page, n.save, kSaveText.text());
     QPushButton* clear = MakeButton(page, n.clear, kClearText.text());
-    connect(save, &QPushButton::clicked, this, [this, journal] { SaveDriveJournal(journal); });
-    connect(clear, &QPushButton::clicked, this, [this, journal] { ClearDriveJournal(journal); });
+    connect(save, &QPushButton::clicked, this,
+            Guarded([this, journal] { SaveDriveJournal(journal); }));
+    connect(clear, &QPushButton::clicked, this,
+            Guarded([this, journal] { ClearDriveJournal(journal); }));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save);
@@ -163,7 +166,7 @@ QWidget* TMK_ViewJournalsDlg::MakeAveragePage() {
             grid->setFixedSize(180 + 118 + 2 * grid->frameWidth(),
                                6 * ui::RowHeight + 2 * grid->frameWidth());
             connect(grid, &QTableWidget::cellDoubleClicked, this,
-                    [this, adder] { AdderDblClick(adder); });
+                    Guarded([this, adder] { AdderDblClick(adder); }));
             adderTables_[std::size_t(adder)] = grid;
             layout->addWidget(caption, 2 * place, col);
             layout->addWidget(grid, 2 * place + 1, col);
@@ -185,7 +188,7 @@ QWidget* TMK_ViewJournalsDlg::MakeFaultsPage() {
     sgFreezeFrame_->horizontalHeader()->hide();
     sgFreezeFrame_->horizontalHeader()->setStretchLastSection(true);
     connect(sgErrors_, &QTableWidget::currentCellChanged, this,
-            [this](int row) { sgErrorsSelectCell(row); });
+            Guarded([this](int row) { sgErrorsSelectCell(row); }));
     // A click below the last row (or a ctrl-click) drops the highlight but not the current
     // slot, whose freeze frame stays shown; keep that slot's row marked.
     connect(sgErrors_, &QTableWidget::itemSelectionChanged, this, [this] {
@@ -194,7 +197,7 @@ QWidget* TMK_ViewJournalsDlg::MakeFaultsPage() {
     });
 
     QPushButton* clear = MakeButton(page, "bClearErrors", kClearText.text());
-    connect(clear, &QPushButton::clicked, this, &TMK_ViewJournalsDlg::bClearErrorsClick);
+    connect(clear, &QPushButton::clicked, this, Guarded([this] { bClearErrorsClick(); }));
 
     auto* left = new QVBoxLayout;
     left->addWidget(sgErrors_, 1);

@@ -87,7 +87,6 @@ TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancel
         } catch (const TError&) {
             // The user is switching the power off and on; keep asking.
         }
-        if (link.processEvents) link.processEvents();
         if (isCancelled && isCancelled()) return {};
     }
 }

@@ -56,7 +56,8 @@ struct TConnectResult {
 };
 
 // Sends Identify with a 100 ms reply time-out until the trip computer answers (errors are
-// never shown) or isCancelled() says so; the event queue runs once between rounds.
+// never shown) or isCancelled(), asked once between rounds, says so. A round ends at once
+// when the link's interruption says so (TML_RS::SetInterruption).
 TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancelled);
 
 // Reads blocks 1..127 and 129..255 into a buffer of its own and, only when every block has

@@ -4,13 +4,11 @@
 #include "Errors.h"
 #include "Language.h"
 #include "LinkTexts.h"
-#include "RealtimeScope.h"
 
 #include <QByteArray>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 constexpr std::uint16_t RequestFixedField = 1;
@@ -55,6 +53,8 @@ void TML_RS::Transact() {
             Exchange();
             RxPosition = ReplyDataOffset;
             return;
+        } catch (const TLinkInterrupted&) {
+            throw;
         } catch (...) {
             if (attempt >= Attempts) throw;
         }
@@ -73,12 +73,11 @@ void TML_RS::Exchange() {
 }
 
 void TML_RS::SendFrame() {
+    // No priority is raised around RTS: the link has a thread of its own that sleeps in the
+    // port's wait and wakes on the echo's first byte, so RTS comes down right after the echo
+    // without it, and a raised thread that also runs an event loop could starve the window.
     const bool echoed = portType_ == PortRs485Echo;
-    std::optional<TRealtimeScope> realtime;
-    if (echoed) {
-        RaiseRts();
-        realtime.emplace();
-    }
+    if (echoed) RaiseRts();
     const int count = TxBuffer[0] == 0 ? 256 : TxBuffer[0];
     PurgeInput();
     PurgeOutput();
@@ -103,7 +102,6 @@ void TML_RS::ReceiveFrame() {
     for (;;) {
         got = Io().readByte(RxBuffer[0]);
         const std::int64_t now = clock_.nowMs();
-        runEvents();
         if (got || now > deadline) break;
         waitRound(now, deadline);
     }
@@ -113,7 +111,6 @@ void TML_RS::ReceiveFrame() {
     for (int i = 1; i < length; ++i) {
         const std::int64_t byteDeadline = clock_.nowMs() + ByteTimeout;
         for (;;) {
-            runEvents();
             // Waiting first costs nothing for a byte that is already there and wakes at once
             // for one on its way.
             if (waitRound(clock_.nowMs(), byteDeadline) &&
@@ -126,13 +123,10 @@ void TML_RS::ReceiveFrame() {
     if (!CheckReply()) throw TError(QString::fromLatin1(ChecksumErrorText));
 }
 
-void TML_RS::runEvents() {
-    if (processEvents) processEvents();
-}
-
 bool TML_RS::waitRound(std::int64_t now, std::int64_t deadline) {
     // A port that went away (an adapter pulled out) has nothing more to wait for.
     if (!IsOpen()) throw TError(NoLinkMessage());
+    if (interrupted_ && interrupted_()) throw TLinkInterrupted();
     // One millisecond past the deadline, so that a wait that ends empty-handed is late.
     const std::int64_t untilLate = deadline - now + 1;
     return Io().waitForByte(static_cast<int>(std::clamp<std::int64_t>(untilLate, 0, WaitRoundMs)));

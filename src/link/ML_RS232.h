@@ -7,11 +7,19 @@
 // Request: L, address, 0x01 0x00, command, data..., checksum  (L counts the whole frame)
 // Reply:   L, three header bytes (not all zero), status (0xFF = busy), data..., checksum
 
+#include "Errors.h"
 #include "LinkClock.h"
 #include "ML_RS_Base.h"
 
 #include <cstdint>
 #include <functional>
+
+// An exchange ended because the interruption flag was raised (the user cancelled the wait
+// for the device). Never retried and never shown.
+class TLinkInterrupted : public TError {
+public:
+    TLinkInterrupted() : TError(QStringLiteral("Interrupted")) {}
+};
 
 class TML_RS : public TML_RS_Base {
 public:
@@ -21,7 +29,8 @@ public:
     static constexpr int TurnaroundPauseMs = 2;
     static constexpr std::uint16_t DefaultByteTimeoutMs = 200;
     static constexpr std::uint16_t DefaultResponseTimeoutMs = 1000;
-    // The longest single wait inside the reply loops; the event queue runs between waits.
+    // The longest single wait inside the reply loops; the interruption flag is looked at
+    // between waits.
     static constexpr int WaitRoundMs = 10;
     static constexpr int MinReplyLength = 6;
     static constexpr int ReplyDataOffset = 5;
@@ -40,8 +49,12 @@ public:
     std::uint16_t ByteTimeout = DefaultByteTimeoutMs;         // ms, between reply bytes
     std::uint16_t ResponseTimeout = DefaultResponseTimeoutMs; // ms, for the first reply byte
 
-    // Run once per wait round so that the windows stay responsive; nothing by default.
-    std::function<void()> processEvents;
+    // While set, every wait of an exchange asks interrupted() once a round and, once it says
+    // so, ends the exchange with TLinkInterrupted, which Transact passes on without retrying.
+    // It typically reads an atomic flag that another thread raises (Cancel). Empty: none.
+    void SetInterruption(std::function<bool()> interrupted) {
+        interrupted_ = std::move(interrupted);
+    }
 
     void PutChar(std::uint8_t ch) override { PutByte(ch); }
     std::uint8_t GetChar() override { return GetByte(); }
@@ -72,7 +85,6 @@ public:
     QString NoLinkMessage() const;
 
 private:
-    void runEvents();
     // Waits for a byte until just past the deadline but at most one round; true when one is
     // ready to be read.
     bool waitRound(std::int64_t now, std::int64_t deadline);
@@ -80,4 +92,5 @@ private:
     ILinkClock& clock_;
     std::uint8_t portType_ = PortRs232;
     int requiredReplyData_ = 0;
+    std::function<bool()> interrupted_;
 };

@@ -2,7 +2,7 @@
 // changes question and the application settings file.
 
 #include "../model/ImageBuilder.h"
-#include "ML_RS232.h"
+#include "LinkThread.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
 #include "Pars32H.h"
@@ -286,7 +286,7 @@ TEST_F(MainWindow, ConfirmingTheEditorOrTheJournalsViewerMarksTheSettingsModifie
 
 TEST_F(MainWindow, WithoutAnOpenPortATransferSaysSoInsteadOfWaitingForTheDevice) {
     auto form = openWindow();
-    ASSERT_FALSE(form->Link().IsOpen());
+    ASSERT_FALSE(form->LinkThread().State().open);
     click(*form, "bGetParams");
     EXPECT_EQ(prompt.errors, QStringList{"RS232. No link. Check PC-device connection."});
     EXPECT_EQ(stepButtons(*form), 0);

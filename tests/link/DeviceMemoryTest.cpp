@@ -169,8 +169,6 @@ TEST(DeviceMemory, WaitForDeviceAsksUntilTheDeviceAnswersOrTheUserCancels) {
     TDeviceRig rig;
     rig.device.AddFault({sim::TFaultMode::PowerCycle, 1, 4});
     rig.link->ResponseTimeout = 1000;
-    int events = 0;
-    rig.link->processEvents = [&] { ++events; };
     const TConnectResult r = WaitForDevice(*rig.link, [] { return false; });
     EXPECT_TRUE(r.connected);
     EXPECT_EQ(r.version, 0x4610);
@@ -178,7 +176,6 @@ TEST(DeviceMemory, WaitForDeviceAsksUntilTheDeviceAnswersOrTheUserCancels) {
     EXPECT_EQ(rig.link->ResponseTimeout, devmem::ConnectResponseTimeoutMs);
     // The first Command failed its three attempts, the second answered on its second.
     EXPECT_EQ(rig.port->writes[1].atMs - rig.port->writes[0].atMs, 103 + 50);
-    EXPECT_GT(events, 0);
 
     TDeviceRig silent;
     silent.silentFrom = 1;

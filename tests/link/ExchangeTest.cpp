@@ -5,6 +5,7 @@
 #include "LinkRig.h"
 #include "LinkTexts.h"
 
+#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -205,23 +206,33 @@ TEST(Exchange, RepliesTooShortForTheCommandAreRefusedLongOnesAccepted) {
     EXPECT_EQ(rig.link->ReplyDataLength(), 249);
 }
 
-TEST(Exchange, WaitingBlocksPerRoundAndRunsTheEventQueueEachRound) {
+TEST(Exchange, WaitingBlocksPerRoundAndARaisedInterruptionEndsTheExchangeAtOnce) {
     TLinkRig rig;
-    int events = 0;
-    rig.link->processEvents = [&] { ++events; };
     rig.link->ResponseTimeout = 200;
     rig.link->BeginRequest(0xF4, 0x01);
     rig.link->FinishFrame();
     EXPECT_THROW(rig.link->Exchange(), TError);
     // About 200 ms in rounds of at most WaitRoundMs; never a busy loop.
     EXPECT_LE(rig.port->waits, 200 / TML_RS::WaitRoundMs + 2);
-    EXPECT_GE(events, rig.port->waits);
 
-    // Between reply bytes the queue runs as well.
-    events = 0;
-    rig.answerAll({{Reply(Bytes({1, 2, 3, 4})), 1, 3}});
-    rig.link->Exchange();
-    EXPECT_GE(events, 10);
+    // The flag goes up while the reply is awaited (the user cancels from the window's
+    // thread): the exchange ends within a round, and Transact does not try again.
+    std::atomic<bool> cancel{false};
+    rig.link->SetInterruption([&] { return cancel.load(); });
+    rig.port->responder = [&](const QByteArray&) {
+        cancel = true;
+        return std::vector<TTimedBytes>{{Reply(Bytes({1, 2, 3})), 5}};
+    };
+    const std::int64_t start = rig.time.now;
+    rig.port->writes.clear();
+    EXPECT_THROW(rig.link->Command(0xF4, 0x01), TLinkInterrupted);
+    EXPECT_EQ(rig.port->writes.size(), 1u);
+    EXPECT_LE(rig.time.now - start, TML_RS::WaitRoundMs);
+
+    // Without the flag the same reply is awaited and taken.
+    rig.link->SetInterruption({});
+    rig.link->Command(0xF4, 0x01);
+    EXPECT_EQ(rig.link->GetByte(), 1);
 }
 
 TEST(Exchange, APortThatVanishesMidReplyFailsAtOnce) {

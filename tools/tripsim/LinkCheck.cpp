@@ -1,10 +1,13 @@
 // trip-link-check: connects to a trip computer (or tripsim) on a serial port, reads its whole
 // memory, writes every section back with a few bytes changed, reads again and checks that
 // exactly the changed bytes differ. Prints, for the read, the write and the write's read-back
-// check, the wall time, the time the bytes need on the line, their ratio and the CPU share.
+// check, the wall time, the time the bytes need on the line, their ratio and the CPU share of
+// the whole process. The link runs on its own thread with progress going to the main thread,
+// as in the window.
 
 #include "DeviceMemory.h"
 #include "Errors.h"
+#include "LinkThread.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
 #include "ReadBackCheck.h"
@@ -112,16 +115,26 @@ int main(int argc, char* argv[]) {
 
     TPortMap map;
     map.SetPath(1, parser.value(portOpt));
-    auto counting = std::make_unique<TCountingIo>(MakeQtSerialPortIo());
-    TCountingIo& io = *counting;
-    TML_RS link(std::move(counting), map);
-    link.Open(1);
-    link.SetBaudRate(static_cast<std::uint32_t>(baud));
-    link.SetPortType(echo ? TML_RS::PortRs485Echo : TML_RS::PortRs232);
-    link.ResponseTimeout = 100;
-    link.processEvents = [] { QCoreApplication::processEvents(); };
+    // The link works on a thread of its own, as it does for the window, while this thread
+    // waits in its event loop and takes the progress reports.
+    TCountingIo* io = nullptr;
+    TLinkThread thread([&] {
+        auto counting = std::make_unique<TCountingIo>(MakeQtSerialPortIo());
+        io = counting.get();
+        auto link = std::make_unique<TML_RS>(std::move(counting), map);
+        link->Open(1);
+        link->SetBaudRate(static_cast<std::uint32_t>(baud));
+        link->SetPortType(echo ? TML_RS::PortRs485Echo : TML_RS::PortRs232);
+        link->ResponseTimeout = 100;
+        return link;
+    });
+    int reports = 0;
+    QObject::connect(&thread, &TLinkThread::ProgressChanged, [&reports](int) { ++reports; });
 
-    try {
+    int status = 0;
+    const QString error = thread.Run([&](TLinkJob& job) {
+        TML_RS& link = job.Link();
+        const auto progress = [&job](int percent) { job.Progress(percent); };
         QElapsedTimer connecting;
         connecting.start();
         const TConnectResult device =
@@ -129,15 +142,16 @@ int main(int argc, char* argv[]) {
         if (!device.connected) {
             std::fprintf(stderr, "trip-link-check: no answer on %s\n",
                          qPrintable(parser.value(portOpt)));
-            return 1;
+            status = 1;
+            return;
         }
         std::printf("device version 0x%04X\n", device.version);
 
         TMK model;
         model.DeviceVersion = device.version;
-        TMeasure measure{io, echo, baud, {}};
+        TMeasure measure{*io, echo, baud, {}};
         measure.start();
-        ReadImage(link, model, {});
+        ReadImage(link, model, progress);
         measure.report("read");
         model.ReadSections(1, SectionCountMax);
 
@@ -150,12 +164,12 @@ int main(int argc, char* argv[]) {
         const QByteArray expected = model.SettingsImage;
 
         measure.start();
-        WriteSections(link, model, {});
+        WriteSections(link, model, progress);
         measure.report("write");
 
         // What the write flow adds after every write: the written blocks read back.
         measure.start();
-        CheckWrittenRegions(link, expected, QString(), {});
+        CheckWrittenRegions(link, expected, QString(), progress);
         measure.report("check");
 
         TMK check;
@@ -163,12 +177,14 @@ int main(int argc, char* argv[]) {
         if (check.SettingsImage != expected) {
             std::fprintf(stderr, "trip-link-check: the memory read back differs from what was "
                                  "written\n");
-            return 1;
+            status = 1;
+            return;
         }
-        std::printf("round trip OK\n");
-    } catch (const TError& e) {
-        std::fprintf(stderr, "trip-link-check: %s\n", qPrintable(e.message()));
+        std::printf("round trip OK (%d progress reports)\n", reports);
+    });
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "trip-link-check: %s\n", qPrintable(error));
         return 1;
     }
-    return 0;
+    return status;
 }
