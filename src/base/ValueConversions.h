@@ -4,6 +4,8 @@
 // Day numbers count days from a base year 0 (two-digit years: 2000 + year); times of day
 // are minutes since midnight. Range errors raise ERangeError ("Range check error").
 
+#include "Rgb565.h" // Rgb565ToColor lives with the colour type
+
 #include <QString>
 #include <cstdint>
 
@@ -17,5 +19,3 @@ QString MinutesToText(std::uint16_t minutes);
 std::uint16_t TextToMinutes(const QString& s);
 std::uint16_t DateToDayNumber(int day, int month, int year);
 DayMonthYear DayNumberToDate(std::uint16_t n);
-// A 24-bit screen colour, red in the low byte: red + green * 256 + blue * 65536.
-std::uint32_t Rgb565ToColor(std::uint16_t w);

@@ -1,22 +1,23 @@
 #include "ByteAccess.h"
 #include "Pars32H.h"
+#include "Rgb565.h"
 
 #include <gtest/gtest.h>
 
 TEST(ColourPacking, PackAndUnpackAreInverseOverAllFiveBitValues) {
-    EXPECT_EQ(TMK::PackColor(31, 31, 31), 0xFFFF);
-    EXPECT_EQ(TMK::PackColor(0, 1, 0), 0x0060);
-    EXPECT_EQ(TMK::PackColor(31, 0, 0), 0xF800);
-    EXPECT_EQ(TMK::PackColor(0, 0, 31), 0x001F);
+    EXPECT_EQ(PackColor(31, 31, 31), 0xFFFF);
+    EXPECT_EQ(PackColor(0, 1, 0), 0x0060);
+    EXPECT_EQ(PackColor(31, 0, 0), 0xF800);
+    EXPECT_EQ(PackColor(0, 0, 31), 0x001F);
     for (int r = 0; r < 32; ++r)
         for (int g = 0; g < 32; ++g)
             for (int b = 0; b < 32; ++b)
-                ASSERT_EQ(TMK::UnpackColor(TMK::PackColor(r, g, b)), (Rgb5{r, g, b}));
+                ASSERT_EQ(UnpackColor(PackColor(r, g, b)), (Rgb5{r, g, b}));
 }
 
 TEST(DefaultPalettes, BothVariantsAndTheirPlaceInSectionNine) {
     TMK m;
-    auto colour = [](const QByteArray& s, int i) { return TMK::UnpackColor(bytes::u16le(s, 2 * i)); };
+    auto colour = [](const QByteArray& s, int i) { return UnpackColor(bytes::u16le(s, 2 * i)); };
     auto roles = [](const QByteArray& s) {
         std::vector<int> r;
         for (int i = 32; i <= 40; ++i)
