@@ -65,6 +65,16 @@ QImage TScreenRenderer::Render(const TScreenContent& screen) const {
     return image;
 }
 
+QImage TScreenRenderer::RenderToFit(const TScreenContent& screen, QSize box) const {
+    const QSize size =
+        ScreenSize.scaled(box.expandedTo({1, 1}), Qt::KeepAspectRatio).expandedTo({1, 1});
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(qreal(size.width()) / ScreenWidth, qreal(size.height()) / ScreenHeight);
+    Paint(painter, screen);
+    return image;
+}
+
 void TScreenRenderer::Paint(QPainter& painter, const TScreenContent& screen) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

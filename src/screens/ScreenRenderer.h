@@ -28,6 +28,10 @@ public:
     void SetOfferedCodes(std::vector<std::uint8_t> codes);
 
     QImage Render(const TScreenContent& screen) const;
+    // The screen drawn straight at the largest size that fits the box without distortion
+    // (everything is drawn as vectors, so this is sharper and quicker than scaling a
+    // 320 x 240 picture). Places lie where the geometry puts them for the image's size.
+    QImage RenderToFit(const TScreenContent& screen, QSize box) const;
     // Draws onto the painter's 0, 0 .. 320, 240.
     void Paint(QPainter& painter, const TScreenContent& screen) const;
 

@@ -72,6 +72,15 @@ TEST_F(Render, BackgroundsFrameAndPanelFollowTheGeometryInBothSchemes) {
     }
     const TScreenContent x4 = screenOf(TScreenKind::X4, {4, 14, 8, 9});
     EXPECT_NE(render(x4, 0), render(x4, 1)) << "day and night differ";
+
+    // A preview drawn to fit its box keeps the proportions and the places of its own size.
+    const TScreenColours day = SchemeColours(model, 0);
+    const QImage preview = TScreenRenderer(day, model.MeasPars).RenderToFit(x4, {240, 200});
+    ASSERT_EQ(preview.size(), QSize(240, 180));
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(
+            preview.pixelColor(backgroundPoint(PlaceRect(TScreenKind::X4, place, preview.size()))),
+            day.Role(place == 0 || place == 3 ? TColourRole::DigitBack1 : TColourRole::DigitBack2));
 }
 
 TEST_F(Render, ColourWordsShowByTheDisplayRule) {

@@ -27,5 +27,7 @@ int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
 int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
+// Needs a QGuiApplication (main makes one for this command).
+int Render(const QStringList& args, Streams io);
 
 } // namespace cli

@@ -15,6 +15,10 @@ QString UsageText() {
         "tripconf-cli show FILE.veltg [--json]\n"
         "tripconf-cli diff A.veltg B.veltg\n"
         "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
+        "tripconf-cli render FILE.veltg --screen KIND[:N] --out FILE.png [--scheme day|night] "
+        "[--lang en|ru]\n"
+        "    draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
+        "    x1, x4, x6, x9, avg (averages) or menu (the hot menus), N its number from 1\n"
         "tripconf-cli --version | --help\n");
 }
 
@@ -37,8 +41,8 @@ int Run(const QStringList& args, Streams io) {
     static const struct {
         const char* name;
         Handler run;
-    } commands[] = {{"ports", Ports}, {"read", Read}, {"write", Write},
-                    {"show", Show},   {"diff", Diff}, {"journal", Journal}};
+    } commands[] = {{"ports", Ports}, {"read", Read},       {"write", Write},  {"show", Show},
+                    {"diff", Diff},   {"journal", Journal}, {"render", Render}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {
