@@ -21,4 +21,7 @@ private:
 class ERangeError : public TError {
 public:
     ERangeError() : TError(QStringLiteral("Range check error")) {}
+    // The same error with where it happened in front ("Row 12: Range check error").
+    explicit ERangeError(const QString& where)
+        : TError(where + QStringLiteral(": Range check error")) {}
 };

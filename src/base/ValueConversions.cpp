@@ -78,3 +78,31 @@ DayMonthYear DayNumberToDate(std::uint16_t n) {
     }
     return {r, month, year};
 }
+
+QString DayNumberToText(std::uint16_t n) {
+    const DayMonthYear d = DayNumberToDate(n);
+    return TwoDigits(std::uint16_t(d.day)) + u'.' + TwoDigits(std::uint16_t(d.month)) + u'.' +
+           TwoDigits(std::uint16_t(d.year));
+}
+
+std::uint16_t TextToDayNumber(const QString& text) {
+    const int day = parseDecimal(text.mid(0, 2));
+    const int month = parseDecimal(text.mid(3, 2));
+    const int year = parseDecimal(text.mid(6, 2));
+    return DateToDayNumber(day, month, year);
+}
+
+CalendarDay DayNumberToCalendarDay(std::uint32_t n) {
+    const std::uint32_t first = DateToDayNumber(1, 1, 0);
+    const std::uint32_t last = DateToDayNumber(31, 12, DayNumberLastYear - DayNumberBaseYear);
+    if (n < first) return {QDate(DayNumberBaseYear, 1, 1), false};
+    if (n > last) return {QDate(DayNumberLastYear, 12, 31), false};
+    const DayMonthYear d = DayNumberToDate(std::uint16_t(n));
+    return {QDate(DayNumberBaseYear + d.year, d.month, d.day), true};
+}
+
+std::uint16_t CalendarDayToDayNumber(const QDate& date) {
+    if (!date.isValid() || date.year() < DayNumberBaseYear || date.year() > DayNumberLastYear)
+        throw ERangeError();
+    return DateToDayNumber(date.day(), date.month(), date.year() - DayNumberBaseYear);
+}

@@ -2,7 +2,9 @@
 // several rows is shown only when every row allows it. Rows name controls of pages that
 // may not exist in this build; those rows are skipped.
 
-#include "EditorControlTable.h"
+#include "ControlBinder.h"
+#include "EditorLayout.h"
+#include "EditorPageSet.h"
 #include "MK_SetParamsH.h"
 #include "ProtocolSelection.h"
 #include "ProtsH.h"
@@ -56,7 +58,6 @@ constexpr TShowRule kPageRules[] = {
     {"tsPark",        Park},
     {"tsUniMeas",     UniOrTrim},
     {"tsBlocks",      AddSystems},
-    {"tsServiceInfo", Never},
 };
 
 constexpr TShowRule kControlRules[] = {
@@ -129,6 +130,8 @@ void TMK_SetParamsDlg::ApplyControlRules() {
     const TProtBase* entry = CurrentProt();
     const TRuleInput in{Caps(), entry ? *entry : noProtocol, EcuDataAvailable()};
 
+    for (const auto& page : pages_)
+        if (page->Def().tabs) SetPageShown(page->Def().name, true); // until found empty below
     for (const TShowRule& rule : kPageRules)
         SetPageShown(rule.name, rule.shown(in));
 
@@ -143,5 +146,18 @@ void TMK_SetParamsDlg::ApplyControlRules() {
         else if (QWidget* w = findChild<QWidget*>(it.key()))
             w->setVisible(it.value());
     }
-    UpdateGroupVisibility();
+    for (const auto& page : pages_)
+        page->ApplyRules();
+    // A set whose pages are all hidden hides too; inner sets come later in the table.
+    for (auto it = pages_.crbegin(); it != pages_.crend(); ++it)
+        if (auto* set = dynamic_cast<const TPageSet*>(it->get()); set && !set->AnyPageShown())
+            SetPageShown(set->Def().name, false);
+    UpdateGroupVisibility(this);
+}
+
+void TMK_SetParamsDlg::ApplyRefreshRules() {
+    // The parking hot menu exists only on models with parking sensors.
+    for (const char* name : {"sghmPark", "lhmPark"})
+        if (QWidget* w = findChild<QWidget*>(QString::fromUtf8(name)))
+            w->setVisible(!Caps().CapNoPark);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// The editor's binding engine. Alike controls are described by constant rows (name, kind,
-// caption, unit, range, step, conversion); the engine creates them, loads them from the
-// settings model and commits them back, so the load and commit rules exist once.
+// The rows that describe the editor's alike controls (name, kind, caption, unit, range,
+// step, conversion) and the pure arithmetic between shown and stored values. The binder
+// (ControlBinder.h) creates the controls from the rows through one adapter per kind.
 //
 // A control's objectName is its name; the field it edits is the name without its type
 // prefix ("seTankLimit" edits TankLimit). A trailing number picks an element
@@ -12,19 +12,10 @@
 #include "FieldTable.h"
 #include "Language.h"
 
-#include <QHash>
-#include <QObject>
 #include <QString>
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <span>
 #include <string_view>
-
-class QGridLayout;
-class QLabel;
-class QWidget;
-class TMK;
 
 enum class TCtlKind : std::uint8_t {
     Spin,  // a number; committed when the user leaves it (or presses Enter)
@@ -75,79 +66,3 @@ QString ControlBaseName(const QString& controlName);
 double RoundHalfEven(double v);
 double ShownToStored(TConv conv, double shown);
 double StoredToShown(TConv conv, double stored);
-
-class TControlBinder : public QObject {
-    Q_OBJECT
-public:
-    // refreshing: the dialog's flag; while set no change handler writes back.
-    TControlBinder(TMK& model, const bool& refreshing, QObject* parent = nullptr);
-
-    // Creates a row's control under parent, with its label ("l" + base name) and unit
-    // label, and binds it. Returns the control.
-    QWidget* Create(const TControlRow& row, QWidget* parent);
-    // Creates the rows as label | control | unit lines of a grid, from grid row `first`.
-    void AddRows(QGridLayout* grid, std::span<const TControlRow> rows, int first = 0);
-
-    // Registers a caption (a label, group box, button or check box text) applied by
-    // ApplyCaptions. Returns the object for chaining.
-    template <class W> W* Caption(W* w, TText text) {
-        captions_.push_back({w, text});
-        return w;
-    }
-    // Puts every registered caption and item text in the current language.
-    void ApplyCaptions();
-
-    // Load rule: sets the control(s) from the model.
-    void LoadAll();
-    void Load(const QString& name);
-    // Commit rule: stores the control's value. A value that does not fit its field is
-    // refused with "Range check error"; the field keeps its value and the control shows it
-    // again. Returns false when refused.
-    bool Commit(const QString& name);
-
-    // Runs after each commit of the control that was not refused (the named handlers of the
-    // pages); for a spin edit also when the user left it unchanged.
-    void OnCommitted(const QString& name, std::function<void()> handler);
-    // Checks a changed spin edit's value before it is stored; a check that returns false has
-    // told the user why, and the edit shows the stored value again.
-    void SetValidator(const QString& name, std::function<bool(double shown)> accept);
-    // Replaces the items of a radio group or combo box whose set depends on the model.
-    void SetItems(const QString& name, const QStringList& items);
-
-    // Shows or hides a control together with its label and unit.
-    void SetShown(const QString& name, bool shown);
-    bool IsBound(const QString& name) const { return bindings_.contains(name); }
-    QWidget* Control(const QString& name) const;
-    QLabel* Label(const QString& name) const;
-    QStringList Names() const;
-    const TControlRow* Row(const QString& name) const;
-
-private:
-    struct Binding {
-        const TControlRow* row;
-        TFieldRef ref;
-        QWidget* control = nullptr;
-        QLabel* label = nullptr;
-        QLabel* unit = nullptr;
-        double shown = 0; // spin edits: the value last loaded or stored
-        std::function<void()> after;
-        std::function<bool(double)> accept;
-    };
-    struct CaptionEntry {
-        QObject* target;
-        TText text;
-    };
-
-    Binding& bind(const TControlRow& row, QWidget* control);
-    void load(Binding& b);
-    bool commit(Binding& b);
-    double readField(const Binding& b) const;
-    void writeField(const Binding& b, double stored);
-    QStringList itemTexts(const TControlRow& row) const;
-
-    TMK& model_;
-    const bool& refreshing_;
-    std::deque<Binding> store_;
-    QHash<QString, Binding*> bindings_;
-    std::vector<CaptionEntry> captions_;
-};

@@ -3,7 +3,7 @@
 // Small layout helpers shared by the editor pages: pages are columns of titled groups,
 // each group a label | control | unit grid.
 
-#include "EditorControlTable.h"
+#include "ControlBinder.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,5 +76,16 @@ inline void AlignColumns(QWidget* page) {
         }
         for (QGridLayout* grid : grids)
             grid->setColumnMinimumWidth(0, width);
+    }
+}
+
+// Hides each group box under `root` whose controls are all hidden, and shows it again when
+// one returns.
+inline void UpdateGroupVisibility(QWidget* root) {
+    for (QGroupBox* group : root->findChildren<QGroupBox*>()) {
+        bool any = false;
+        for (QObject* child : group->children())
+            if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) any = true;
+        group->setVisible(any);
     }
 }

@@ -5,20 +5,20 @@
 // when the dialog is shown and writes it back when the user leaves (or clicks) it. Whether
 // the edits stay is decided by TMK::Edit when the dialog closes (OK keeps, Cancel restores).
 //
-// Pages plug into the frame through the page table in SetParamsDlg.cpp (one row a page, in
-// the order of the tabs) and the signals below.
-
-#include "Language.h"
+// The dialog is the frame only: the pages of the page table (EditorPage.h says how to add
+// one), the show sequence, the commit rule through the binder, the page refresh, the page
+// change, OK and Cancel.
 
 #include <QDialog>
 #include <QHash>
 #include <memory>
+#include <vector>
 
 class QTabWidget;
-class QVBoxLayout;
-class QWidget;
 class TControlBinder;
+class TEditorPage;
 class TMK;
+class TPageSet;
 class TProtBase;
 class TProtCatalogue;
 struct TDeviceCaps;
@@ -54,76 +54,43 @@ public:
     void pcMainChange(int index);
     // Refills what the visible page shows from the model.
     void RefreshVisiblePage();
-    // Shows or hides a top-level page by its name ("tsPark").
+    // Sets every page's controls from the model again.
+    void LoadPages();
+    // The stored protocol was chosen or changed: every page refills what depends on it,
+    // then the rules apply again.
+    void RebuildForProtocol();
+    // The fuel-level source changed: every page hears of it.
+    void LevelSourceChanged();
+    // Page and control visibility from the capabilities and the protocol entry: the rule
+    // tables (ControlRules.cpp), then each page's own rules.
+    void ApplyControlRules();
+    // Shows or hides a page's tab by the page's name ("tsPark").
     void SetPageShown(const char* name, bool shown);
+    // The page widget, or nullptr when the page is not built.
     QWidget* Page(const char* name) const;
 
-    // Handlers named after their control and event.
-    void rgVelocityMethClick();
-    void rgLockTypeClick();
-    void rgRevolutionsMethClick();
-    void rgPrognozMethClick();
-    void cbTankMethChange();
-    void cbProtocolSelectMethChange();
-    void cbProtocolExit();
-    void seTrimLowLimitExit();
-    void seTrimHighLimitExit();
+    // The universal-input page, still built by the dialog.
+    void BuildUniMeasPage(QWidget* page);
     void rgAirWaterShowClick();
-    // Leaving a converter reading of the universal input: false refuses a reading equal to
-    // the other one.
     bool seUniMeasADCExit(int which, double reading);
-
-signals:
-    // The protocol-dependent parts were rebuilt (at show and after a protocol change);
-    // pages that list protocol parameters or level sources refill themselves.
-    void protocolRebuilt();
-    // A page refresh ran (colour, display, hot-menu and tank pages repaint).
-    void pageRefreshed();
-    // The fuel-level source changed (the warning rows depend on it).
-    void levelSourceChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
-    struct PageDef;
-    static const PageDef kPages[];
-
     void BuildPages();
     void ApplyCaptions();
-    // Page and control visibility from the capabilities and the protocol entry.
-    void ApplyControlRules();
-    // Hides a group whose controls are all hidden, and shows it again when one returns.
-    void UpdateGroupVisibility();
-
-    // Page builders, one source file each.
-    void BuildCorrPage(QWidget* page);
-    void BuildMethPage(QWidget* page);
-    void BuildLimitsPage(QWidget* page);
-    void BuildAveragesPage(QWidget* page);
-    void BuildParkPage(QWidget* page);
-    void BuildUniMeasPage(QWidget* page);
-    void BuildProtocolGroup(QVBoxLayout* column);
-
-    // Capability-dependent choices on the sources page.
-    void BuildSpeedSourceItems();
-    void ApplySpeedLockRule();
-    void ApplyLockLevelRule();
-    void ApplyInjectorRule();
-    void ApplyForecastRule();
-    // Protocol selection.
-    void FillProtocolLists();
-    void RebuildForProtocol(bool reset);
-    void FillOptionLists();
-    void FillLevelSourceList();
-    void ApplyCoolantWording();
-    // Measured-parameter captions that depend on the device model.
-    void RelabelParameters();
+    // The rules that hold after every page refresh.
+    void ApplyRefreshRules();
+    TEditorPage* VisiblePage() const;
 
     TMK& model_;
     TControlBinder* binder_;
     QTabWidget* pcMain_;
-    QHash<QString, QWidget*> pages_;
+    std::vector<std::unique_ptr<TEditorPage>> pages_; // table order
+    QHash<QString, TEditorPage*> byName_;
+    QHash<TEditorPage*, QTabWidget*> holder_; // the tab widget showing each page
+    TEditorPage* active_ = nullptr;
     bool shownOnce_ = false;
 };

@@ -1,8 +1,6 @@
-// Page "Average": trip prices and options, the automatic reset periods of the sums, the
-// start values of the odometer and engine-hour meter, and which averages screens show.
+#include "PageAverages.h"
 
 #include "EditorLayout.h"
-#include "MK_SetParamsH.h"
 
 namespace {
 
@@ -54,7 +52,7 @@ constexpr TControlRow kScreenRows[] = {
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildAveragesPage(QWidget* page) {
+void TPageAverages::Build(QWidget* page) {
     auto columns = MakeColumns(page, 2);
     TControlBinder& b = Binder();
     AddRowsGroup(b, columns[0], "gbPrices", {"Trip cost: prices", "Стоимость поездки: цены"},

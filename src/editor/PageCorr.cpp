@@ -1,8 +1,6 @@
-// Page "Correction": the correction factors and offsets the trip computer applies to what
-// it measures, and the pulses per revolution of the carburettor tachometer input.
+#include "PageCorr.h"
 
 #include "EditorLayout.h"
-#include "MK_SetParamsH.h"
 
 namespace {
 
@@ -27,7 +25,7 @@ constexpr TControlRow kTachoRows[] = {
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildCorrPage(QWidget* page) {
+void TPageCorr::Build(QWidget* page) {
     auto columns = MakeColumns(page, 2);
     AddRowsGroup(Binder(), columns[0], "gbCorrections", {"Corrections", "Поправки"}, kCorrRows);
     AddRowsGroup(Binder(), columns[1], "gbCarbTacho",

@@ -1,8 +1,12 @@
-// Page "Limits": the values at which the trip computer warns, grouped by what they watch.
-// The trim limits keep each other apart (PageUniMeas.cpp).
+#include "PageLimits.h"
 
 #include "EditorLayout.h"
-#include "MK_SetParamsH.h"
+#include "Pars32H.h"
+#include "ProtocolSelection.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -56,7 +60,7 @@ constexpr TControlRow kTrimRows[] = {
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildLimitsPage(QWidget* page) {
+void TPageLimits::Build(QWidget* page) {
     auto columns = MakeColumns(page, 3);
     TControlBinder& b = Binder();
     AddRowsGroup(b, columns[0], "gbLimMotion", {"Speed and engine", "Скорость и двигатель"},
@@ -69,4 +73,19 @@ void TMK_SetParamsDlg::BuildLimitsPage(QWidget* page) {
     b.OnCommitted("seTrimHighLimit", [this] { seTrimHighLimitExit(); });
     for (auto* column : columns)
         column->addStretch();
+}
+
+void TPageLimits::seTrimLowLimitExit() {
+    if (auto* high = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimHighLimit")))
+        high->setMinimum(std::min(double(Model().Get("TrimLowLimit") + 1), high->maximum()));
+}
+
+void TPageLimits::seTrimHighLimitExit() {
+    if (auto* low = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimLowLimit")))
+        low->setMaximum(std::max(double(Model().Get("TrimHighLimit") - 1), low->minimum()));
+}
+
+void TPageLimits::ProtocolRebuilt() {
+    if (QLabel* label = Binder().Label("seLiqTemperLimit"))
+        label->setText(CoolantWordingFor(CurrentProt()).limitCaption.text());
 }

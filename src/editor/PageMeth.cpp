@@ -1,7 +1,4 @@
-// Page "Resources": where the trip computer takes each quantity from, the option bits of
-// the measurement word, the range forecast, the fuel tank and the protocol choice
-// (ProtocolSelection.cpp). The handlers here keep the speed source, the ignition lock and
-// the injector settings consistent.
+#include "PageMeth.h"
 
 #include "EditorLayout.h"
 #include "MK_SetParamsH.h"
@@ -88,7 +85,7 @@ bool IsNonZero(TMK& m, const char* field) {
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildMethPage(QWidget* page) {
+void TPageMeth::Build(QWidget* page) {
     auto columns = MakeColumns(page, 3);
     TControlBinder& b = Binder();
     AddRowsGroup(b, columns[0], "gbSources", {"Measurement sources", "Источники данных"},
@@ -113,10 +110,10 @@ void TMK_SetParamsDlg::BuildMethPage(QWidget* page) {
         b.OnCommitted(source, [this] { rgRevolutionsMethClick(); });
     b.OnCommitted("rgPrognozMeth", [this] { rgPrognozMethClick(); });
     b.OnCommitted("cbTankMeth", [this] { cbTankMethChange(); });
-    b.OnCommitted("cbTankMode", [this] { RefreshVisiblePage(); });
+    b.OnCommitted("cbTankMode", [this] { Frame().RefreshVisiblePage(); });
 }
 
-void TMK_SetParamsDlg::BuildSpeedSourceItems() {
+void TPageMeth::BuildSpeedSourceItems() {
     const TDeviceCaps& caps = Caps();
     QStringList items{Tx("ECU", "ЭБУ")};
     if (caps.CapGPS) items << QStringLiteral("GPS");
@@ -127,17 +124,27 @@ void TMK_SetParamsDlg::BuildSpeedSourceItems() {
         group->setItemEnabled(0, EcuDataAvailable());
 }
 
-void TMK_SetParamsDlg::rgVelocityMethClick() {
+void TPageMeth::Load() {
+    // Radio-group items that depend on the model exist before the load sets the indexes.
+    BuildSpeedSourceItems();
+    FillProtocolLists();
+    TEditorPage::Load();
+    ApplyLockLevelRule();
+    ApplyInjectorRule();
+    ApplyForecastRule();
+}
+
+void TPageMeth::rgVelocityMethClick() {
     ApplySpeedLockRule();
 }
 
-void TMK_SetParamsDlg::rgLockTypeClick() {
+void TPageMeth::rgLockTypeClick() {
     ApplyLockLevelRule();
     ApplySpeedLockRule();
 }
 
 // Some models take their last speed source only with the virtual ignition lock.
-void TMK_SetParamsDlg::ApplySpeedLockRule() {
+void TPageMeth::ApplySpeedLockRule() {
     if (!Caps().CapSpeedLockRule || Model().Get("LockType") != 0) return;
     auto* group = qobject_cast<TRadioGroup*>(Binder().Control("rgVelocityMeth"));
     if (!group || group->count() < 2 || Model().Get("VelocityMeth") != group->count() - 1) return;
@@ -145,34 +152,34 @@ void TMK_SetParamsDlg::ApplySpeedLockRule() {
     Binder().Load("rgVelocityMeth");
 }
 
-void TMK_SetParamsDlg::ApplyLockLevelRule() {
+void TPageMeth::ApplyLockLevelRule() {
     Binder().SetShown("rgLockTypeLevel", Model().Get("LockType") == 1);
 }
 
-void TMK_SetParamsDlg::rgRevolutionsMethClick() {
+void TPageMeth::rgRevolutionsMethClick() {
     ApplyInjectorRule();
 }
 
 // The injector settings matter only while some quantity is taken from the injector.
-void TMK_SetParamsDlg::ApplyInjectorRule() {
+void TPageMeth::ApplyInjectorRule() {
     TMK& m = Model();
     const bool injector =
         IsNonZero(m, "RevolutionsMeth") || IsNonZero(m, "ExpenseMeth") || IsNonZero(m, "GasMeth");
     Binder().SetShown("rgForsPosFlag", injector);
     Binder().SetShown("rgForsCoef", injector);
-    UpdateGroupVisibility();
+    UpdateGroupVisibility(Widget());
 }
 
-void TMK_SetParamsDlg::rgPrognozMethClick() {
+void TPageMeth::rgPrognozMethClick() {
     ApplyForecastRule();
 }
 
 // The manual consumption figure is used only by the manual forecast.
-void TMK_SetParamsDlg::ApplyForecastRule() {
+void TPageMeth::ApplyForecastRule() {
     if (QWidget* manual = Binder().Control("seK100Manual"))
         manual->setEnabled(Model().Get("PrognozMeth") == 2);
 }
 
-void TMK_SetParamsDlg::cbTankMethChange() {
-    emit levelSourceChanged();
+void TPageMeth::cbTankMethChange() {
+    Frame().LevelSourceChanged();
 }

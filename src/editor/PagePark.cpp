@@ -1,8 +1,6 @@
-// Page "Parctronic": the rear (channel 0) and front (channel 1) parking radars side by
-// side, then the warning options they share.
+#include "PagePark.h"
 
 #include "EditorLayout.h"
-#include "MK_SetParamsH.h"
 
 #include <QLabel>
 
@@ -61,7 +59,7 @@ constexpr TControlRow kSharedRows[] = {
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildParkPage(QWidget* page) {
+void TPagePark::Build(QWidget* page) {
     auto columns = MakeColumns(page, 2);
     TControlBinder& b = Binder();
     QGridLayout* grid = AddGroup(b, columns[0], "gbParkRadars", {"Radars", "Радары"});

@@ -2,14 +2,14 @@
 // trim source; and the rule that keeps the two trim limits of the limits page apart.
 
 #include "EditorLayout.h"
+#include "EditorPage.h"
 #include "MK_SetParamsH.h"
+#include "ParamRelabel.h"
 #include "Pars32H.h"
 #include "Prompt.h"
 
-#include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QLabel>
-#include <algorithm>
 
 namespace {
 
@@ -85,7 +85,7 @@ void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
 }
 
 void TMK_SetParamsDlg::rgAirWaterShowClick() {
-    RelabelParameters();
+    RelabelMeasPars(Model());
     RefreshVisiblePage(); // previews and lists show the new caption
 }
 
@@ -96,14 +96,15 @@ bool TMK_SetParamsDlg::seUniMeasADCExit(int which, double reading) {
     return false;
 }
 
-// Each trim limit bounds the other edit; the other's stored value changes only when that
-// edit is itself left.
-void TMK_SetParamsDlg::seTrimLowLimitExit() {
-    if (auto* high = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimHighLimit")))
-        high->setMinimum(std::min(double(Model().Get("TrimLowLimit") + 1), high->maximum()));
-}
+// The page table reaches the builder above through this until the page has a class.
+namespace {
+class TUniMeasBridge : public TEditorPage {
+public:
+    using TEditorPage::TEditorPage;
+    void Build(QWidget* page) override { Frame().BuildUniMeasPage(page); }
+};
+} // namespace
 
-void TMK_SetParamsDlg::seTrimHighLimitExit() {
-    if (auto* low = qobject_cast<QDoubleSpinBox*>(Binder().Control("seTrimLowLimit")))
-        low->setMaximum(std::max(double(Model().Get("TrimHighLimit") - 1), low->minimum()));
+std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame) {
+    return std::make_unique<TUniMeasBridge>(frame);
 }

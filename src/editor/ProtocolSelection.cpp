@@ -1,11 +1,12 @@
 // The protocol choice on the sources page: how the trip computer finds its protocol, which
 // one it uses when chosen by hand, and the protocol's up to eight further option lists.
-// A changed protocol clears those options and refills everything that depends on it.
+// A changed protocol clears those options and has every page refill what depends on it.
 
 #include "ProtocolSelection.h"
 
 #include "EditorLayout.h"
 #include "MK_SetParamsH.h"
+#include "PageMeth.h"
 #include "Pars32H.h"
 #include "ProtsH.h"
 
@@ -88,21 +89,21 @@ TCoolantWording CoolantWordingFor(const TProtBase* entry) {
             true};
 }
 
-void TMK_SetParamsDlg::BuildProtocolGroup(QVBoxLayout* column) {
+void TPageMeth::BuildProtocolGroup(QVBoxLayout* column) {
     TControlBinder& b = Binder();
     QGridLayout* grid =
         AddRowsGroup(b, column, "gbProtocol", {"ECU protocol", "Протокол ЭБУ"}, kMethodRows);
     QWidget* box = grid->parentWidget();
     // The protocol list is not a plain binding: a changed protocol resets its options.
-    auto* protocol = new QComboBox(box);
-    protocol->setObjectName(QStringLiteral("cbProtocol"));
-    protocol->setMaxVisibleItems(20);
-    auto* label = b.Caption(new QLabel(box), {"Protocol", "Протокол"});
-    label->setObjectName(QStringLiteral("lProtocol"));
-    label->setBuddy(protocol);
-    grid->addWidget(label, 1, 0);
-    grid->addWidget(protocol, 1, 1, Qt::AlignLeft);
-    connect(protocol, &QComboBox::activated, this, [this] { cbProtocolExit(); });
+    protocol_ = new QComboBox(box);
+    protocol_->setObjectName(QStringLiteral("cbProtocol"));
+    protocol_->setMaxVisibleItems(20);
+    protocolLabel_ = b.Caption(new QLabel(box), {"Protocol", "Протокол"});
+    protocolLabel_->setObjectName(QStringLiteral("lProtocol"));
+    protocolLabel_->setBuddy(protocol_);
+    grid->addWidget(protocolLabel_, 1, 0);
+    grid->addWidget(protocol_, 1, 1, Qt::AlignLeft);
+    QObject::connect(protocol_, &QComboBox::activated, protocol_, [this] { cbProtocolExit(); });
 
     AddRowsGroup(b, column, "gbProtOptions",
                  {"Additional protocol settings", "Дополнительные настройки протокола"},
@@ -111,7 +112,7 @@ void TMK_SetParamsDlg::BuildProtocolGroup(QVBoxLayout* column) {
 }
 
 // Method list and protocol list, built at show.
-void TMK_SetParamsDlg::FillProtocolLists() {
+void TPageMeth::FillProtocolLists() {
     const TDeviceCaps& caps = Caps();
     QStringList methods{Tx("Auto", "Авт.")};
     if (caps.CapAutoOBD) methods << Tx("AutoOBD", "АвтOBD");
@@ -121,56 +122,49 @@ void TMK_SetParamsDlg::FillProtocolLists() {
     Binder().SetItems("cbProtocolSelectMeth", methods);
     Binder().Load("cbProtocolSelectMeth");
 
-    auto* protocol = findChild<QComboBox*>(QStringLiteral("cbProtocol"));
-    protocol->clear();
-    protocol->addItems(Catalogue().Names());
+    protocol_->clear();
+    protocol_->addItems(Catalogue().Names());
     const int stored = int(Model().Get("Protocol"));
-    protocol->setCurrentIndex(stored < protocol->count() ? stored : -1);
+    protocol_->setCurrentIndex(stored < protocol_->count() ? stored : -1);
     cbProtocolSelectMethChange();
 }
 
 // The protocol list matters only when the protocol is chosen by hand (the last method).
-void TMK_SetParamsDlg::cbProtocolSelectMethChange() {
+void TPageMeth::cbProtocolSelectMethChange() {
     auto* methods = qobject_cast<QComboBox*>(Binder().Control("cbProtocolSelectMeth"));
     const bool manual =
         methods && methods->count() > 0 && methods->currentIndex() == methods->count() - 1;
-    findChild<QWidget*>(QStringLiteral("cbProtocol"))->setVisible(manual);
-    findChild<QWidget*>(QStringLiteral("lProtocol"))->setVisible(manual);
+    protocol_->setVisible(manual);
+    protocolLabel_->setVisible(manual);
 }
 
-void TMK_SetParamsDlg::cbProtocolExit() {
-    auto* protocol = findChild<QComboBox*>(QStringLiteral("cbProtocol"));
-    const int chosen = protocol->currentIndex();
+void TPageMeth::cbProtocolExit() {
+    const int chosen = protocol_->currentIndex();
     if (chosen >= 0 && chosen != Model().Get("Protocol")) {
         Model().SelectProtocol(chosen);
-        RebuildForProtocol(true);
+        // Another protocol's options mean something else: they start cleared.
+        for (int k = 0; k < SubtypeSelectorCount; ++k)
+            Model().Set(OptionListName(k).mid(2).toStdString(), 0, 0);
+        Frame().RebuildForProtocol();
         return;
     }
     FillOptionLists();
 }
 
-// Everything that depends on the protocol; `reset` clears the protocol's option bytes.
-void TMK_SetParamsDlg::RebuildForProtocol(bool reset) {
-    TMK& m = Model();
-    const int protocol = int(m.Get("Protocol"));
-    m.Set("PrevProtocol", 0, protocol);
-    if (reset)
-        for (int k = 0; k < SubtypeSelectorCount; ++k)
-            m.Set(OptionListName(k).mid(2).toStdString(), 0, 0);
-    Catalogue().SetCurrent(protocol);
+// Everything on this page that depends on the protocol.
+void TPageMeth::ProtocolRebuilt() {
+    Model().Set("PrevProtocol", 0, Model().Get("Protocol"));
     FillLevelSourceList();
     FillOptionLists();
-    ApplyCoolantWording();
     BuildSpeedSourceItems();
     Binder().Load("rgVelocityMeth");
-    ApplyControlRules();
-    emit protocolRebuilt();
 }
 
-void TMK_SetParamsDlg::FillOptionLists() {
+void TPageMeth::FillOptionLists() {
     const TProtBase* entry = CurrentProt();
-    const bool wasRefreshing = Refreshing;
-    Refreshing = true;
+    bool& refreshing = Frame().Refreshing;
+    const bool wasRefreshing = refreshing;
+    refreshing = true;
     for (int k = 0; k < SubtypeSelectorCount; ++k) {
         const QString name = OptionListName(k);
         const QString caption = entry ? entry->SubtypeCaption[k] : QString();
@@ -179,13 +173,13 @@ void TMK_SetParamsDlg::FillOptionLists() {
         Binder().Load(name);
         Binder().SetShown(name, !caption.isEmpty());
     }
-    Refreshing = wasRefreshing;
-    UpdateGroupVisibility();
+    refreshing = wasRefreshing;
+    UpdateGroupVisibility(Widget());
 }
 
 // The level sources: the calculation, the device's own sensor input, and as many ECU
 // level readings as the protocol supplies.
-void TMK_SetParamsDlg::FillLevelSourceList() {
+void TPageMeth::FillLevelSourceList() {
     const TProtBase* entry = CurrentProt();
     const int ecuLevels = entry ? entry->EcuFuelLevels : 0;
     QStringList items{Tx("Calculated", "Расчетный")};
@@ -195,9 +189,4 @@ void TMK_SetParamsDlg::FillLevelSourceList() {
     if (ecuLevels >= 3) items << Tx("ECU FLS3", "ДУТ ЭБУ3");
     Binder().SetItems("cbTankMeth", items);
     Binder().Load("cbTankMeth");
-}
-
-void TMK_SetParamsDlg::ApplyCoolantWording() {
-    if (QLabel* label = Binder().Label("seLiqTemperLimit"))
-        label->setText(CoolantWordingFor(CurrentProt()).limitCaption.text());
 }

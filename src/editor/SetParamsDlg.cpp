@@ -1,6 +1,10 @@
-// The editor frame: the top-level page set, the show sequence, page refresh and closing.
+// The editor frame: builds the pages of the page table, runs the show sequence, the page
+// refresh and the page change through the pages' hooks, and closes.
 
+#include "ControlBinder.h"
 #include "EditorLayout.h"
+#include "EditorPageSet.h"
+#include "Errors.h"
 #include "MK_SetParamsH.h"
 #include "ParamRelabel.h"
 #include "Pars32H.h"
@@ -8,43 +12,27 @@
 #include "ProtsH.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-// One top-level page. Pages are inserted in table order; a row without a builder is a
-// page that this build does not have yet.
-struct TMK_SetParamsDlg::PageDef {
-    const char* name;
-    TText caption;
-    void (TMK_SetParamsDlg::*build)(QWidget* page);
-};
-
-// clang-format off
-const TMK_SetParamsDlg::PageDef TMK_SetParamsDlg::kPages[] = {
-    {"tsCorr",        {"Correction", "Поправки"},            &TMK_SetParamsDlg::BuildCorrPage},
-    {"tsMeth",        {"Resources", "Источники"},            &TMK_SetParamsDlg::BuildMethPage},
-    {"tsLim",         {"Limits", "Границы"},                 &TMK_SetParamsDlg::BuildLimitsPage},
-    {"tsDisp",        {"Display", "Дисплей"},                nullptr},
-    {"tsVoice",       {"Sounds", "Озвуч.сообщения"},         nullptr},
-    {"tsAver",        {"Average", "Средние"},                &TMK_SetParamsDlg::BuildAveragesPage},
-    {"tsPark",        {"Parctronic", "Парковка"},            &TMK_SetParamsDlg::BuildParkPage},
-    {"tsOil",         {"Fuel", "Бак"},                       nullptr},
-    {"tsTO",          {"TS", "ТО"},                          nullptr},
-    {"tsBlocks",      {"Add.systems", "Допсистемы"},         nullptr},
-    {"tsUniMeas",     {"Uni.input/Trim", "Трим"},            &TMK_SetParamsDlg::BuildUniMeasPage},
-    {"tsServiceInfo", {"ServiceInfo", "Служ.информ."},       nullptr},
-};
-// clang-format on
+#include <cstring>
 
 namespace {
 
 constexpr int PreferredWidth = 1040; // px; fits a 1366 x 768 screen with its task bar
 constexpr int PreferredHeight = 640;
 constexpr int ButtonWidth = 88;
+
+// A set is built when some page inside it is; an empty tab would only puzzle the user.
+bool HasBuiltPage(std::span<const TPageDef> table, const char* set) {
+    for (const TPageDef& d : table)
+        if (d.in && std::strcmp(d.in, set) == 0 && d.make &&
+            (!d.tabs || HasBuiltPage(table, d.name)))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -58,7 +46,7 @@ bool RunSettingsEditor(TMK& model, QWidget* parent) {
     if (!confirmed) {
         model.Prots.SetCurrent(int(model.Get("Protocol")));
         // Nor the parameter captions with a temperature caption that was thrown away.
-        RelabelMeasPars(model.MeasPars, model.Caps(), int(model.Get("AirWaterShow")));
+        RelabelMeasPars(model);
     }
     return confirmed;
 }
@@ -101,22 +89,38 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
 TMK_SetParamsDlg::~TMK_SetParamsDlg() = default;
 
 void TMK_SetParamsDlg::BuildPages() {
-    for (const PageDef& def : kPages) {
-        if (!def.build) continue;
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromUtf8(def.name));
-        (this->*def.build)(page);
-        pages_.insert(page->objectName(), page);
-        pcMain_->addTab(page, QString());
+    const std::span<const TPageDef> table = EditorPageTable();
+    for (const TPageDef& def : table) {
+        if (!def.make || (def.tabs && !HasBuiltPage(table, def.name))) continue;
+        std::unique_ptr<TEditorPage> page = def.make(*this);
+        QWidget* widget = page->Create(def);
+        QTabWidget* holder = pcMain_;
+        if (def.in) {
+            auto* set = dynamic_cast<TPageSet*>(byName_.value(QString::fromUtf8(def.in)));
+            if (!set)
+                throw TError(QStringLiteral("Page %1 sits in %2, which is no page set above it")
+                                 .arg(def.name, def.in));
+            set->AddPage(page.get());
+            holder = set->Tabs();
+        } else {
+            pcMain_->addTab(widget, QString());
+        }
+        holder_.insert(page.get(), holder);
+        byName_.insert(widget->objectName(), page.get());
+        pages_.push_back(std::move(page));
     }
 }
 
 QWidget* TMK_SetParamsDlg::Page(const char* name) const {
-    return pages_.value(QString::fromUtf8(name));
+    const TEditorPage* page = byName_.value(QString::fromUtf8(name));
+    return page ? page->Widget() : nullptr;
 }
 
 void TMK_SetParamsDlg::SetPageShown(const char* name, bool shown) {
-    if (QWidget* page = Page(name)) pcMain_->setTabVisible(pcMain_->indexOf(page), shown);
+    if (TEditorPage* page = byName_.value(QString::fromUtf8(name))) {
+        QTabWidget* holder = holder_.value(page);
+        holder->setTabVisible(holder->indexOf(page->Widget()), shown);
+    }
 }
 
 const TDeviceCaps& TMK_SetParamsDlg::Caps() const {
@@ -142,32 +146,31 @@ void TMK_SetParamsDlg::showEvent(QShowEvent* event) {
 
 void TMK_SetParamsDlg::ApplyCaptions() {
     binder_->ApplyCaptions();
-    for (const PageDef& def : kPages)
-        if (QWidget* page = Page(def.name))
-            pcMain_->setTabText(pcMain_->indexOf(page), def.caption.text());
+    for (const auto& page : pages_) {
+        QTabWidget* holder = holder_.value(page.get());
+        holder->setTabText(holder->indexOf(page->Widget()), page->Def().caption.text());
+    }
 }
 
 void TMK_SetParamsDlg::FormShow() {
     Refreshing = true;
     ApplyCaptions();
     ApplyControlRules();
+    // Every tab set starts on its first page.
     pcMain_->setCurrentIndex(0);
-    // Radio-group items that depend on the model exist before the load sets the indexes.
-    BuildSpeedSourceItems();
-    FillProtocolLists();
-    binder_->LoadAll();
+    for (QTabWidget* tabs : pcMain_->findChildren<QTabWidget*>())
+        tabs->setCurrentIndex(0);
+    LoadPages();
     RefreshVisiblePage();
     Refreshing = true;
-    RebuildForProtocol(false);
-    ApplyLockLevelRule();
-    ApplyInjectorRule();
-    ApplyForecastRule();
-    RelabelParameters();
+    RebuildForProtocol();
+    RelabelMeasPars(model_);
     model_.MakeDefaultPalettes(Caps().CapAltPalette);
     Refreshing = false;
+    pcMainChange(pcMain_->currentIndex());
     // The captions arrived only now: line the controls up and make room for the longest.
-    for (QWidget* page : std::as_const(pages_))
-        AlignColumns(page);
+    for (const auto& page : pages_)
+        AlignColumns(page->Widget());
     // Pages behind other tabs are hidden: they are polished only when first shown and never
     // pass their new size up by themselves.
     for (QWidget* w : findChildren<QWidget*>()) {
@@ -180,39 +183,49 @@ void TMK_SetParamsDlg::FormShow() {
     resize(size().expandedTo(minimumSizeHint()));
 }
 
+void TMK_SetParamsDlg::LoadPages() {
+    for (const auto& page : pages_)
+        page->Load();
+}
+
+void TMK_SetParamsDlg::RebuildForProtocol() {
+    Catalogue().SetCurrent(int(model_.Get("Protocol")));
+    for (const auto& page : pages_)
+        page->ProtocolRebuilt();
+    ApplyControlRules();
+}
+
+void TMK_SetParamsDlg::LevelSourceChanged() {
+    for (const auto& page : pages_)
+        page->LevelSourceChanged();
+}
+
+TEditorPage* TMK_SetParamsDlg::VisiblePage() const {
+    for (const auto& page : pages_)
+        if (page->Widget() == pcMain_->currentWidget()) return page.get();
+    return nullptr;
+}
+
 void TMK_SetParamsDlg::pcMainChange(int) {
-    // The additional-systems page rebuilds its lists each time it becomes active; it joins
-    // here with that page.
+    TEditorPage* now = VisiblePage();
+    if (now == active_) return;
+    if (active_) active_->Activate(false);
+    active_ = now;
+    if (active_) active_->Activate(true);
 }
 
 void TMK_SetParamsDlg::RefreshVisiblePage() {
     Refreshing = true;
-    emit pageRefreshed();
+    if (TEditorPage* page = VisiblePage()) page->Refresh();
     Refreshing = false;
-    // The parking hot menu exists only on models with parking sensors.
-    for (const char* name : {"sghmPark", "lhmPark"})
-        if (QWidget* w = findChild<QWidget*>(QString::fromUtf8(name)))
-            w->setVisible(!Caps().CapNoPark);
-}
-
-void TMK_SetParamsDlg::UpdateGroupVisibility() {
-    for (QGroupBox* group : findChildren<QGroupBox*>()) {
-        bool any = false;
-        for (QObject* child : group->children())
-            if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) any = true;
-        group->setVisible(any);
-    }
+    ApplyRefreshRules();
 }
 
 void TMK_SetParamsDlg::done(int result) {
-    // OK by keyboard leaves the focused edit without a focus change: commit it first.
-    if (result == QDialog::Accepted)
-        if (QWidget* focused = focusWidget())
-            for (QWidget* w = focused; w && w != this; w = w->parentWidget())
-                if (binder_->IsBound(w->objectName())) {
-                    if (!binder_->Commit(w->objectName()))
-                        return; // refused: the user sees why and stays in the dialog
-                    break;
-                }
+    // OK by keyboard leaves the focused control without a focus change: commit it first.
+    if (result == QDialog::Accepted && !binder_->CommitFocused(focusWidget()))
+        return; // refused: the user sees why and stays in the dialog
+    // Nothing commits while the dialog closes: OK has just committed, Cancel undoes anyway.
+    Refreshing = true;
     QDialog::done(result);
 }

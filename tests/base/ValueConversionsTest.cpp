@@ -69,3 +69,25 @@ TEST(ValueConversions, FiveBitEditingOfColourWords) {
     EXPECT_EQ(Rgb565ToColor(0x0020), (Rgb8{0, 4, 0})) << "but the screen still shows it";
     EXPECT_EQ(PackColor(32 + 1, 0, 0), PackColor(1, 0, 0)) << "channels are masked to 5 bits";
 }
+
+TEST(ValueConversions, ServiceDatesAsTextsAndCalendarDays) {
+    EXPECT_EQ(TextToDayNumber("01.03.04"), 1522);
+    EXPECT_EQ(TextToDayNumber("01.01.05"), 1828);
+    EXPECT_EQ(DayNumberToText(4392), "09.01.12");
+    EXPECT_THROW(TextToDayNumber("01.01."), TError);
+    EXPECT_THROW(TextToDayNumber("01.ab.05"), TError);
+    for (QDate d(2001, 1, 1); d.year() <= 2099; d = d.addDays(1)) {
+        const std::uint16_t n = CalendarDayToDayNumber(d);
+        ASSERT_EQ(TextToDayNumber(DayNumberToText(n)), n) << qPrintable(d.toString());
+        ASSERT_EQ(DayNumberToText(n), d.toString("dd.MM.yy"));
+        ASSERT_EQ(DayNumberToCalendarDay(n).date, d);
+    }
+    // Numbers that name no day of 2000..2099 show the nearest one, marked.
+    EXPECT_EQ(DayNumberToCalendarDay(0).date, QDate(2000, 1, 1));
+    EXPECT_FALSE(DayNumberToCalendarDay(1).exact);
+    EXPECT_TRUE(DayNumberToCalendarDay(2).exact);
+    EXPECT_EQ(DayNumberToCalendarDay(70000).date, QDate(2099, 12, 31));
+    EXPECT_FALSE(DayNumberToCalendarDay(CalendarDayToDayNumber(QDate(2099, 12, 31)) + 1).exact);
+    EXPECT_THROW(CalendarDayToDayNumber(QDate(2100, 1, 1)), ERangeError);
+    EXPECT_THROW(CalendarDayToDayNumber(QDate()), ERangeError);
+}

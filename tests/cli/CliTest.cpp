@@ -7,11 +7,13 @@
 #include "Language.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
+#include "SideFiles.h"
 #include "TripSim.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -204,4 +206,47 @@ TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("No answer from the device"));
     EXPECT_FALSE(QFile::exists(path("x")));
+}
+
+TEST_F(Cli, TankAndMaintenanceFilesCarrySettingsBetweenSettingsFiles) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("a.veltg")).code, 0);
+    TMK m;
+    LoadSettingsFile(m, path("a.veltg"));
+    m.Set("TarirRes", 0, 777);
+    m.Set("KPPOilCntK", 0, 12);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("edited.veltg"));
+
+    Result r = run({"tank", "export", path("edited.veltg"), path("t.velto")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_EQ(QFileInfo(path("t.velto")).size(), TankFileSize);
+    ASSERT_EQ(run({"maintenance", "export", path("edited.veltg"), path("m.veltt")}).code, 0);
+
+    r = run({"tank", "import", path("a.veltg"), path("t.velto"), "--out", path("b.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    r = run({"diff", path("a.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.out, "TarirRes[0]: 0 -> 777\nDiffering image bytes outside named fields: 0\n");
+    // Without --out the settings file itself is replaced.
+    ASSERT_EQ(run({"maintenance", "import", path("b.veltg"), path("m.veltt")}).code, 0);
+    r = run({"diff", path("edited.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.code, 0) << qPrintable(r.out);
+
+    writeFile("short.veltt", "\x05\x06");
+    r = run({"maintenance", "import", path("b.veltg"), path("short.veltt")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.contains("holds 2 of 117 bytes")) << qPrintable(r.err);
+    r = run({"diff", path("edited.veltg"), path("b.veltg")});
+    EXPECT_EQ(r.out, "AirFiltCntK: 15 -> 5\nKPPOilCntK: 12 -> 6\nDiffering image bytes outside "
+                     "named fields: 0\n");
+
+    r = run({"tank", "import", path("b.veltg"), path("none.velto")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(path("none.velto"))) << qPrintable(r.err);
+    EXPECT_EQ(run({"tank", "export", path("b.veltg")}).code, 2);
+    EXPECT_EQ(run({"tank", "export", path("b.veltg"), path("x"), "--out", path("y")}).code, 2);
+    EXPECT_EQ(run({"maintenance", "swap", path("b.veltg"), path("x")}).code, 2);
+    EXPECT_TRUE(
+        run({"--help"})
+            .out.contains("tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]"));
 }

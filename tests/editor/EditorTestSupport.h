@@ -4,7 +4,7 @@
 // user does: typing into spin edits, clicking radio buttons and check boxes, picking combo
 // items with the keyboard.
 
-#include "EditorControlTable.h"
+#include "ControlBinder.h"
 #include "MK_SetParamsH.h"
 #include "Pars32H.h"
 #include "Prompt.h"

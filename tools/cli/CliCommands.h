@@ -27,6 +27,8 @@ int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
 int Read(const QStringList& args, Streams io);
 int Write(const QStringList& args, Streams io);
+int Tank(const QStringList& args, Streams io);
+int Maintenance(const QStringList& args, Streams io);
 // Needs a QGuiApplication (main makes one for this command).
 int Render(const QStringList& args, Streams io);
 

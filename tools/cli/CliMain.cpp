@@ -15,6 +15,10 @@ QString UsageText() {
         "tripconf-cli show FILE.veltg [--json]\n"
         "tripconf-cli diff A.veltg B.veltg\n"
         "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
+        "tripconf-cli tank export SETTINGS.veltg OUT.velto\n"
+        "tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]\n"
+        "tripconf-cli maintenance export SETTINGS.veltg OUT.veltt\n"
+        "tripconf-cli maintenance import SETTINGS.veltg IN.veltt [--out NEW.veltg]\n"
         "tripconf-cli render FILE.veltg --screen KIND[:N] --out FILE.png [--scheme day|night] "
         "[--lang en|ru]\n"
         "    draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
@@ -41,8 +45,10 @@ int Run(const QStringList& args, Streams io) {
     static const struct {
         const char* name;
         Handler run;
-    } commands[] = {{"ports", Ports}, {"read", Read},       {"write", Write},  {"show", Show},
-                    {"diff", Diff},   {"journal", Journal}, {"render", Render}};
+    } commands[] = {
+        {"ports", Ports},  {"read", Read},       {"write", Write}, {"show", Show},
+        {"diff", Diff},    {"journal", Journal}, {"tank", Tank},   {"maintenance", Maintenance},
+        {"render", Render}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {

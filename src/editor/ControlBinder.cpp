@@ -1,0 +1,220 @@
+#include "ControlBinder.h"
+
+#include "Errors.h"
+#include "Prompt.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+bool HasText(const TText& t) {
+    return t.en && *t.en;
+}
+
+} // namespace
+
+void SetCaptionText(QLabel* label, const QString& text) {
+    label->setText(text);
+}
+void SetCaptionText(QAbstractButton* button, const QString& text) {
+    button->setText(text);
+}
+void SetCaptionText(QGroupBox* group, const QString& text) {
+    group->setTitle(text);
+}
+void SetCaptionText(QWidget* window, const QString& text) {
+    window->setWindowTitle(text);
+}
+
+TControlBinder::TControlBinder(TMK& model, const bool& refreshing, QObject* parent)
+    : QObject(parent), model_(model), refreshing_(refreshing) {}
+
+TControlBinder::~TControlBinder() = default;
+
+QWidget* TControlBinder::Create(const TControlRow& row, QWidget* parent) {
+    Binding& b = bind(row, parent);
+    const TControlRow& own = b.own.row;
+    QWidget* control = b.adapter->Control();
+    const QString base = ControlBaseName(control->objectName());
+    if (own.kind == TCtlKind::Check) {
+        if (HasText(own.caption)) Caption(static_cast<QAbstractButton*>(control), own.caption);
+    } else if (HasText(own.caption)) {
+        b.label = Caption(new QLabel(parent), own.caption);
+        b.label->setObjectName(QLatin1Char('l') + base);
+        b.label->setBuddy(control);
+    }
+    if (HasText(own.unit)) {
+        b.unit = Caption(new QLabel(parent), own.unit);
+        b.unit->setObjectName(QLatin1Char('l') + base + QStringLiteral("Unit"));
+    }
+    return control;
+}
+
+void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> rows, int first) {
+    int r = first;
+    for (const TControlRow& row : rows) {
+        QWidget* control = Create(row, grid->parentWidget());
+        const Binding& b = store_.back();
+        if (row.kind == TCtlKind::Check) {
+            grid->addWidget(control, r, 0, 1, 3);
+        } else {
+            if (b.label) grid->addWidget(b.label, r, 0);
+            // A radio row without a unit reaches into the stretching last column, so that
+            // its width does not push the units of the spin edits away from them.
+            const int span = row.kind == TCtlKind::Radio && !b.unit ? 3 : 1;
+            grid->addWidget(control, r, 1, 1, span, Qt::AlignLeft);
+            if (b.unit) grid->addWidget(b.unit, r, 2);
+        }
+        ++r;
+    }
+}
+
+TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* parent) {
+    OwnedRow own{row, QByteArray(row.name)};
+    own.row.name = own.name.constData();
+    const TFieldRef ref = ResolveControlField(row.name);
+    if (!ref.field) throw TError(QStringLiteral("No settings field for control %1").arg(row.name));
+    std::unique_ptr<TControlAdapter> adapter = MakeControlAdapter(own.row, parent);
+    Binding& b = store_.emplace_back(Binding{
+        std::move(own), std::move(adapter), TBoundField(model_, ref), nullptr, nullptr, {}});
+    b.own.row.name = b.own.name.constData(); // the bytes moved with the binding
+    const QString name = b.adapter->Control()->objectName();
+    names_ << name;
+    for (QWidget* w : b.adapter->Widgets())
+        controls_[w->objectName()].append(&b);
+    // Each kind commits on the user's own action only; loads never trigger it.
+    b.adapter->OnUserCommit(this, [this, name] { commitControl(name); });
+    return b;
+}
+
+const QList<TControlBinder::Binding*>* TControlBinder::bindingsOf(const QString& name) const {
+    auto it = controls_.constFind(name);
+    return it == controls_.cend() ? nullptr : &it.value();
+}
+
+void TControlBinder::ApplyCaptions() {
+    for (const CaptionEntry& c : captions_)
+        c.apply(c.target, c.text.text());
+    for (Binding& b : store_)
+        if (!b.own.row.items.empty()) // lists without items are filled by their page
+            b.adapter->SetItems(RowItemTexts(b.own.row));
+}
+
+void TControlBinder::SetItems(const QString& name, const QStringList& items) {
+    if (const auto* list = bindingsOf(name))
+        for (Binding* b : *list)
+            b->adapter->SetItems(items);
+}
+
+void TControlBinder::LoadAll() {
+    for (Binding& b : store_)
+        load(b);
+}
+
+void TControlBinder::LoadUnder(const QWidget* root) {
+    for (Binding& b : store_)
+        if (root->isAncestorOf(b.adapter->Control())) load(b);
+}
+
+void TControlBinder::Load(const QString& name) {
+    if (const auto* list = bindingsOf(name))
+        for (Binding* b : *list)
+            load(*b);
+}
+
+void TControlBinder::load(Binding& b) {
+    b.adapter->Load(b.field);
+}
+
+bool TControlBinder::Commit(const QString& name) {
+    const TCommitResult result = commitControl(name);
+    return result == TCommitResult::Stored || result == TCommitResult::Unchanged;
+}
+
+bool TControlBinder::CommitFocused(QWidget* focused) {
+    for (QWidget* w = focused; w; w = w->parentWidget()) {
+        const auto* list = bindingsOf(w->objectName());
+        if (list && list->front()->adapter->Widgets().contains(w))
+            return commitControl(list->front()->adapter->Control()->objectName()) !=
+                   TCommitResult::Refused;
+    }
+    return true;
+}
+
+TCommitResult TControlBinder::commitControl(const QString& name) {
+    const auto* list = bindingsOf(name);
+    if (!list || refreshing_) return TCommitResult::Nothing;
+    TCommitResult outcome = TCommitResult::Nothing;
+    // A copy: a handler may rebuild what the list points at.
+    for (Binding* b : QList<Binding*>(*list)) {
+        const TCommitResult result = commit(*b);
+        if (result == TCommitResult::Refused) return result;
+        if (result == TCommitResult::Stored || outcome == TCommitResult::Nothing) outcome = result;
+    }
+    if (outcome == TCommitResult::Nothing) return outcome;
+    const QString control = list->front()->adapter->Control()->objectName();
+    if (auto it = handlers_.constFind(control); it != handlers_.cend()) it.value()();
+    return outcome;
+}
+
+TCommitResult TControlBinder::commit(Binding& b) {
+    TCommitResult result;
+    try {
+        result = b.adapter->Commit(b.field, b.accept);
+    } catch (const TError& e) {
+        ShowError(e.message());
+        load(b);
+        return TCommitResult::Refused;
+    }
+    if (result == TCommitResult::Refused) load(b);
+    return result;
+}
+
+void TControlBinder::OnCommitted(const QString& name, std::function<void()> handler) {
+    handlers_.insert(name, std::move(handler));
+}
+
+void TControlBinder::SetValidator(const QString& name, TAcceptCheck accept) {
+    if (const auto* list = bindingsOf(name))
+        for (Binding* b : *list)
+            b->accept = accept;
+}
+
+void TControlBinder::SetShown(const QString& name, bool shown) {
+    const auto* list = bindingsOf(name);
+    if (!list) return;
+    for (Binding* b : *list) {
+        for (QWidget* w : b->adapter->Widgets())
+            w->setVisible(shown);
+        if (b->label) b->label->setVisible(shown);
+        if (b->unit) b->unit->setVisible(shown);
+    }
+}
+
+QWidget* TControlBinder::Control(const QString& name) const {
+    const auto* list = bindingsOf(name);
+    if (!list) return nullptr;
+    for (QWidget* w : list->front()->adapter->Widgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+QLabel* TControlBinder::Label(const QString& name) const {
+    const auto* list = bindingsOf(name);
+    return list ? list->front()->label : nullptr;
+}
+
+const TControlRow* TControlBinder::Row(const QString& name) const {
+    const auto* list = bindingsOf(name);
+    return list ? &list->front()->own.row : nullptr;
+}
+
+QStringList TControlBinder::Names() const {
+    QStringList unique;
+    for (const QString& n : names_)
+        if (!unique.contains(n)) unique << n;
+    return unique;
+}

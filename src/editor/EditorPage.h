@@ -1,0 +1,107 @@
+#pragma once
+
+// One page of the settings editor. The dialog (MK_SetParamsH.h) is only the frame: it
+// builds the pages listed in the page table, runs the show sequence, the page refresh and
+// the page change through the hooks below, and closes. Everything a page shows and every
+// handler of its controls belongs to the page's own class.
+//
+// Adding a page:
+//   1. Write a class derived from TEditorPage in its own source pair (PageFoo.h/.cpp).
+//      Build() creates the controls, best from constant row tables through Binder();
+//      the page's handlers are its members, attached with Binder().OnCommitted(). Override
+//      only the hooks the page needs.
+//   2. Fill in its row of the page table in EditorPages.cpp (name, the page that holds it,
+//      captions, MakePage<TPageFoo>), and include PageFoo.h there.
+//   Nothing in the dialog changes. A capability rule that shows or hides the page goes to
+//   kPageRules in ControlRules.cpp; rules for its controls to kControlRules.
+//
+// A page that holds pages is a TPageSet (EditorPageSet.h): its row names its tab widget,
+// and each sub-page's row names it as the page it sits in. A set with no built page inside
+// is left out of the dialog.
+
+#include "Language.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <span>
+
+class QTabWidget;
+class TControlBinder;
+class TMK;
+class TMK_SetParamsDlg;
+class TProtBase;
+class TProtCatalogue;
+struct TDeviceCaps;
+class TEditorPage;
+
+using TPageFactory = std::unique_ptr<TEditorPage> (*)(TMK_SetParamsDlg& frame);
+
+template <class P> std::unique_ptr<TEditorPage> MakePage(TMK_SetParamsDlg& frame) {
+    return std::make_unique<P>(frame);
+}
+
+// One row of the page table, in tab order.
+struct TPageDef {
+    const char* name;  // the page widget's objectName ("tsCorr")
+    const char* in;    // the set holding the page; nullptr: a tab of the dialog's pcMain
+    const char* tabs;  // a set's tab widget ("pcDisp"); nullptr for a plain page
+    TText caption;     // the tab caption
+    TPageFactory make; // nullptr: the page is not part of this build
+};
+
+// The page table (EditorPages.cpp): every page in tab order, a set before its sub-pages.
+std::span<const TPageDef> EditorPageTable();
+
+class TEditorPage {
+public:
+    explicit TEditorPage(TMK_SetParamsDlg& frame) : frame_(frame) {}
+    virtual ~TEditorPage();
+    TEditorPage(const TEditorPage&) = delete;
+    TEditorPage& operator=(const TEditorPage&) = delete;
+
+    // Creates the page widget for its table row and builds the page in it.
+    QWidget* Create(const TPageDef& def);
+    QWidget* Widget() const { return widget_; }
+    const TPageDef& Def() const { return *def_; }
+
+    // Hooks, called by the frame (and passed on by a set to its sub-pages where noted).
+    //
+    // Creates the controls inside `page` (empty, named after the page).
+    virtual void Build(QWidget* page) = 0;
+    // Sets the controls from the model: at show and whenever the whole dialog is reloaded.
+    // The default loads every bound control on the page; a page with model-dependent item
+    // lists builds them first, and sets what the binder does not hold after.
+    virtual void Load();
+    // The capability and protocol rules of the page, after the rule tables (at show and
+    // after each protocol change).
+    virtual void ApplyRules() {}
+    // The protocol entry was chosen (at show) or changed: refill what depends on it.
+    virtual void ProtocolRebuilt() {}
+    // The fuel-level source changed.
+    virtual void LevelSourceChanged() {}
+    // Page refresh of the visible page (a set passes it to its visible sub-page): repaint
+    // previews, refill grids. Runs with Refreshing set.
+    virtual void Refresh() {}
+    // The page became the visible one of its tab set (true), or stopped being it (false).
+    // A set passes it to its visible sub-page.
+    virtual void Activate(bool active) { (void)active; }
+
+protected:
+    TMK_SetParamsDlg& Frame() { return frame_; }
+    TMK& Model();
+    TControlBinder& Binder();
+    const TDeviceCaps& Caps() const;
+    TProtCatalogue& Catalogue();
+    const TProtBase* CurrentProt();
+    bool EcuDataAvailable();
+    // A widget of this page by its objectName.
+    template <class W = QWidget> W* Find(const QString& name) const {
+        return widget_->findChild<W*>(name);
+    }
+
+private:
+    TMK_SetParamsDlg& frame_;
+    QWidget* widget_ = nullptr;
+    const TPageDef* def_ = nullptr;
+};

@@ -1,0 +1,51 @@
+// The page table: every page of the editor in tab order, a page set before the pages it
+// holds. A row without a page class is a page this build does not have yet; it is left
+// out, and so is a set with nothing inside. Pages the trip computer never shows (service
+// information, graphic and pointer displays and their colours) have no row.
+
+#include "EditorPage.h"
+#include "EditorPageSet.h"
+#include "PageAverages.h"
+#include "PageCorr.h"
+#include "PageLimits.h"
+#include "PageMeth.h"
+#include "PagePark.h"
+
+std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame);
+
+namespace {
+
+// clang-format off
+constexpr TPageDef kPages[] = {
+    // name          in             tabs           caption                                   page class
+    {"tsCorr",      nullptr,       nullptr,       {"Correction", "Поправки"},               MakePage<TPageCorr>},
+    {"tsMeth",      nullptr,       nullptr,       {"Resources", "Источники"},               MakePage<TPageMeth>},
+    {"tsLim",       nullptr,       nullptr,       {"Limits", "Границы"},                    MakePage<TPageLimits>},
+    {"tsDisp",      nullptr,       "pcDisp",      {"Display", "Дисплей"},                   MakePage<TPageSet>},
+    {"tsColor",     "tsDisp",      nullptr,       {"Color schemes", "Цветовые схемы"},      nullptr},
+    {"tsParams1",   "tsDisp",      nullptr,       {"Displays x 1", "Дисплеи х1"},           nullptr},
+    {"tsParams4",   "tsDisp",      "pcParams4",   {"Displays x 4", "Дисплеи х4"},           MakePage<TPageSet>},
+    {"tsParams4_1", "tsParams4",   nullptr,       {"Displays 1..3", "Дисплеи 1 .. 3"},      nullptr},
+    {"tsParams4_2", "tsParams4",   nullptr,       {"Displays 4..6", "Дисплеи 4 .. 6"},      nullptr},
+    {"tsParams9",   "tsDisp",      nullptr,       {"Displays x 9", "Дисплеи х9"},           nullptr},
+    {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           nullptr},
+    {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             nullptr},
+    {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
+    {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     nullptr},
+    {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
+    {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           nullptr},
+    {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              nullptr},
+    {"tsAver",      nullptr,       nullptr,       {"Average", "Средние"},                   MakePage<TPageAverages>},
+    {"tsPark",      nullptr,       nullptr,       {"Parctronic", "Парковка"},               MakePage<TPagePark>},
+    {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},
+    {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             nullptr},
+    {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            nullptr},
+    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakeUniMeasPage},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const TPageDef> EditorPageTable() {
+    return kPages;
+}

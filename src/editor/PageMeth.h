@@ -1,0 +1,44 @@
+#pragma once
+
+// Page "Resources": where the trip computer takes each quantity from, the option bits of
+// the measurement word, the range forecast, the fuel tank and the ECU protocol choice
+// (ProtocolSelection.cpp). The handlers keep the speed source, the ignition lock and the
+// injector settings consistent.
+
+#include "EditorPage.h"
+
+class QComboBox;
+class QLabel;
+class QVBoxLayout;
+
+class TPageMeth : public TEditorPage {
+public:
+    using TEditorPage::TEditorPage;
+    void Build(QWidget* page) override;
+    void Load() override;
+    void ProtocolRebuilt() override;
+
+    void rgVelocityMethClick();
+    void rgLockTypeClick();
+    void rgRevolutionsMethClick();
+    void rgPrognozMethClick();
+    void cbTankMethChange();
+    void cbProtocolSelectMethChange();
+    void cbProtocolExit();
+
+private:
+    void BuildProtocolGroup(QVBoxLayout* column);
+    // Capability-dependent choices.
+    void BuildSpeedSourceItems();
+    void ApplySpeedLockRule();
+    void ApplyLockLevelRule();
+    void ApplyInjectorRule();
+    void ApplyForecastRule();
+    // Protocol selection.
+    void FillProtocolLists();
+    void FillOptionLists();
+    void FillLevelSourceList();
+
+    QComboBox* protocol_ = nullptr; // not bound: a changed protocol resets its options
+    QLabel* protocolLabel_ = nullptr;
+};
