@@ -22,6 +22,7 @@ enum class TCtlKind : std::uint8_t {
     Check, // 1 when checked, 0 when not; committed on click
     Radio, // an item index; committed on click
     Combo, // an item index; committed when the user picks an item
+    Time,  // a time of day "hh:mm" stored as minutes since midnight; committed on leaving it
 };
 
 // How the shown value becomes the stored one. The load applies the inverse. Integer fields

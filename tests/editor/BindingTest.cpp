@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "FieldAccess.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -78,6 +79,9 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             if (combo->count() < 2) continue;
             combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
             shown = combo->currentIndex();
+        } else if (auto* time = qobject_cast<QLineEdit*>(w)) {
+            time->setText(time->text() == "12:34" ? "21:43" : "12:34");
+            shown = time->text();
         }
         ASSERT_TRUE(binder.Commit(name)) << name.toStdString();
         ExpectOnlyItsFieldChanged(before, model, name);
@@ -91,7 +95,10 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             reloaded = radio->index();
         else if (auto* combo = qobject_cast<QComboBox*>(w))
             reloaded = combo->currentIndex();
-        EXPECT_DOUBLE_EQ(reloaded, shown.toDouble()) << name.toStdString();
+        if (auto* time = qobject_cast<QLineEdit*>(w))
+            EXPECT_EQ(time->text(), shown.toString()) << name.toStdString();
+        else
+            EXPECT_DOUBLE_EQ(reloaded, shown.toDouble()) << name.toStdString();
         ++checked;
     }
     EXPECT_GT(checked, 100);

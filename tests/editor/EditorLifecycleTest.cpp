@@ -98,8 +98,9 @@ TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {
 }
 
 TEST_F(EditorTest, CaptionsInEitherLanguage) {
-    const QStringList english{"Correction", "Resources", "Limits", "Average", "Parctronic"};
-    const QStringList russian{"Поправки", "Источники", "Границы", "Средние", "Парковка"};
+    const QStringList english{"Correction", "Resources", "Limits",
+                              "Display",    "Average",   "Parctronic"};
+    const QStringList russian{"Поправки", "Источники", "Границы", "Дисплей", "Средние", "Парковка"};
     for (bool en : {true, false}) {
         EnglishVersion = en;
         Open(0x8000);
@@ -130,7 +131,8 @@ TEST_F(EditorTest, CaptionsInEitherLanguage) {
     }
     EnglishVersion = false;
     Open(0x5000);
-    EXPECT_EQ(Find<QTabWidget>("pcMain")->tabText(5), "Трим");
+    auto* tabs = Find<QTabWidget>("pcMain");
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(dlg->Page("tsUniMeas"))), "Трим");
     EXPECT_EQ(Find<QLabel>("lUniMeasHead")->text(), "  #           Показания        АЦП");
 }
 

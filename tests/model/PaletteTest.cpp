@@ -1,4 +1,6 @@
 #include "ByteAccess.h"
+#include "ColorSchemes.h"
+#include "Errors.h"
 #include "Pars32H.h"
 #include "Rgb565.h"
 
@@ -44,4 +46,18 @@ TEST(DefaultPalettes, BothVariantsAndTheirPlaceInSectionNine) {
     TMK fresh;
     EXPECT_EQ(fresh.Section(9).mid(80, 44), fresh.PaletteA);
     EXPECT_EQ(fresh.Section(9).mid(124, 44), fresh.PaletteB);
+}
+
+TEST(ColourSchemeEdits, OnlyThePaletteAndTheTwoSchemesCanBeAddressed) {
+    TMK m;
+    SetPaletteColour(m, 1, 15, Rgb565(0x1234));
+    EXPECT_EQ(bytes::u16le(m.Section(9), SchemeOffset(1) + 30), 0x1234);
+    SetRolePaletteIndex(m, 1, TColourRole::DigitBottomPanel, 15);
+    EXPECT_EQ(m.Section(9)[SchemeOffset(1) + 40], 15);
+    const QByteArray before = m.Section(9);
+    EXPECT_THROW(SetPaletteColour(m, 2, 0, Rgb565(1)), ERangeError);
+    EXPECT_THROW(SetPaletteColour(m, 0, 16, Rgb565(1)), ERangeError);
+    EXPECT_THROW(SetRolePaletteIndex(m, 0, TColourRole::DigitFrame, 16), ERangeError);
+    EXPECT_THROW(SetRolePaletteIndex(m, -1, TColourRole::DigitFrame, 1), ERangeError);
+    EXPECT_EQ(m.Section(9), before);
 }

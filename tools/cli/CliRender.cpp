@@ -2,6 +2,7 @@
 #include "CliOptions.h"
 #include "Errors.h"
 #include "Language.h"
+#include "ParamRelabel.h"
 #include "Pars32H.h"
 #include "ScreenRenderer.h"
 #include "SettingsScreens.h"
@@ -86,6 +87,7 @@ int Render(const QStringList& args, Streams io) {
     model.SelectCapabilities(model.DeviceVersion, int(model.Get("Protocol")),
                              model.SettingsVersion());
     model.BuildMeasParList();
+    RelabelMeasPars(model); // the captions the editor's previews show
     model.BuildMenuItems();
 
     const int count = ScreenCount(model, screen.kind);

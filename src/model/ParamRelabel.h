@@ -6,6 +6,9 @@
 
 struct TDeviceCaps;
 class TMeasParList;
+class TMK;
 
 // airWaterShow: the temperature caption choice of the settings (0 air, 1 water, 2 engine).
 void RelabelMeasPars(TMeasParList& list, const TDeviceCaps& caps, int airWaterShow);
+// The model's list by its capabilities and its stored temperature caption choice.
+void RelabelMeasPars(TMK& model);

@@ -1,7 +1,6 @@
 #include "ParamRelabel.h"
 
 #include "Language.h"
-#include "MK_SetParamsH.h"
 #include "MeasParsH.h"
 #include "Pars32H.h"
 
@@ -80,6 +79,6 @@ void RelabelMeasPars(TMeasParList& list, const TDeviceCaps& caps, int airWaterSh
         Apply(*p, caps.CapPowerReserve ? kPitch : kPitchTrim);
 }
 
-void TMK_SetParamsDlg::RelabelParameters() {
-    RelabelMeasPars(Model().MeasPars, Caps(), int(Model().Get("AirWaterShow")));
+void RelabelMeasPars(TMK& model) {
+    RelabelMeasPars(model.MeasPars, model.Caps(), int(model.Get("AirWaterShow")));
 }
