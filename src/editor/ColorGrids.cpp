@@ -7,12 +7,13 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 
 constexpr int TextInset = 2;    // px from the cell's left and top edge
 constexpr int RowPadding = 6;   // px above and below the text of a row
-constexpr int NameColumn = 150; // px
+constexpr int NameColumn = 110; // px, at least
 constexpr int ColourColumn = 110;
 
 // Black or white, whichever reads better on the colour.
@@ -108,4 +109,10 @@ QTableView* MakeColourGrid(const char* name, TColourGridModel* model, QWidget* p
     grid->setFixedHeight(height);
     grid->setMinimumWidth(NameColumn + ColourColumn + 2 * grid->frameWidth());
     return grid;
+}
+
+void FitNameColumn(QTableView* grid) {
+    grid->resizeColumnToContents(0);
+    grid->setColumnWidth(0, std::max(grid->columnWidth(0) + RowPadding, NameColumn));
+    grid->setMinimumWidth(grid->columnWidth(0) + ColourColumn + 2 * grid->frameWidth());
 }

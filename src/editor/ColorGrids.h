@@ -57,3 +57,5 @@ public:
 // A grid view over the model: whole rows selected one at a time, no headers, rows as high
 // as the text. Any mouse button moves the selection to the row under it.
 QTableView* MakeColourGrid(const char* name, TColourGridModel* model, QWidget* parent);
+// Widens the name column to the longest caption (run after the captions change language).
+void FitNameColumn(QTableView* grid);

@@ -24,6 +24,7 @@ using enum TConv;
 
 constexpr int ChannelMax = 31; // 5-bit units
 constexpr int PreviewColumns = 2;
+constexpr int ChannelGap = 8; // px between one channel's spin edit and the next label
 
 constexpr TText kDayNight[] = {{"Day", "День"}, {"Night", "Ночь"}};
 
@@ -121,16 +122,19 @@ void TPageColor::Build(QWidget* page) {
     lColorTab_->setObjectName(QStringLiteral("lColorTab"));
     palette->addWidget(sgPalette_, 0, 0, 1, 6);
     palette->addWidget(lColorTab_, 1, 0, 1, 6);
-    int column = 0;
+    auto* channels = new QHBoxLayout;
     for (auto [name, text, spin] : {std::tuple{"seR", "R", &seR_}, std::tuple{"seG", "G", &seG_},
                                     std::tuple{"seB", "B", &seB_}}) {
         *spin = makeSpin(name, ChannelMax, box);
         auto* label = new QLabel(QString::fromUtf8(text), box);
         label->setBuddy(*spin);
-        palette->addWidget(label, 2, column++, Qt::AlignRight);
-        palette->addWidget(*spin, 2, column++);
+        channels->addWidget(label);
+        channels->addWidget(*spin);
+        channels->addSpacing(ChannelGap);
         QObject::connect(*spin, &QSpinBox::valueChanged, page, [this] { seRChange(); });
     }
+    channels->addStretch();
+    palette->addLayout(channels, 2, 0, 1, 6);
     QObject::connect(sgPalette_->selectionModel(), &QItemSelectionModel::currentRowChanged, page,
                      [this](const QModelIndex& now) { sgPaletteClick(now.row()); });
     left->addStretch();
@@ -144,7 +148,7 @@ void TPageColor::Build(QWidget* page) {
     rgCurrColorSchemeNum_->setObjectName(QStringLiteral("rgCurrColorSchemeNum"));
     edited->setBuddy(rgCurrColorSchemeNum_);
     schemes->addWidget(edited, 0, 0);
-    schemes->addWidget(rgCurrColorSchemeNum_, 0, 1, 1, 3);
+    schemes->addWidget(rgCurrColorSchemeNum_, 0, 1, 1, 3, Qt::AlignLeft);
     QObject::connect(rgCurrColorSchemeNum_, &TRadioGroup::clicked, page,
                      [this](int index) { rgCurrColorSchemeNumClick(index); });
     b.AddRows(schemes, kActiveSchemeRows, 1);
@@ -167,6 +171,7 @@ void TPageColor::Build(QWidget* page) {
         previews->addWidget(preview, i / PreviewColumns, i % PreviewColumns);
         previews_.push_back(preview);
     }
+    previews->setRowStretch(int(previews_.size() + 1) / PreviewColumns, 1); // keep them together
     static_cast<QHBoxLayout*>(digits->layout())->addLayout(previews, 1);
     QWidget* menu = BuildRolePage(*menu_, "tsColorMenu", "sgMenu", "lMenu", "seMenu");
     auto* pbMenu = new TScreenPreview("pbMenu", menu);
@@ -220,8 +225,10 @@ void TPageColor::Load() {
     pcColorDisp_->setTabText(1, kMenuTab.text());
     rgCurrColorSchemeNum_->setItems({kDayNight[0].text(), kDayNight[1].text()});
     editedScheme_ = 0;
-    for (QTableView* grid : {sgPalette_, digit_->grid, menu_->grid})
+    for (QTableView* grid : {sgPalette_, digit_->grid, menu_->grid}) {
         if (!grid->currentIndex().isValid()) grid->setCurrentIndex(grid->model()->index(0, 0));
+        FitNameColumn(grid);
+    }
     ShowScheme();
 }
 
