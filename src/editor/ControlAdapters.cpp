@@ -1,18 +1,18 @@
-// The field arithmetic of a binding, the value-kind base, and the plain kinds: spin edit,
-// check box, radio group, combo box and time edit.
+// The field arithmetic of a binding, the value-kind base, the four plain kinds (spin edit,
+// check box, radio group, combo box) and the table of all kinds.
 
 #include "ControlAdapters.h"
+
+#include "ControlAdapterKinds.h"
 
 #include "Errors.h"
 #include "FieldAccess.h"
 #include "Pars32H.h"
 #include "RadioGroup.h"
-#include "ValueConversions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <cmath>
 
@@ -133,6 +133,7 @@ public:
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
         QObject::connect(check_, &QCheckBox::clicked, context, std::move(commit));
     }
+    QAbstractButton* CaptionButton() const override { return check_; }
 
 private:
     std::optional<double> Shown() const override { return check_->isChecked() ? 1 : 0; }
@@ -221,38 +222,6 @@ private:
     QComboBox* combo_;
 };
 
-// ---- time of day ---------------------------------------------------------------------------
-
-// Hours, a colon and minutes in a masked edit. Digits left out count as leading blanks of
-// their part ("7_" reads as " 7"); a part left blank is no number and is refused with the
-// conversion error, the field keeping its value.
-class TTimeAdapter final : public TValueAdapter {
-public:
-    TTimeAdapter(const TControlRow& row, QWidget* parent)
-        : TValueAdapter(new QLineEdit(parent), row.conv, false),
-          edit_(static_cast<QLineEdit*>(Control())) {
-        // Every digit optional, so that leaving a half-filled edit still commits (and shows
-        // why it cannot).
-        edit_->setInputMask(QStringLiteral("00:00;_"));
-        edit_->setMaximumWidth(TimeEditWidth);
-    }
-    void OnUserCommit(QObject* context, std::function<void()> commit) override {
-        QObject::connect(edit_, &QLineEdit::editingFinished, context, std::move(commit));
-    }
-
-private:
-    std::optional<double> Shown() const override {
-        const QString text = edit_->displayText().replace(u'_', u' ');
-        auto part = [&](int from) { return text.mid(from, 2).trimmed().rightJustified(2, u' '); };
-        return TextToMinutes(part(0) + u':' + part(3));
-    }
-    void Show(double shown) override {
-        edit_->setText(MinutesToText(std::uint16_t(std::int64_t(shown))));
-    }
-    static constexpr int TimeEditWidth = 64; // px
-    QLineEdit* edit_;
-};
-
 template <class A> std::unique_ptr<TControlAdapter> Make(const TControlRow& row, QWidget* parent) {
     return std::make_unique<A>(row, parent);
 }
@@ -269,8 +238,12 @@ constexpr TKindRow kKinds[] = {
     {TCtlKind::Spin,  Make<TSpinAdapter>},
     {TCtlKind::Check, Make<TCheckAdapter>},
     {TCtlKind::Radio, Make<TRadioAdapter>},
-    {TCtlKind::Combo, Make<TComboAdapter>},
-    {TCtlKind::Time,  Make<TTimeAdapter>},
+    {TCtlKind::Combo,      Make<TComboAdapter>},
+    {TCtlKind::Date,       MakeDateAdapter},
+    {TCtlKind::Time,       MakeTimeAdapter},
+    {TCtlKind::Text,       MakeTextAdapter},
+    {TCtlKind::GridColumn, MakeGridColumnAdapter},
+    {TCtlKind::SoundPair,  MakeSoundPairAdapter},
 };
 // clang-format on
 

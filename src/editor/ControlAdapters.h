@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QAbstractButton;
 class QObject;
 class QWidget;
 class TMK;
@@ -46,7 +47,7 @@ private:
 enum class TCommitResult : std::uint8_t {
     Stored,    // the field took the control's value
     Unchanged, // the control still shows what was loaded or stored last: nothing written
-    Nothing,   // nothing to store (no item chosen)
+    Nothing,   // nothing to store (no item chosen, no cell edited)
     Refused,   // a check refused the value and has told the user why
 };
 
@@ -74,6 +75,8 @@ public:
     virtual void OnUserCommit(QObject* context, std::function<void()> commit) = 0;
     // Lists: replaces the item texts. A list of the same length keeps its choice.
     virtual void SetItems(const QStringList& items);
+    // A control that carries its caption itself (a check box); nullptr: a label does.
+    virtual QAbstractButton* CaptionButton() const { return nullptr; }
 
 protected:
     explicit TControlAdapter(QWidget* control) : control_(control) {}

@@ -39,8 +39,8 @@ QWidget* TControlBinder::Create(const TControlRow& row, QWidget* parent) {
     const TControlRow& own = b.own.row;
     QWidget* control = b.adapter->Control();
     const QString base = ControlBaseName(control->objectName());
-    if (own.kind == TCtlKind::Check) {
-        if (HasText(own.caption)) Caption(static_cast<QAbstractButton*>(control), own.caption);
+    if (QAbstractButton* button = b.adapter->CaptionButton()) {
+        if (HasText(own.caption)) Caption(button, own.caption);
     } else if (HasText(own.caption)) {
         b.label = Caption(new QLabel(parent), own.caption);
         b.label->setObjectName(QLatin1Char('l') + base);
@@ -56,37 +56,53 @@ QWidget* TControlBinder::Create(const TControlRow& row, QWidget* parent) {
 void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> rows, int first) {
     int r = first;
     for (const TControlRow& row : rows) {
-        QWidget* control = Create(row, grid->parentWidget());
+        Create(row, grid->parentWidget());
         const Binding& b = store_.back();
-        if (row.kind == TCtlKind::Check) {
-            grid->addWidget(control, r, 0, 1, 3);
+        const QList<QWidget*> widgets = b.adapter->Widgets();
+        if (b.adapter->CaptionButton()) { // its own caption: the whole line
+            grid->addWidget(widgets.front(), r, 0, 1, 3);
         } else {
             if (b.label) grid->addWidget(b.label, r, 0);
             // A radio row without a unit reaches into the stretching last column, so that
             // its width does not push the units of the spin edits away from them.
             const int span = row.kind == TCtlKind::Radio && !b.unit ? 3 : 1;
-            grid->addWidget(control, r, 1, 1, span, Qt::AlignLeft);
-            if (b.unit) grid->addWidget(b.unit, r, 2);
+            int column = 1;
+            for (QWidget* w : widgets)
+                grid->addWidget(w, r, column++, 1, span, Qt::AlignLeft);
+            if (b.unit) grid->addWidget(b.unit, r, column);
         }
         ++r;
     }
 }
 
+TControlBinder::OwnedRow::OwnedRow(const TControlRow& from)
+    : row(from), name(from.name), field(from.field), partner(from.partner), mask(from.mask) {
+    Repoint();
+}
+
+void TControlBinder::OwnedRow::Repoint() {
+    row.name = name.constData();
+    row.field = field.isNull() ? nullptr : field.constData();
+    row.partner = partner.isNull() ? nullptr : partner.constData();
+    row.mask = mask.isNull() ? nullptr : mask.constData();
+}
+
 TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* parent) {
-    OwnedRow own{row, QByteArray(row.name)};
-    own.row.name = own.name.constData();
-    const TFieldRef ref = ResolveControlField(row.name);
+    OwnedRow own(row);
+    const TFieldRef ref = ResolveRowField(own.row);
     if (!ref.field) throw TError(QStringLiteral("No settings field for control %1").arg(row.name));
     std::unique_ptr<TControlAdapter> adapter = MakeControlAdapter(own.row, parent);
     Binding& b = store_.emplace_back(Binding{
         std::move(own), std::move(adapter), TBoundField(model_, ref), nullptr, nullptr, {}});
-    b.own.row.name = b.own.name.constData(); // the bytes moved with the binding
+    b.own.Repoint(); // the names moved with the binding
     const QString name = b.adapter->Control()->objectName();
     names_ << name;
     for (QWidget* w : b.adapter->Widgets())
         controls_[w->objectName()].append(&b);
-    // Each kind commits on the user's own action only; loads never trigger it.
-    b.adapter->OnUserCommit(this, [this, name] { commitControl(name); });
+    // Each kind commits on the user's own action only; loads never trigger it. Every
+    // binding of a grid fires on the same action; the first one commits them all.
+    if (controls_.value(name).size() == 1)
+        b.adapter->OnUserCommit(this, [this, name] { commitControl(name); });
     return b;
 }
 

@@ -84,10 +84,12 @@ public:
     const TControlRow* Row(const QString& name) const;
 
 private:
-    // Names the row points at, kept alive with the binding.
+    // A row with its own copies of the names it points at.
     struct OwnedRow {
+        explicit OwnedRow(const TControlRow& from);
+        void Repoint(); // after a move
         TControlRow row;
-        QByteArray name;
+        QByteArray name, field, partner, mask;
     };
     struct Binding {
         OwnedRow own;

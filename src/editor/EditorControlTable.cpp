@@ -53,6 +53,13 @@ TFieldRef ResolveControlField(std::string_view controlName) {
     return {};
 }
 
+TFieldRef ResolveRowField(const TControlRow& row) {
+    if (!row.field) return ResolveControlField(row.name);
+    const FieldDef* f = FindField(row.field);
+    if (!f || row.index < 0 || row.index >= f->elementCount()) return {};
+    return {f, row.index, -1};
+}
+
 double RoundHalfEven(double v) {
     // nearbyint follows the default rounding mode, which rounds halves to even.
     return std::nearbyint(v);

@@ -10,10 +10,12 @@
 //      Build() creates the controls, best from constant row tables through Binder();
 //      the page's handlers are its members, attached with Binder().OnCommitted(). Override
 //      only the hooks the page needs.
-//   2. Fill in its row of the page table in EditorPages.cpp (name, the page that holds it,
-//      captions, MakePage<TPageFoo>), and include PageFoo.h there.
+//   2. Give its row of the page table in EditorPages.cpp the class (MakePage<TPageFoo>,
+//      including PageFoo.h there); a page without a row gets one: its name, the set it sits
+//      in, its tab captions.
 //   Nothing in the dialog changes. A capability rule that shows or hides the page goes to
-//   kPageRules in ControlRules.cpp; rules for its controls to kControlRules.
+//   kPageRules in ControlRules.cpp, rules for its controls to kControlRules with the page's
+//   name; a test checks that every name there is a control of the page.
 //
 // A page that holds pages is a TPageSet (EditorPageSet.h): its row names its tab widget,
 // and each sub-page's row names it as the page it sits in. A set with no built page inside

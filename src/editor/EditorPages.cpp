@@ -12,8 +12,7 @@
 #include "PageLimits.h"
 #include "PageMeth.h"
 #include "PagePark.h"
-
-std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame);
+#include "PageUniMeas.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ constexpr TPageDef kPages[] = {
     {"tsOil",       nullptr,       nullptr,       {"Fuel", "Бак"},                          nullptr},
     {"tsTO",        nullptr,       nullptr,       {"TS", "ТО"},                             nullptr},
     {"tsBlocks",    nullptr,       nullptr,       {"Add.systems", "Допсистемы"},            nullptr},
-    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakeUniMeasPage},
+    {"tsUniMeas",   nullptr,       nullptr,       {"Uni.input/Trim", "Трим"},               MakePage<TPageUniMeas>},
 };
 // clang-format on
 

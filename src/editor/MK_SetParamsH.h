@@ -18,7 +18,6 @@ class QTabWidget;
 class TControlBinder;
 class TEditorPage;
 class TMK;
-class TPageSet;
 class TProtBase;
 class TProtCatalogue;
 struct TDeviceCaps;
@@ -68,11 +67,6 @@ public:
     void SetPageShown(const char* name, bool shown);
     // The page widget, or nullptr when the page is not built.
     QWidget* Page(const char* name) const;
-
-    // The universal-input page, still built by the dialog.
-    void BuildUniMeasPage(QWidget* page);
-    void rgAirWaterShowClick();
-    bool seUniMeasADCExit(int which, double reading);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -127,6 +127,7 @@ void TPageColor::Build(QWidget* page) {
                                     std::tuple{"seB", "B", &seB_}}) {
         *spin = makeSpin(name, ChannelMax, box);
         auto* label = new QLabel(QString::fromUtf8(text), box);
+        label->setObjectName(QStringLiteral("l") + QString::fromUtf8(text));
         label->setBuddy(*spin);
         channels->addWidget(label);
         channels->addWidget(*spin);

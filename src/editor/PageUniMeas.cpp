@@ -1,8 +1,6 @@
-// Page "Uni.input/Trim": the two-point scaling of the universal analogue input and the
-// trim source; and the rule that keeps the two trim limits of the limits page apart.
+#include "PageUniMeas.h"
 
 #include "EditorLayout.h"
-#include "EditorPage.h"
 #include "MK_SetParamsH.h"
 #include "ParamRelabel.h"
 #include "Pars32H.h"
@@ -47,7 +45,7 @@ constexpr int HeadDataChars = 17;
 
 } // namespace
 
-void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
+void TPageUniMeas::Build(QWidget* page) {
     auto columns = MakeColumns(page, 2);
     TControlBinder& b = Binder();
     QGridLayout* grid =
@@ -84,27 +82,14 @@ void TMK_SetParamsDlg::BuildUniMeasPage(QWidget* page) {
         column->addStretch();
 }
 
-void TMK_SetParamsDlg::rgAirWaterShowClick() {
+void TPageUniMeas::rgAirWaterShowClick() {
     RelabelMeasPars(Model());
-    RefreshVisiblePage(); // previews and lists show the new caption
+    Frame().RefreshVisiblePage(); // previews and lists show the new caption
 }
 
-bool TMK_SetParamsDlg::seUniMeasADCExit(int which, double reading) {
+bool TPageUniMeas::seUniMeasADCExit(int which, double reading) {
     if (std::int64_t(reading) != Model().Get("UniMeasADC", 1 - which)) return true;
     ShowError(
         Tx("Min and Max ADC Values should differ.", "Значения АЦП Мин и Макс должны различаться."));
     return false;
-}
-
-// The page table reaches the builder above through this until the page has a class.
-namespace {
-class TUniMeasBridge : public TEditorPage {
-public:
-    using TEditorPage::TEditorPage;
-    void Build(QWidget* page) override { Frame().BuildUniMeasPage(page); }
-};
-} // namespace
-
-std::unique_ptr<TEditorPage> MakeUniMeasPage(TMK_SetParamsDlg& frame) {
-    return std::make_unique<TUniMeasBridge>(frame);
 }

@@ -13,7 +13,6 @@ namespace devmem {
 
 namespace {
 
-constexpr int HalfSize = MemorySize / 2;
 constexpr int IdentifyReplyData = 3; // one unused byte, then the version word
 
 struct TRegion {
@@ -32,17 +31,13 @@ std::vector<TRegion> sectionRegions(const QByteArray& image) {
     if (sections > MaxTableSections) throw ERangeError();
     std::vector<TRegion> regions;
     for (int k = 1; k <= sections; ++k) {
-        const int address = bytes::u16le(image, 4 * k);
-        const int length = bytes::u16le(image, 4 * k + 2);
-        const int count = length - SectionTrailer;
-        const std::optional<int> offset = ImageOffset(address);
-        if (count < 0 || !offset) throw ERangeError();
-        // A region may not run across block 128, which the image does not hold.
-        if (count > 0 && ImageOffset(address + count - 1) != *offset + count - 1)
-            throw ERangeError();
-        bytes::checkRange(image.size(), *offset, count);
-        regions.push_back(
-            {static_cast<std::uint16_t>(address), static_cast<std::uint16_t>(count), *offset});
+        const int address = bytes::u16le(image, SectionAddressOffset(k));
+        const int length = bytes::u16le(image, SectionLengthOffset(k));
+        const std::optional<ImageSpan> span = SectionSpan(address, length - SectionTrailerBytes);
+        if (!span) throw ERangeError();
+        bytes::checkRange(image.size(), span->offset, span->count);
+        regions.push_back({static_cast<std::uint16_t>(address),
+                           static_cast<std::uint16_t>(span->count), span->offset});
     }
     return regions;
 }
@@ -69,16 +64,6 @@ void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region) {
 }
 
 } // namespace
-
-std::optional<int> ImageOffset(int address) {
-    if (address >= BlockSize && address < HalfSize) return address - ImageBase;
-    if (address >= HalfSize + BlockSize && address < MemorySize) return address - 2 * BlockSize;
-    return std::nullopt;
-}
-
-int DeviceAddressOfImageOffset(int offset) {
-    return offset < HalfSize - BlockSize ? offset + ImageBase : offset + 2 * BlockSize;
-}
 
 int ReadProgress(int block) {
     return RoundedPercent(block, ReadBlockCount);

@@ -1,15 +1,13 @@
 #pragma once
 
 // The trip computer's 8192-byte settings memory over the link: connecting, reading the
-// whole memory into the model's settings image, and writing the sections back.
-//
-// Memory map: block n (0..255) holds device addresses n*32 .. n*32+31. Blocks 0 and 128
-// are never read; the image holds blocks 1..127 then 129..255 (8128 bytes), so image
-// offset = address - 32 for addresses 32..4095 and address - 64 for 4128..8191.
+// whole memory into the model's settings image, and writing the sections back. The memory
+// map and the image offsets are the model's (DeviceAddressMap.h).
+
+#include "DeviceAddressMap.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 class TML_RS;
 class TMK;
@@ -17,16 +15,7 @@ class TMK;
 namespace devmem {
 
 constexpr std::uint8_t DeviceAddress = 0xF4;
-constexpr int MemorySize = 8192;
-constexpr int BlockSize = 32;
-constexpr int HalfBlocks = 128; // blocks per 4096-byte half
-constexpr int ImageBase = 32;   // device address of image byte 0
-constexpr int ImageSize = MemorySize - 2 * BlockSize;
 constexpr int ReadBlockCount = 2 * (HalfBlocks - 1);
-// The table has room for this many (address, length) pairs.
-constexpr int MaxTableSections = 14;
-// The device keeps this many bytes of its own behind every section; they are never sent.
-constexpr int SectionTrailer = 4;
 
 constexpr std::uint16_t ConnectResponseTimeoutMs = 100;
 constexpr std::uint16_t WriteResponseTimeoutMs = 2000;
@@ -38,12 +27,6 @@ enum Command : std::uint8_t {
     CmdEndRegion = 0x07,
     CmdBeginRegion = 0x0C,
 };
-
-// Image offset of a device address; nullopt for addresses the image does not hold
-// (blocks 0 and 128, and anything outside the memory).
-std::optional<int> ImageOffset(int address);
-// The device address held at an image offset (0 .. ImageSize - 1).
-int DeviceAddressOfImageOffset(int offset);
 
 // Whole-memory progress of the read after the given block: round(block x 100 / 254).
 int ReadProgress(int block);
@@ -68,6 +51,7 @@ void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progres
 
 // Writes every section of the image's table (SectionCount pairs at image offset 4k): one
 // region of Length - 4 bytes from the section's address, in 32-byte blocks and a short last
-// block. The whole table is checked first: a section the image does not hold raises
-// ERangeError before anything is sent. Sets the reply time-out to 2000 ms.
+// block. The whole table is checked first: a section the image has no place for
+// (SectionSpan) or does not hold raises ERangeError before anything is sent. Sets the reply
+// time-out to 2000 ms.
 void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)>& progress);

@@ -79,12 +79,12 @@ int TMK::SettingsVersion() const {
 
 int TMK::SectionAddress(int i) const {
     if (i < 1 || i > MaxTableSections) throw ERangeError();
-    return bytes::u16le(Header, 4 + 4 * (i - 1));
+    return bytes::u16le(Header, SectionAddressOffset(i));
 }
 
 int TMK::SectionLength(int i) const {
     if (i < 1 || i > MaxTableSections) throw ERangeError();
-    return bytes::u16le(Header, 6 + 4 * (i - 1));
+    return bytes::u16le(Header, SectionLengthOffset(i));
 }
 
 void TMK::ReadHeader() {
@@ -94,36 +94,36 @@ void TMK::ReadHeader() {
     Header.append(QByteArray(HeaderSize - Header.size(), '\0'));
 }
 
-TMK::SectionPlace TMK::sectionPlace(int i) {
+std::optional<ImageSpan> TMK::sectionPlace(int i) {
     checkSectionIndex(i);
     ReadHeader();
-    const int address = SectionAddress(i);
-    // Never past the section's own bytes: the device keeps 4 bytes of its own behind each
-    // section, and the next section may follow at once. An address below the image (no
-    // valid header) places nothing.
-    int count = std::min(SectionLength(i) - SectionTrailerBytes, SectionRecordSize(i));
-    if (address < ImageBase || count <= 0) return {0, 0};
-    // Nor past the largest image a settings file holds: a damaged table must not grow the
-    // image into one that can be saved but never loaded again.
-    const qsizetype pos = address - ImageBase;
-    count = int(std::min<qsizetype>(count, MaxImageSize - pos));
-    if (count <= 0) return {0, 0};
-    return {pos, count};
+    // The device keeps 4 bytes of its own behind each section, and the next section may
+    // follow at once: never touch more than the table gives.
+    const int tableCount = SectionLength(i) - SectionTrailerBytes;
+    if (tableCount <= 0) return ImageSpan{0, 0};
+    const std::optional<ImageSpan> span = SectionSpan(SectionAddress(i), tableCount);
+    if (!span) return std::nullopt;
+    return ImageSpan{span->offset, std::min(span->count, SectionRecordSize(i))};
 }
 
 void TMK::ReadSection(int i) {
-    const SectionPlace at = sectionPlace(i);
-    const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - at.pos);
-    const qsizetype n = std::min<qsizetype>(at.count, available);
-    if (n > 0) sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + at.pos, n));
+    const std::optional<ImageSpan> at = sectionPlace(i);
+    if (!at) return;
+    const qsizetype available = std::max<qsizetype>(0, SettingsImage.size() - at->offset);
+    const qsizetype n = std::min<qsizetype>(at->count, available);
+    if (n > 0)
+        sections_[i].replace(0, n, QByteArrayView(SettingsImage.constData() + at->offset, n));
 }
 
 void TMK::WriteSection(int i) {
-    const SectionPlace at = sectionPlace(i);
-    if (at.count == 0) return;
-    if (SettingsImage.size() < at.pos + at.count)
-        SettingsImage.append(QByteArray(at.pos + at.count - SettingsImage.size(), '\0'));
-    SettingsImage.replace(at.pos, at.count, QByteArrayView(sections_[i].constData(), at.count));
+    const std::optional<ImageSpan> at = sectionPlace(i);
+    if (!at) throw ERangeError();
+    if (at->count == 0) return;
+    const qsizetype end = qsizetype(at->offset) + at->count;
+    if (SettingsImage.size() < end)
+        SettingsImage.append(QByteArray(end - SettingsImage.size(), '\0'));
+    SettingsImage.replace(at->offset, at->count,
+                          QByteArrayView(sections_[i].constData(), at->count));
 }
 
 void TMK::ReadSections(int first, int last) {
@@ -132,8 +132,21 @@ void TMK::ReadSections(int first, int last) {
 }
 
 void TMK::WriteSections(int first, int last) {
-    for (int i = first; i <= last; ++i)
-        WriteSection(i);
+    allOrNothing([&] {
+        for (int i = first; i <= last; ++i)
+            WriteSection(i);
+    });
+}
+
+void TMK::allOrNothing(const std::function<void()>& encode) {
+    const QByteArray kept = SettingsImage;
+    try {
+        encode();
+    } catch (...) {
+        SettingsImage = kept;
+        ReadHeader();
+        throw;
+    }
 }
 
 bool TMK::Edit(const std::function<bool()>& runDialog) {
@@ -172,9 +185,11 @@ bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
         throw;
     }
     if (confirmed) {
-        WriteSection(7);
-        WriteSection(1);
-        WriteSection(11);
+        allOrNothing([&] {
+            WriteSection(7);
+            WriteSection(1);
+            WriteSection(11);
+        });
         return true;
     }
     restore();

@@ -5,6 +5,7 @@
 // All multi-byte values in the image and the records are little-endian.
 
 #include "ColorSchemeLayout.h"
+#include "DeviceAddressMap.h"
 #include "FieldTable.h"
 #include "MeasParsH.h"
 #include "MenuItemsH.h"
@@ -15,14 +16,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
-constexpr int HeaderSize = 60;
-constexpr int ImageBase = 32;                   // device address of image byte 0
-constexpr int MaxImageSize = 8192;              // no image (and no settings file image) is larger
-constexpr int SectionTrailerBytes = 4;          // each table length counts 4 bytes the device keeps
-constexpr int MaxTableSections = 14;            // pairs the header has room for
-constexpr int PaletteSize = SchemeRecordSize;   // 16 RGB565 colours + 12 colour-role bytes
+constexpr int PaletteSize = SchemeRecordSize;    // 16 RGB565 colours + 12 colour-role bytes
 constexpr int PaletteOffsetA = SchemeOffset(0); // where the constructor puts scheme A in section 9
 constexpr int PaletteOffsetB = SchemeOffset(1); // and scheme B
 constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
@@ -31,7 +28,7 @@ class TMK {
 public:
     TMK();
 
-    // Image positions p hold device address p + 32 (Part of the device map: see link/).
+    // The device memory as a full read lays it out; DeviceAddressMap.h maps its offsets.
     QByteArray SettingsImage;
     QByteArray Header = QByteArray(HeaderSize, '\0');
     std::uint16_t DeviceVersion = DefaultDeviceVersion;
@@ -44,15 +41,16 @@ public:
     int SectionLength(int i) const;  // table length, counting the device's own 4 bytes
 
     void ReadHeader();
-    // Decode section i (1..11) from the image by the image's own section table. An address
-    // below 32 skips the section; only the bytes the image holds are read, at most the
-    // record's size; the rest of the record keeps its bytes.
+    // Decode section i (1..11) from the image by the image's own section table. A section
+    // the image has no place for (SectionSpan) is skipped; only the bytes the image holds
+    // are read, at most the record's size; the rest of the record keeps its bytes.
     void ReadSection(int i);
     // Encode section i into the image at the table's address: min(record, Length - 4)
-    // bytes, growing the image when the section runs past its end, but never beyond
-    // MaxImageSize.
+    // bytes, growing the image when the section runs past its end. A section the image has
+    // no place for raises ERangeError and changes nothing.
     void WriteSection(int i);
     void ReadSections(int first, int last);
+    // All or nothing: when one section is refused, the image stays as it was.
     void WriteSections(int first, int last);
 
     QByteArray& Section(int i);
@@ -61,8 +59,8 @@ public:
     // Settings editor: decode 1..10, snapshot, run the dialog; on confirmation encode
     // 1..10 into the image, otherwise restore the snapshot. Returns the confirmation.
     bool Edit(const std::function<bool()>& runDialog);
-    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11,
-    // otherwise restore them.
+    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11
+    // (all or nothing), otherwise restore them.
     bool ViewJournals(const std::function<bool()>& runDialog);
 
     // Fills PaletteA and PaletteB; altVariant picks the second set of defaults.
@@ -101,12 +99,13 @@ private:
     // Before the editor opens: choose the device's capabilities and catalogues, rebuild the
     // measured-parameter list and the menu table, and the default palettes to match.
     void PrepareEdit();
-    // Image position and byte count of section i by the image's table; count 0 skips it.
-    struct SectionPlace {
-        qsizetype pos;
-        int count;
-    };
-    SectionPlace sectionPlace(int i);
+    // The image bytes section i takes by the image's table, at most its record's size;
+    // a count of 0 when the table gives it no bytes, nullopt when the image has no place for
+    // them.
+    std::optional<ImageSpan> sectionPlace(int i);
+    // Runs encode; when it throws, the image is put back as it was before the exception
+    // passes on.
+    void allOrNothing(const std::function<void()>& encode);
     // First constructor step: the default device and its catalogues.
     void SelectDefaultDevice();
 

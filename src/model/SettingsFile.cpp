@@ -40,7 +40,7 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
         throw TError(fileError("The file %1 is not a settings file: it is too short.",
                                "Файл %1 не является файлом настроек: он слишком короткий.", path,
                                {}));
-    if (file.size() - VersionBytes > MaxImageSize)
+    if (file.size() - VersionBytes > MemorySize)
         throw TError(fileError("The file %1 is not a settings file: it is larger than the "
                                "device memory.",
                                "Файл %1 не является файлом настроек: он больше памяти "
@@ -59,10 +59,10 @@ QString ImageProblem(const TMK& model) {
         return Tx("The section table of the settings is damaged.",
                   "Таблица разделов настроек повреждена.");
     for (int i = 1; i <= SectionCountMax; ++i) {
-        const int address = bytes::u16le(image, 4 + 4 * (i - 1));
-        const int length = bytes::u16le(image, 6 + 4 * (i - 1));
-        if (address < ImageBase || length < SectionTrailerBytes ||
-            address - ImageBase + length > model.SettingsImage.size())
+        const int address = bytes::u16le(image, SectionAddressOffset(i));
+        const int length = bytes::u16le(image, SectionLengthOffset(i));
+        const std::optional<ImageSpan> span = SectionSpan(address, length - SectionTrailerBytes);
+        if (!span || span->offset + span->count > image.size())
             return Tx("Section %1 of the settings lies outside the device memory.",
                       "Раздел %1 настроек лежит вне памяти устройства.")
                 .arg(i);
@@ -72,7 +72,7 @@ QString ImageProblem(const TMK& model) {
 
 void SaveSettingsFile(const TMK& model, const QString& path) {
     // Never write a file that loading would refuse.
-    if (model.SettingsImage.size() > MaxImageSize)
+    if (model.SettingsImage.size() > MemorySize)
         throw TError(fileError("Cannot save the settings file %1: the settings are larger "
                                "than the device memory.",
                                "Не удалось сохранить файл настроек %1: настройки больше "

@@ -25,11 +25,11 @@ struct DecodedSettingsFile {
 DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pathForMessages);
 
 // Atomic save (QSaveFile): a failed save leaves an existing file untouched; raises TError.
-// An image larger than MaxImageSize is refused, as loading would refuse the file.
+// An image larger than the device memory (MemorySize) is refused, as loading would refuse the file.
 void SaveSettingsFile(const TMK& model, const QString& path);
 // Why the model's image cannot be a trip computer's memory (no section table, a section
-// outside the image), in the current language; empty when it can. Tools that act on a
-// file without showing it first (the command-line tool) refuse such images.
+// the image has no place for or does not hold whole), in the current language; empty when it can.
+// Tools that act on a file without showing it first (the command-line tool) refuse such images.
 QString ImageProblem(const TMK& model);
 
 // Reads and checks the whole file before touching the model; on success the image is

@@ -1,6 +1,7 @@
 // The main window without a trip computer: language, layout, settings files, the unsaved
 // changes question and the application settings file.
 
+#include "../model/ImageBuilder.h"
 #include "ML_RS232.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
@@ -20,11 +21,10 @@ namespace {
 const QString SaveQuestionRu =
     QStringLiteral("Возможно, настройки были изменены, но не сохранены на диске. Сохранить?");
 
-// A settings file as another copy of the program would have written it.
+// A settings file as another copy of the program would have written it: a device memory with
+// a section table, the other bytes a pattern.
 QString writeSettingsFile(const QString& path, std::uint16_t version, char seed) {
-    QByteArray image(8128, '\0');
-    for (int i = 0; i < image.size(); ++i)
-        image[i] = char(i * 13 + seed);
+    const QByteArray image = imageWithTable(standardTable(), ImageSize, 3, seed);
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(EncodeSettingsFile(version, image));

@@ -1,12 +1,12 @@
 // tripconf-cli render: a settings file's screen as a PNG, and its refusals.
 
 #include "CliCommands.h"
-#include "DeviceMemory.h"
 #include "Language.h"
 #include "Pars32H.h"
 #include "ScreenGeometry.h"
 #include "SettingsFile.h"
 #include "SettingsScreens.h"
+#include "SimMemory.h"
 #include "TripSim.h"
 
 #include <QFile>
@@ -42,9 +42,7 @@ protected:
         }
         EnglishVersion = true;
         // A device's memory as the simulator holds it, with one x4 screen changed.
-        const QByteArray memory = sim::TTripSim().Memory();
-        model_.SettingsImage =
-            memory.mid(devmem::ImageBase, 4096 - devmem::ImageBase) + memory.mid(4096 + 32);
+        model_.SettingsImage = sim::ImageOfMemory(sim::TTripSim().Memory());
         model_.DeviceVersion = 0x4610;
         model_.ReadSections(1, 11);
         for (int place = 0; place < 4; ++place)

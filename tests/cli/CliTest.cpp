@@ -1,5 +1,6 @@
 // tripconf-cli end to end: the commands against the simulated trip computer and files.
 
+#include "ByteAccess.h"
 #include "CliCommands.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
@@ -8,6 +9,7 @@
 #include "Pars32H.h"
 #include "SettingsFile.h"
 #include "SideFiles.h"
+#include "SimMemory.h"
 #include "TripSim.h"
 
 #include <QCoreApplication>
@@ -32,11 +34,6 @@ Result run(const QStringList& args) {
     o.flush();
     e.flush();
     return {code, out, err};
-}
-
-// The device memory mapped to image offsets by the block rule.
-QByteArray imageOf(const QByteArray& memory) {
-    return memory.mid(devmem::ImageBase, 4096 - devmem::ImageBase) + memory.mid(4096 + 32);
 }
 
 class Cli : public ::testing::Test {
@@ -109,7 +106,7 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
     EXPECT_TRUE(r.out.contains(backups.first()));
     TMK backup;
     LoadSettingsFile(backup, QDir(path("bk")).filePath(backups.first()));
-    EXPECT_EQ(backup.SettingsImage, imageOf(before));
+    EXPECT_EQ(backup.SettingsImage, sim::ImageOfMemory(before));
     EXPECT_EQ(backup.DeviceVersion, 0x4610);
 }
 
@@ -162,6 +159,32 @@ TEST_F(Cli, JournalPrintsTheViewerExportAndBothLanguages) {
     r = run({"journal", path("dev.veltg"), "--faults"});
     ASSERT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.startsWith("#\tTime\tTrouble code\t\r\n"));
+}
+
+TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
+    TMK m;
+    m.SettingsImage = sim::ImageOfMemory(sim::MoveSection(sim::BuildDefaultMemory(1), 7, 4200));
+    m.ReadSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("upper.veltg"));
+    m.Set("PriceExpense", 0, 300);
+    m.WriteSection(7);
+    SaveSettingsFile(m, path("edited.veltg"));
+
+    Result r = run({"show", path("upper.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.contains("\nSection 7 = Address 4200, Length 864\n"));
+    EXPECT_TRUE(r.out.contains("\nPriceExpense = 250\n"));
+    r = run({"diff", path("upper.veltg"), path("edited.veltg")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "PriceExpense: 250 -> 300\nDiffering image bytes outside named fields: 0\n");
+
+    // Section 7 from 4090 would run from 4095 into 4096, which no image holds.
+    bytes::setU16le(m.SettingsImage, SectionAddressOffset(7), 4090);
+    SaveSettingsFile(m, path("across.veltg"));
+    r = run({"show", path("across.veltg")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Section 7 of the settings lies outside the device memory."))
+        << qPrintable(r.err);
 }
 
 TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {

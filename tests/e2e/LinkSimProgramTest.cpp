@@ -2,6 +2,7 @@
 // injection from the command line, and the dump on exit.
 
 #include "DeviceMemory.h"
+#include "DeviceTransfers.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
@@ -110,7 +111,7 @@ TEST_F(LinkSimProgram, ServesARawDumpWithFaultsAndDumpsTheWrittenMemoryOnExit) {
     QFile out(file("out.bin"));
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     const QByteArray dumped = out.readAll();
-    ASSERT_EQ(dumped.size(), sim::MemorySize);
+    ASSERT_EQ(dumped.size(), MemorySize);
     EXPECT_EQ(sim::ImageOfMemory(dumped), model.SettingsImage);
     EXPECT_EQ(dumped.left(32), memory.left(32));
     EXPECT_EQ(dumped.mid(4096, 32), memory.mid(4096, 32));
@@ -133,10 +134,39 @@ TEST_F(LinkSimProgram, ServesASettingsFileWithItsVersionWord) {
     stop();
 }
 
+TEST_F(LinkSimProgram, ASectionInTheUpperHalfIsReadEditedAndWrittenAtItsOwnAddress) {
+    constexpr int Upper = 4200; // image offset 4136: the A - 32 rule would miss it by 32
+    const QByteArray layout = sim::MoveSection(sim::BuildDefaultMemory(1), 7, Upper);
+    start({"--baud", "0", "--upper-section", "7:4200", "--dump-on-exit", file("out.bin")});
+
+    const TConnectResult device = WaitForDevice(*link_, [] { return false; });
+    ASSERT_TRUE(device.connected);
+    TMK model;
+    model.DeviceVersion = device.version;
+    ReadSettingsFromDevice(*link_, model, {});
+    ASSERT_EQ(model.SettingsImage, sim::ImageOfMemory(layout));
+    ASSERT_EQ(model.SectionAddress(7), Upper);
+    EXPECT_EQ(model.Section(7), TMK().Section(7)) << "decoded from the section's own bytes";
+
+    ASSERT_TRUE(model.Edit([&] {
+        model.Set("PriceExpense", 0, 0x1234);
+        return true;
+    }));
+    WriteSettingsToDevice(*link_, model, device.version, {});
+    stop();
+
+    QFile out(file("out.bin"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    QByteArray expected = layout;
+    expected.replace(Upper + FieldByName("PriceExpense").offset, 2, QByteArray("\x34\x12", 2));
+    EXPECT_EQ(out.readAll(), expected) << "the edit at 4200 + offset, no other byte changed";
+}
+
 TEST_F(LinkSimProgram, RefusesBadOptions) {
     for (const QStringList& args :
          {QStringList{"--fail", "sometimes@3"}, QStringList{"--version", "0x10000"},
-          QStringList{"--image", "/nonexistent/file"}}) {
+          QStringList{"--image", "/nonexistent/file"}, QStringList{"--upper-section", "7:4090"},
+          QStringList{"--upper-section", "7:x"}}) {
         QProcess p;
         p.start(TripSimProgram, args);
         ASSERT_TRUE(p.waitForFinished(StartTimeoutMs));

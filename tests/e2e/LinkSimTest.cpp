@@ -88,12 +88,12 @@ TEST_F(LinkSim, WritingEditedSectionsChangesExactlyTheirBytes) {
     const QByteArray after = rig.sim.Memory();
     EXPECT_EQ(rig.sim.ProtocolErrors(), 0);
 
-    std::vector<int> owner(sim::MemorySize, 0); // section number per address, 0 = none
+    std::vector<int> owner(MemorySize, 0); // section number per address, 0 = none
     for (int i = 1; i <= SectionCountMax; ++i)
         for (int a = model.SectionAddress(i);
-             a < model.SectionAddress(i) + model.SectionLength(i) - 4; ++a)
+             a < model.SectionAddress(i) + model.SectionLength(i) - SectionTrailerBytes; ++a)
             owner[std::size_t(a)] = i;
-    for (int a = 0; a < sim::MemorySize; ++a) {
+    for (int a = 0; a < MemorySize; ++a) {
         const int i = owner[std::size_t(a)];
         const char want = i ? model.Section(i).at(a - model.SectionAddress(i)) : before.at(a);
         ASSERT_EQ(after.at(a), want) << "address " << a << " section " << i;
@@ -141,9 +141,9 @@ TEST_F(LinkSim, AReadThatFailsHalfwayLeavesTheModelImageAlone) {
     const int next = rig.sim.RequestCount() + 1;
     rig.sim.AddFault({sim::TFaultMode::DropReply, next + 99, next + 101});
     TMK model;
-    model.SettingsImage = QByteArray(devmem::ImageSize, '\x42');
+    model.SettingsImage = QByteArray(ImageSize, '\x42');
     EXPECT_EQ(failureOf([&] { ReadImage(*rig.link, model, {}); }), NoLinkText);
-    EXPECT_EQ(model.SettingsImage, QByteArray(devmem::ImageSize, '\x42'));
+    EXPECT_EQ(model.SettingsImage, QByteArray(ImageSize, '\x42'));
 }
 
 TEST_F(LinkSim, ConnectingWaitsOutAPowerCycleAndCancelReturnsPromptly) {

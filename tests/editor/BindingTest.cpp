@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "FieldAccess.h"
 
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <cmath>
@@ -19,9 +20,10 @@ std::array<QByteArray, 11> Records(const TMK& m) {
 
 // Bytes that the commit of this control may change: its element, or one bit of it.
 void ExpectOnlyItsFieldChanged(const std::array<QByteArray, 11>& before, const TMK& after,
-                               const QString& name) {
-    const TFieldRef ref = ResolveControlField(name.toStdString());
-    const int width = FieldTypeWidth(ref.field->type);
+                               const QString& name, const TControlRow& row) {
+    const TFieldRef ref = ResolveRowField(row);
+    const bool text = ref.field->type == FieldType::Text;
+    const int width = text ? FieldByteSize(*ref.field) : FieldTypeWidth(ref.field->type);
     const int first = ref.field->offset + ref.index * width;
     for (int s = 1; s <= 11; ++s) {
         const QByteArray& now = after.Section(s);
@@ -32,6 +34,12 @@ void ExpectOnlyItsFieldChanged(const std::array<QByteArray, 11>& before, const T
                     << name.toStdString() << " changed section " << s << " byte " << i;
             }
         }
+    }
+    if (text) {
+        EXPECT_NE(before[ref.field->section - 1].mid(first, width),
+                  after.Section(ref.field->section).mid(first, width))
+            << name.toStdString() << " did not change its field";
+        return;
     }
     auto word = [&](const QByteArray& record) {
         std::uint64_t w = 0;
@@ -79,12 +87,20 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             if (combo->count() < 2) continue;
             combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
             shown = combo->currentIndex();
-        } else if (auto* time = qobject_cast<QLineEdit*>(w)) {
-            time->setText(time->text() == "12:34" ? "21:43" : "12:34");
-            shown = time->text();
+        } else if (auto* date = qobject_cast<QDateEdit*>(w)) {
+            date->setDate(date->date() == date->maximumDate() ? date->minimumDate()
+                                                              : date->date().addDays(1));
+            shown = double(date->date().toJulianDay());
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) { // a time (masked) or a text
+            const bool time = !edit->inputMask().isEmpty();
+            const QString a = time ? "12:34" : "x", b = time ? "01:02" : "y";
+            edit->setText(edit->text() == a ? b : a);
+            shown = edit->text();
+        } else {
+            continue; // grids: their page decides the rows
         }
         ASSERT_TRUE(binder.Commit(name)) << name.toStdString();
-        ExpectOnlyItsFieldChanged(before, model, name);
+        ExpectOnlyItsFieldChanged(before, model, name, *binder.Row(name));
         binder.Load(name);
         double reloaded = 0;
         if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
@@ -95,8 +111,10 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             reloaded = radio->index();
         else if (auto* combo = qobject_cast<QComboBox*>(w))
             reloaded = combo->currentIndex();
-        if (auto* time = qobject_cast<QLineEdit*>(w))
-            EXPECT_EQ(time->text(), shown.toString()) << name.toStdString();
+        else if (auto* date = qobject_cast<QDateEdit*>(w))
+            reloaded = double(date->date().toJulianDay());
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            EXPECT_EQ(edit->text(), shown.toString()) << name.toStdString();
         else
             EXPECT_DOUBLE_EQ(reloaded, shown.toDouble()) << name.toStdString();
         ++checked;

@@ -57,12 +57,12 @@ TEST_F(EditorTest, OkWritesTheEditsIntoTheImage) {
         dlg.accept();
     });
     ASSERT_TRUE(confirmed);
-    const int at = standardTable()[5].address - ImageBase + 4; // VelocityLimit in section 6
+    const int at = *ImageOffset(standardTable()[5].address + 4); // VelocityLimit, section 6
     EXPECT_EQ(model.SettingsImage[at], char(50));
     QByteArray expected = before;
     expected[at] = char(50);
     // Opening the editor also records the applied protocol (u16) in section 10.
-    const int applied = standardTable()[9].address - ImageBase + 6;
+    const int applied = *ImageOffset(standardTable()[9].address + 6);
     expected[applied] = 1;
     expected[applied + 1] = 0;
     EXPECT_EQ(model.SettingsImage, expected);

@@ -40,13 +40,14 @@ struct TDeviceRig : TLinkRig {
 
 // An image whose table holds the given (address, length) pairs, the rest a pattern.
 QByteArray imageWithTable(const std::vector<std::pair<int, int>>& table) {
-    QByteArray image(devmem::ImageSize, '\0');
+    QByteArray image(ImageSize, '\0');
     for (int i = 0; i < image.size(); ++i)
         image[i] = static_cast<char>(i * 31 + 7);
     bytes::setU8(image, 0, static_cast<std::uint8_t>(table.size()));
     for (std::size_t k = 0; k < table.size(); ++k) {
-        bytes::setU16le(image, 4 * int(k + 1), static_cast<std::uint16_t>(table[k].first));
-        bytes::setU16le(image, 4 * int(k + 1) + 2, static_cast<std::uint16_t>(table[k].second));
+        const int i = int(k + 1);
+        bytes::setU16le(image, SectionAddressOffset(i), static_cast<std::uint16_t>(table[k].first));
+        bytes::setU16le(image, SectionLengthOffset(i), static_cast<std::uint16_t>(table[k].second));
     }
     return image;
 }
@@ -125,10 +126,10 @@ TEST(DeviceMemory, WriteSectionsSendsLengthMinus4BytesPerRegionIn32ByteBlocks) {
 
     // Exactly the regions changed, each from its own image bytes.
     const QByteArray& after = rig.device.memory;
-    for (int a = 0; a < sim::MemorySize; ++a) {
+    for (int a = 0; a < MemorySize; ++a) {
         const bool inRegion =
             (a >= 100 && a < 136) || (a >= 300 && a < 364) || (a >= 4200 && a < 4206);
-        const char want = inRegion ? model.SettingsImage.at(*devmem::ImageOffset(a)) : before.at(a);
+        const char want = inRegion ? model.SettingsImage.at(*ImageOffset(a)) : before.at(a);
         ASSERT_EQ(after.at(a), want) << "address " << a;
     }
 

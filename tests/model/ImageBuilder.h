@@ -26,7 +26,7 @@ inline std::array<TableEntry, 11> standardTable(int firstAddress = 92) {
 }
 
 // An image of size bytes filled with a recognisable pattern, carrying the given table.
-inline QByteArray imageWithTable(const std::array<TableEntry, 11>& table, int size = 8128,
+inline QByteArray imageWithTable(const std::array<TableEntry, 11>& table, int size = ImageSize,
                                  int settingsVersion = 3, char fillSeed = 0x11) {
     QByteArray image(size, '\0');
     for (int i = 0; i < size; ++i)
@@ -35,8 +35,8 @@ inline QByteArray imageWithTable(const std::array<TableEntry, 11>& table, int si
     image[1] = char(settingsVersion);
     image[2] = image[3] = 0;
     for (int i = 0; i < 11; ++i) {
-        bytes::setU16le(image, 4 + 4 * i, std::uint16_t(table[i].address));
-        bytes::setU16le(image, 6 + 4 * i, std::uint16_t(table[i].length));
+        bytes::setU16le(image, SectionAddressOffset(i + 1), std::uint16_t(table[i].address));
+        bytes::setU16le(image, SectionLengthOffset(i + 1), std::uint16_t(table[i].length));
     }
     return image;
 }

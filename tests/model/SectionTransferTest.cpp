@@ -34,7 +34,7 @@ TEST(SectionTransfer, RoundTripPlacesEachRecordAtItsTableAddress) {
 
     QByteArray expected = before;
     for (int i = 1; i <= 11; ++i)
-        expected.replace(table[i - 1].address - 32, SectionRecordSize(i), m.Section(i));
+        expected.replace(*ImageOffset(table[i - 1].address), SectionRecordSize(i), m.Section(i));
     EXPECT_EQ(m.SettingsImage, expected) << "bytes outside the sections must stay";
 
     TMK back;
@@ -55,14 +55,14 @@ TEST(SectionTransfer, ShortAndLongTableLengthsStayInsideTheSection) {
     const QByteArray before = m.SettingsImage;
     m.WriteSections(1, 11);
 
-    const int a2 = table[1].address - 32;
+    const int a2 = *ImageOffset(table[1].address);
     EXPECT_EQ(m.SettingsImage.mid(a2, 16), m.Section(2).left(16));
     EXPECT_EQ(m.SettingsImage.mid(a2 + 16, 12), before.mid(a2 + 16, 12))
         << "a short section must not overwrite the device's bytes behind it";
-    const int a3 = table[2].address - 32;
+    const int a3 = *ImageOffset(table[2].address);
     EXPECT_EQ(m.SettingsImage.mid(a3, 64), m.Section(3));
     EXPECT_EQ(m.SettingsImage.mid(a3 + 64, 100), before.mid(a3 + 64, 100));
-    const int a4 = table[3].address - 32;
+    const int a4 = *ImageOffset(table[3].address);
     EXPECT_EQ(m.SettingsImage.mid(a4, 420), before.mid(a4, 420));
 
     // Reading back: the short section keeps the rest of its record, the long one reads
@@ -82,39 +82,47 @@ TEST(SectionTransfer, InvalidAddressesAndShortImages) {
     TMK m;
     fillRecords(m, 21);
     auto table = standardTable();
-    table[4].address = 31;    // no valid header for this one: skipped
-    table[10].address = 7500; // runs past the 8128-byte image
-    m.SettingsImage = imageWithTable(table);
+    table[4].address = 31;    // no valid header for this one
+    table[10].address = 7500; // upper half, image offset 7436, past the end of a short image
+    m.SettingsImage = imageWithTable(table, 7800);
     const QByteArray before = m.SettingsImage;
     const QByteArray old5 = m.Section(5);
 
+    // Skipped when read, refused when written; the image stays as it was either way.
     m.ReadSection(5);
     EXPECT_EQ(m.Section(5), old5);
-    m.WriteSection(5);
-    EXPECT_EQ(m.SettingsImage, before);
+    EXPECT_THROW(m.WriteSection(5), ERangeError);
+    EXPECT_THROW(m.WriteSections(1, 11), ERangeError);
+    EXPECT_EQ(m.SettingsImage, before) << "a refused write changes nothing";
 
     // Reading a section that runs past the end takes what exists and keeps the rest.
     const QByteArray old11 = m.Section(11);
     m.ReadSection(11);
-    const int held = 8128 - (7500 - 32);
-    EXPECT_EQ(m.Section(11).left(held), before.mid(7500 - 32, held));
+    const int held = 7800 - (7500 - 64);
+    EXPECT_EQ(m.Section(11).left(held), before.mid(7500 - 64, held));
     EXPECT_EQ(m.Section(11).mid(held), old11.mid(held));
     // Writing it grows the image.
     m.Section(11) = pattern(664, 3);
     m.WriteSection(11);
-    EXPECT_EQ(m.SettingsImage.size(), 7500 - 32 + 664);
-    EXPECT_EQ(m.SettingsImage.mid(7500 - 32), m.Section(11));
+    EXPECT_EQ(m.SettingsImage.size(), 7500 - 64 + 664);
+    EXPECT_EQ(m.SettingsImage.mid(7500 - 64), m.Section(11));
 
-    // But never past the largest image a settings file may hold.
-    table[10].address = 8100;
-    m.SettingsImage = imageWithTable(table);
-    m.WriteSection(11);
-    EXPECT_EQ(m.SettingsImage.size(), MaxImageSize);
-    EXPECT_EQ(m.SettingsImage.mid(8100 - 32), m.Section(11).left(MaxImageSize - (8100 - 32)));
-    table[10].address = MaxImageSize + 32;
-    m.SettingsImage = imageWithTable(table);
-    m.WriteSection(11);
-    EXPECT_EQ(m.SettingsImage.size(), 8128);
+    // A section running past the end of the memory has no place in any image.
+    for (int address : {8100, MemorySize + 32}) {
+        table[10].address = address;
+        m.SettingsImage = imageWithTable(table);
+        const QByteArray image = m.SettingsImage;
+        const QByteArray record = m.Section(11);
+        EXPECT_THROW(m.WriteSection(11), ERangeError) << address;
+        auto clearJournals = [&] {
+            m.Section(7).fill('\x33');
+            return true;
+        };
+        EXPECT_THROW(m.ViewJournals(clearJournals), ERangeError);
+        EXPECT_EQ(m.SettingsImage, image) << "no edited section 7 without its section 11";
+        m.ReadSection(11);
+        EXPECT_EQ(m.Section(11), record);
+    }
 
     // An empty image has no table: nothing is read or written.
     TMK empty;
@@ -162,7 +170,7 @@ TEST(ModelEdit, CancelRestoresRecordsAndConfirmEncodesOnlySectionsOneToTen) {
     }));
     const auto table = standardTable();
     QByteArray expected = image;
-    expected[table[5].address - 32] = '\x42';
+    expected[*ImageOffset(table[5].address)] = '\x42';
     EXPECT_EQ(m.SettingsImage, expected);
 }
 
@@ -191,6 +199,6 @@ TEST(ModelViewJournals, ConfirmEncodesSevenOneElevenAndCancelRestoresThem) {
     }));
     const auto table = standardTable();
     QByteArray expected = image;
-    expected.replace(table[10].address - 32, 664, QByteArray(664, '\0'));
+    expected.replace(*ImageOffset(table[10].address), 664, QByteArray(664, '\0'));
     EXPECT_EQ(m.SettingsImage, expected);
 }

@@ -40,7 +40,7 @@ TEST(SettingsFile, RoundTripIsByteIdenticalAndExactlyImagePlusTwo) {
     EXPECT_EQ(back.DeviceVersion, 0x4610);
     EXPECT_EQ(back.SettingsImage, m.SettingsImage);
     EXPECT_EQ(back.SettingsVersion(), 3);
-    EXPECT_EQ(back.Section(6), m.SettingsImage.mid(standardTable()[5].address - 32, 84));
+    EXPECT_EQ(back.Section(6), m.SettingsImage.mid(*ImageOffset(standardTable()[5].address), 84));
 
     SaveSettingsFile(back, dir.filePath("b.veltg"));
     EXPECT_EQ(readAll(dir.filePath("b.veltg")), file);

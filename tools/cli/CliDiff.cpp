@@ -5,6 +5,7 @@
 #include "Pars32H.h"
 #include "SettingsFile.h"
 
+#include <optional>
 #include <vector>
 
 namespace cli {
@@ -17,11 +18,11 @@ void markNamed(const TMK& m, std::vector<bool>& named) {
     for (int i = 0; i < HeaderSize && i < int(named.size()); ++i)
         named[i] = true;
     for (const FieldDef& f : FieldTable()) {
-        const int address = m.SectionAddress(f.section);
-        if (address < ImageBase) continue;
-        const int start = address - ImageBase + f.offset;
-        for (int k = 0; k < FieldByteSize(f); ++k)
-            if (start + k < int(named.size())) named[start + k] = true;
+        const int start = m.SectionAddress(f.section) + f.offset;
+        for (int k = 0; k < FieldByteSize(f); ++k) {
+            const std::optional<int> at = ImageOffset(start + k);
+            if (at && *at < int(named.size())) named[std::size_t(*at)] = true;
+        }
     }
 }
 

@@ -75,7 +75,8 @@ const TFault* TSimDevice::faultFor(int requestNumber, bool identify) const {
 
 std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int64_t atUs) {
     if (request.size() < MinRequest || static_cast<std::uint8_t>(request[0]) != request.size() ||
-        !FrameSumIsValid(asBytes(request)) || static_cast<std::uint8_t>(request[1]) != Address) {
+        !FrameSumIsValid(asBytes(request)) ||
+        static_cast<std::uint8_t>(request[1]) != devmem::DeviceAddress) {
         ++protocolErrors;
         return std::nullopt;
     }

@@ -40,9 +40,6 @@ struct TRequestRecord {
 
 class TSimDevice {
 public:
-    static constexpr std::uint8_t Address = 0xF4;
-    static constexpr int BlockSize = 32;
-
     TSimDevice(QByteArray memory, std::uint16_t version);
 
     // The reply bytes to put on the line, or nullopt for silence.

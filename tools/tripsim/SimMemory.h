@@ -5,17 +5,18 @@
 // up) holding the model's defaults; every other byte carries an address-derived pattern so
 // that a misplaced block shows.
 
+#include "DeviceAddressMap.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace sim {
 
-constexpr int MemorySize = 8192;
-constexpr int HeaderAddress = 32;
-constexpr int FirstSectionAddress = 92;
+constexpr int HeaderAddress = ImageBase; // the section table is image byte 0
+constexpr int FirstSectionAddress = HeaderAddress + HeaderSize;
 constexpr int SectionCount = 11;
-constexpr int SectionTrailer = 4;
 
 // The filler byte at a device address outside the header and the sections.
 std::uint8_t PatternByte(int address);
@@ -26,6 +27,20 @@ QByteArray BuildDefaultMemory(std::uint8_t settingsVersion);
 QByteArray ImageOfMemory(const QByteArray& memory);
 // Puts an image back at its device addresses, over the given memory.
 QByteArray MemoryWithImage(QByteArray memory, const QByteArray& image);
+
+// Moves section i (1..SectionCount) with its trailer to a new device address and points the
+// table there; its old place takes the filler pattern. Raises TError when the section would
+// not lie whole in one half of the memory's image or would overlap the header or another
+// section.
+QByteArray MoveSection(QByteArray memory, int section, int address);
+// "N" or "N:ADDRESS" (decimal or 0x hex): the section to move and where; the address
+// defaults to UpperSectionAddress. nullopt for a malformed text.
+constexpr int UpperSectionAddress = 4200;
+struct TSectionPlacement {
+    int section = 0;
+    int address = UpperSectionAddress;
+};
+std::optional<TSectionPlacement> ParseSectionPlacement(const QString& text);
 
 struct TLoadedMemory {
     QByteArray memory;

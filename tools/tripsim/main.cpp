@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -65,8 +66,14 @@ int main(int argc, char* argv[]) {
                        "(first N identifications unanswered), checksum, busy, cut, drop or "
                        "zero-header. Repeatable."),
         QStringLiteral("MODE@REQUEST"));
-    parser.addOptions(
-        {linkOpt, versionOpt, settingsOpt, baudOpt, noEchoOpt, imageOpt, dumpOpt, failOpt});
+    const QCommandLineOption upperOpt(
+        QStringLiteral("upper-section"),
+        QStringLiteral("Move section N, with its table entry, to ADDRESS (default %1, in the "
+                       "upper half of the memory). Repeatable.")
+            .arg(sim::UpperSectionAddress),
+        QStringLiteral("N[:ADDRESS]"));
+    parser.addOptions({linkOpt, versionOpt, settingsOpt, baudOpt, noEchoOpt, imageOpt, dumpOpt,
+                       failOpt, upperOpt});
     parser.process(app);
 
     sim::TTripSimOptions options;
@@ -93,6 +100,12 @@ int main(int argc, char* argv[]) {
         if (!fault) return fail(QStringLiteral("bad --fail %1").arg(text));
         options.faults.push_back(*fault);
     }
+    std::vector<sim::TSectionPlacement> placements;
+    for (const QString& text : parser.values(upperOpt)) {
+        const auto placement = sim::ParseSectionPlacement(text);
+        if (!placement) return fail(QStringLiteral("bad --upper-section %1").arg(text));
+        placements.push_back(*placement);
+    }
 
     try {
         if (parser.isSet(imageOpt)) {
@@ -104,6 +117,10 @@ int main(int argc, char* argv[]) {
             if (parser.isSet(settingsOpt))
                 options.memory[sim::HeaderAddress + 1] = static_cast<char>(options.settingsVersion);
         }
+        if (!placements.empty() && options.memory.isEmpty())
+            options.memory = sim::BuildDefaultMemory(options.settingsVersion);
+        for (const sim::TSectionPlacement& p : placements)
+            options.memory = sim::MoveSection(options.memory, p.section, p.address);
         sim::TTripSim simulator(options);
         simulator.Start(parser.value(linkOpt));
         std::printf("tripsim: %s version 0x%04X, %d bit/s%s\n", qPrintable(simulator.SlavePath()),

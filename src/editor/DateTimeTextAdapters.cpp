@@ -1,0 +1,130 @@
+// The date edit (a day number as dd.mm.yy), the time edit (minutes as hours:minutes) and
+// the text edit of a fixed-size device text.
+
+#include "ControlAdapterKinds.h"
+
+#include "FieldTable.h"
+#include "ValueConversions.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+
+namespace {
+
+// Two-digit years count from 2000.
+constexpr int CenturyBase = 2000;
+constexpr int LastYear = CenturyBase + 99;
+
+// Day numbers are 16 bits wide whatever the field that holds them.
+constexpr double LastDayNumber = 65535;
+
+// ---- date edit ---------------------------------------------------------------------------
+
+class TDateAdapter final : public TValueAdapter {
+public:
+    TDateAdapter(const TControlRow& row, QWidget* parent)
+        : TValueAdapter(new QDateEdit(parent), row.conv, false),
+          edit_(static_cast<QDateEdit*>(Control())) {
+        edit_->setDisplayFormat(QStringLiteral("dd.MM.yy"));
+        edit_->setDateRange(QDate(CenturyBase, 1, 1), QDate(LastYear, 12, 31));
+        edit_->setCalendarPopup(true);
+    }
+    void OnUserCommit(QObject* context, std::function<void()> commit) override {
+        QObject::connect(edit_, &QDateEdit::editingFinished, context, std::move(commit));
+    }
+
+private:
+    std::optional<double> Shown() const override {
+        const QDate d = edit_->date();
+        return DateToDayNumber(d.day(), d.month(), d.year() - CenturyBase);
+    }
+    // A stored number that is no date of the range shows the first day; it is not written
+    // back unless the user picks a date.
+    void Show(double shown) override {
+        QDate date;
+        if (shown >= 1 && shown <= LastDayNumber) {
+            const DayMonthYear d = DayNumberToDate(std::uint16_t(shown));
+            date = QDate(CenturyBase + d.year, d.month, d.day);
+        }
+        edit_->setDate(date.isValid() && date <= edit_->maximumDate() ? date
+                                                                      : edit_->minimumDate());
+    }
+    QDateEdit* edit_;
+};
+
+// ---- time edit ---------------------------------------------------------------------------
+
+// "!90:00;1;_": an optional and a required hour digit, a colon, two required minute digits;
+// an empty hour place reads as a leading blank.
+const QString TimeMask = QStringLiteral("09:99;_");
+
+class TTimeAdapter final : public TValueAdapter {
+public:
+    TTimeAdapter(const TControlRow& row, QWidget* parent)
+        : TValueAdapter(new QLineEdit(parent), row.conv, false),
+          edit_(static_cast<QLineEdit*>(Control())) {
+        edit_->setInputMask(TimeMask);
+        edit_->setMaximumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("000:000")) +
+                               2 * edit_->fontMetrics().averageCharWidth());
+    }
+    void OnUserCommit(QObject* context, std::function<void()> commit) override {
+        OnEditEnded(edit_, context, std::move(commit));
+    }
+
+private:
+    // May throw: a blank or partial minute is no number.
+    std::optional<double> Shown() const override {
+        const QString shown = edit_->displayText();
+        QString hours;
+        for (QChar c : shown.left(2))
+            if (c.isDigit()) hours += c;
+        QString minutes = shown.mid(3, 2);
+        minutes.replace(QLatin1Char('_'), QLatin1Char(' '));
+        return TextToMinutes(hours.rightJustified(2, QLatin1Char(' ')) + QLatin1Char(':') +
+                             minutes);
+    }
+    void Show(double shown) override {
+        edit_->setText(MinutesToText(std::uint16_t(std::int64_t(shown))));
+    }
+    QLineEdit* edit_;
+};
+
+// ---- text edit ---------------------------------------------------------------------------
+
+class TTextAdapter final : public TControlAdapter {
+public:
+    TTextAdapter(const TControlRow&, QWidget* parent)
+        : TControlAdapter(new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(Control())) {}
+    void OnUserCommit(QObject* context, std::function<void()> commit) override {
+        QObject::connect(edit_, &QLineEdit::editingFinished, context, std::move(commit));
+    }
+    void Load(const TBoundField& field) override {
+        // One byte a character in the device's code page, and room for the closing zero.
+        edit_->setMaxLength(FieldByteSize(*field.Ref().field) - 1);
+        edit_->setText(field.Text());
+        last_ = edit_->text();
+    }
+    TCommitResult Commit(TBoundField& field, const TAcceptCheck&) override {
+        const QString text = edit_->text();
+        if (text == last_) return TCommitResult::Unchanged;
+        field.SetText(text);
+        last_ = text;
+        return TCommitResult::Stored;
+    }
+
+private:
+    QLineEdit* edit_;
+    QString last_;
+};
+
+} // namespace
+
+std::unique_ptr<TControlAdapter> MakeDateAdapter(const TControlRow& row, QWidget* parent) {
+    return std::make_unique<TDateAdapter>(row, parent);
+}
+std::unique_ptr<TControlAdapter> MakeTimeAdapter(const TControlRow& row, QWidget* parent) {
+    return std::make_unique<TTimeAdapter>(row, parent);
+}
+std::unique_ptr<TControlAdapter> MakeTextAdapter(const TControlRow& row, QWidget* parent) {
+    return std::make_unique<TTextAdapter>(row, parent);
+}
