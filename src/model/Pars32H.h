@@ -19,7 +19,7 @@
 #include <optional>
 #include <string_view>
 
-constexpr int PaletteSize = SchemeRecordSize;    // 16 RGB565 colours + 12 colour-role bytes
+constexpr int PaletteSize = SchemeRecordSize;   // 16 RGB565 colours + 12 colour-role bytes
 constexpr int PaletteOffsetA = SchemeOffset(0); // where the constructor puts scheme A in section 9
 constexpr int PaletteOffsetB = SchemeOffset(1); // and scheme B
 constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
