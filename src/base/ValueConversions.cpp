@@ -106,10 +106,3 @@ std::uint16_t CalendarDayToDayNumber(const QDate& date) {
         throw ERangeError();
     return DateToDayNumber(date.day(), date.month(), date.year() - DayNumberBaseYear);
 }
-
-std::uint32_t Rgb565ToColor(std::uint16_t w) {
-    const std::uint32_t r5 = (w >> 11) & 0x1F, g6 = (w >> 5) & 0x3F, b5 = w & 0x1F;
-    const std::uint32_t r8 = (r5 * 541052) / 65536, g8 = (g6 * 266294) / 65536,
-                        b8 = (b5 * 541052) / 65536;
-    return r8 + g8 * 256 + b8 * 65536;
-}

@@ -4,6 +4,8 @@
 // Day numbers count days from a base year 0 (two-digit years: 2000 + year); times of day
 // are minutes since midnight. Range errors raise ERangeError ("Range check error").
 
+#include "Rgb565.h" // Rgb565ToColor lives with the colour type
+
 #include <QDate>
 #include <QString>
 #include <cstdint>
@@ -36,5 +38,3 @@ constexpr int DayNumberLastYear = 2099;
 CalendarDay DayNumberToCalendarDay(std::uint32_t n);
 // Dates outside 2000..2099 (and invalid ones) raise ERangeError.
 std::uint16_t CalendarDayToDayNumber(const QDate& date);
-// A 24-bit screen colour, red in the low byte: red + green * 256 + blue * 65536.
-std::uint32_t Rgb565ToColor(std::uint16_t w);

@@ -7,9 +7,11 @@
 #include "EditorPageSet.h"
 #include "PageAddSystems.h"
 #include "PageAverages.h"
+#include "PageColor.h"
 #include "PageCorr.h"
 #include "PageFuel.h"
 #include "PageHotMenu.h"
+#include "PageDivers.h"
 #include "PageLimits.h"
 #include "PageMaintenance.h"
 #include "PageMeth.h"
@@ -27,7 +29,7 @@ constexpr TPageDef kPages[] = {
     {"tsMeth",      nullptr,       nullptr,       {"Resources", "Источники"},               MakePage<TPageMeth>},
     {"tsLim",       nullptr,       nullptr,       {"Limits", "Границы"},                    MakePage<TPageLimits>},
     {"tsDisp",      nullptr,       "pcDisp",      {"Display", "Дисплей"},                   MakePage<TPageSet>},
-    {"tsColor",     "tsDisp",      nullptr,       {"Color schemes", "Цветовые схемы"},      nullptr},
+    {"tsColor",     "tsDisp",      nullptr,       {"Color schemes", "Цветовые схемы"},      MakePage<TPageColor>},
     {"tsParams1",   "tsDisp",      nullptr,       {"Displays x 1", "Дисплеи х1"},           nullptr},
     {"tsParams4",   "tsDisp",      "pcParams4",   {"Displays x 4", "Дисплеи х4"},           MakePage<TPageSet>},
     {"tsParams4_1", "tsParams4",   nullptr,       {"Displays 1..3", "Дисплеи 1 .. 3"},      nullptr},
@@ -36,7 +38,7 @@ constexpr TPageDef kPages[] = {
     {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           nullptr},
     {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             MakePage<TPageHotMenu>},
     {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
-    {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     nullptr},
+    {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     MakePage<TPageDivers>},
     {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
     {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           MakePage<TPageVoiceWarn>},
     {"tsVoiceMisc", "tsVoice",     nullptr,       {"Miscellaneous", "Разное"},              MakePage<TPageVoiceMisc>},

@@ -3,41 +3,37 @@
 #include "ByteAccess.h"
 #include "Errors.h"
 #include "FieldAccess.h"
+#include "Rgb565.h"
 
 #include <algorithm>
 
 namespace {
 
-struct Colour {
-    std::uint8_t r, g, b;
-};
-
 // Default colour schemes: 16 colours (5-bit r, g, b) and the colour-role bytes 32..40.
-constexpr Colour SchemeColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
-                                      {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
-                                      {12, 5, 3}, {31, 0, 0},  {0, 31, 0},  {31, 31, 0},
-                                      {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {31, 31, 31}};
-constexpr Colour SchemeBColours[16] = {{0, 0, 0},    {3, 12, 12}, {31, 13, 0}, {9, 9, 0},
-                                       {0, 0, 6},    {9, 0, 9},   {9, 17, 17}, {29, 29, 29},
-                                       {17, 17, 17}, {13, 0, 0},  {0, 31, 0},  {23, 23, 23},
-                                       {0, 0, 31},   {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
-constexpr Colour SchemeBAltColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
-                                          {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
-                                          {5, 1, 0},  {13, 0, 0},  {0, 31, 0},  {21, 21, 21},
-                                          {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr Rgb5 SchemeColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
+                                    {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
+                                    {12, 5, 3}, {31, 0, 0},  {0, 31, 0},  {31, 31, 0},
+                                    {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {31, 31, 31}};
+constexpr Rgb5 SchemeBColours[16] = {{0, 0, 0},    {3, 12, 12}, {31, 13, 0}, {9, 9, 0},
+                                     {0, 0, 6},    {9, 0, 9},   {9, 17, 17}, {29, 29, 29},
+                                     {17, 17, 17}, {13, 0, 0},  {0, 31, 0},  {23, 23, 23},
+                                     {0, 0, 31},   {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
+constexpr Rgb5 SchemeBAltColours[16] = {{0, 0, 0},  {0, 9, 9},   {31, 13, 0}, {9, 9, 0},
+                                        {0, 0, 6},  {9, 0, 9},   {9, 17, 17}, {16, 16, 16},
+                                        {5, 1, 0},  {13, 0, 0},  {0, 31, 0},  {21, 21, 21},
+                                        {0, 0, 31}, {31, 0, 31}, {0, 31, 31}, {13, 13, 22}};
 constexpr std::uint8_t RolesA[9] = {15, 4, 11, 12, 15, 15, 9, 10, 10};
 constexpr std::uint8_t RolesB[9] = {7, 0, 11, 4, 3, 6, 1, 15, 0};
 constexpr std::uint8_t RolesAAlt[8] = {10, 4, 11, 12, 14, 14, 7, 11}; // byte 40 left 0
 constexpr std::uint8_t RolesBAlt[9] = {7, 0, 11, 0, 0, 15, 1, 12, 0};
-constexpr int RoleOffset = 32;
 
 template <std::size_t N>
-QByteArray makeScheme(const Colour (&colours)[16], const std::uint8_t (&roles)[N]) {
+QByteArray makeScheme(const Rgb5 (&colours)[16], const std::uint8_t (&roles)[N]) {
     QByteArray s(PaletteSize, '\0');
     for (int i = 0; i < 16; ++i)
-        bytes::setU16le(s, 2 * i, TMK::PackColor(colours[i].r, colours[i].g, colours[i].b));
+        bytes::setU16le(s, 2 * i, PackColor(colours[i].r, colours[i].g, colours[i].b));
     for (std::size_t i = 0; i < N; ++i)
-        s[RoleOffset + int(i)] = char(roles[i]);
+        s[FirstRoleOffset + int(i)] = char(roles[i]);
     return s;
 }
 
@@ -215,15 +211,6 @@ void TMK::MakeDefaultPalettes(bool altVariant) {
         PaletteA = makeScheme(SchemeColours, RolesA);
         PaletteB = makeScheme(SchemeBColours, RolesB);
     }
-}
-
-std::uint16_t TMK::PackColor(int r, int g, int b) {
-    return static_cast<std::uint16_t>(((r & 0x1F) << 11) | ((g & 0x1F) << 6) | ((g & 1) << 5) |
-                                      (b & 0x1F));
-}
-
-Rgb5 TMK::UnpackColor(std::uint16_t w) {
-    return {(w >> 11) & 0x1F, (w >> 6) & 0x1F, w & 0x1F};
 }
 
 std::int64_t TMK::Get(std::string_view name, int index) const {

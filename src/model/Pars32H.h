@@ -4,6 +4,7 @@
 // its header and section table, and the eleven decoded section records.
 // All multi-byte values in the image and the records are little-endian.
 
+#include "ColorSchemeLayout.h"
 #include "DeviceAddressMap.h"
 #include "FieldTable.h"
 #include "MeasParsH.h"
@@ -18,15 +19,10 @@
 #include <optional>
 #include <string_view>
 
-constexpr int PaletteSize = 44;     // 16 RGB565 colours + 12 colour-role bytes
-constexpr int PaletteOffsetA = 80;  // where the constructor puts scheme A in section 9
-constexpr int PaletteOffsetB = 124; // and scheme B
+constexpr int PaletteSize = SchemeRecordSize;   // 16 RGB565 colours + 12 colour-role bytes
+constexpr int PaletteOffsetA = SchemeOffset(0); // where the constructor puts scheme A in section 9
+constexpr int PaletteOffsetB = SchemeOffset(1); // and scheme B
 constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
-
-struct Rgb5 {
-    int r, g, b; // 5-bit units
-    bool operator==(const Rgb5&) const = default;
-};
 
 class TMK {
 public:
@@ -69,8 +65,6 @@ public:
 
     // Fills PaletteA and PaletteB; altVariant picks the second set of defaults.
     void MakeDefaultPalettes(bool altVariant);
-    static std::uint16_t PackColor(int r, int g, int b);
-    static Rgb5 UnpackColor(std::uint16_t w);
 
     // Field access by the field table, on the decoded records.
     std::int64_t Get(std::string_view name, int index = 0) const;

@@ -53,11 +53,21 @@ TEST(ValueConversions, DayNumbersAreInverseForYearsOneOnward) {
 }
 
 TEST(ValueConversions, Rgb565ToColorSpreadsToEightBits) {
-    EXPECT_EQ(Rgb565ToColor(0xFFFF), 0xFFFFFFu);
-    EXPECT_EQ(Rgb565ToColor(0), 0u);
-    EXPECT_EQ(Rgb565ToColor(0xF800), 0x0000FFu);
-    EXPECT_EQ(Rgb565ToColor(0x07E0), 0x00FF00u);
-    EXPECT_EQ(Rgb565ToColor(0x001F), 0xFF0000u);
+    EXPECT_EQ(Rgb565ToColor(0xFFFF), (Rgb8{255, 255, 255}));
+    EXPECT_EQ(Rgb565ToColor(0), (Rgb8{0, 0, 0}));
+    EXPECT_EQ(Rgb565ToColor(0xF800), (Rgb8{255, 0, 0}));
+    EXPECT_EQ(Rgb565ToColor(0x07E0), (Rgb8{0, 255, 0}));
+    EXPECT_EQ(Rgb565ToColor(0x001F), (Rgb8{0, 0, 255}));
+}
+
+TEST(ValueConversions, FiveBitEditingOfColourWords) {
+    EXPECT_EQ(PackColor(31, 0, 0), 0xF800);
+    EXPECT_EQ(PackColor(0, 31, 0), 0x07E0); // the lowest green bit fills bit 5
+    EXPECT_EQ(PackColor(0, 30, 0), 0x0780);
+    EXPECT_EQ(PackColor(31, 31, 31), 0xFFFF);
+    EXPECT_EQ(UnpackColor(0x0020).g, 0) << "bit 5 alone is below the 5-bit green";
+    EXPECT_EQ(Rgb565ToColor(0x0020), (Rgb8{0, 4, 0})) << "but the screen still shows it";
+    EXPECT_EQ(PackColor(32 + 1, 0, 0), PackColor(1, 0, 0)) << "channels are masked to 5 bits";
 }
 
 TEST(ValueConversions, ServiceDatesAsTextsAndCalendarDays) {

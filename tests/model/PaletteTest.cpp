@@ -1,22 +1,25 @@
 #include "ByteAccess.h"
+#include "ColorSchemes.h"
+#include "Errors.h"
 #include "Pars32H.h"
+#include "Rgb565.h"
 
 #include <gtest/gtest.h>
 
 TEST(ColourPacking, PackAndUnpackAreInverseOverAllFiveBitValues) {
-    EXPECT_EQ(TMK::PackColor(31, 31, 31), 0xFFFF);
-    EXPECT_EQ(TMK::PackColor(0, 1, 0), 0x0060);
-    EXPECT_EQ(TMK::PackColor(31, 0, 0), 0xF800);
-    EXPECT_EQ(TMK::PackColor(0, 0, 31), 0x001F);
+    EXPECT_EQ(PackColor(31, 31, 31), 0xFFFF);
+    EXPECT_EQ(PackColor(0, 1, 0), 0x0060);
+    EXPECT_EQ(PackColor(31, 0, 0), 0xF800);
+    EXPECT_EQ(PackColor(0, 0, 31), 0x001F);
     for (int r = 0; r < 32; ++r)
         for (int g = 0; g < 32; ++g)
             for (int b = 0; b < 32; ++b)
-                ASSERT_EQ(TMK::UnpackColor(TMK::PackColor(r, g, b)), (Rgb5{r, g, b}));
+                ASSERT_EQ(UnpackColor(PackColor(r, g, b)), (Rgb5{r, g, b}));
 }
 
 TEST(DefaultPalettes, BothVariantsAndTheirPlaceInSectionNine) {
     TMK m;
-    auto colour = [](const QByteArray& s, int i) { return TMK::UnpackColor(bytes::u16le(s, 2 * i)); };
+    auto colour = [](const QByteArray& s, int i) { return UnpackColor(bytes::u16le(s, 2 * i)); };
     auto roles = [](const QByteArray& s) {
         std::vector<int> r;
         for (int i = 32; i <= 40; ++i)
@@ -43,4 +46,18 @@ TEST(DefaultPalettes, BothVariantsAndTheirPlaceInSectionNine) {
     TMK fresh;
     EXPECT_EQ(fresh.Section(9).mid(80, 44), fresh.PaletteA);
     EXPECT_EQ(fresh.Section(9).mid(124, 44), fresh.PaletteB);
+}
+
+TEST(ColourSchemeEdits, OnlyThePaletteAndTheTwoSchemesCanBeAddressed) {
+    TMK m;
+    SetPaletteColour(m, 1, 15, Rgb565(0x1234));
+    EXPECT_EQ(bytes::u16le(m.Section(9), SchemeOffset(1) + 30), 0x1234);
+    SetRolePaletteIndex(m, 1, TColourRole::DigitBottomPanel, 15);
+    EXPECT_EQ(m.Section(9)[SchemeOffset(1) + 40], 15);
+    const QByteArray before = m.Section(9);
+    EXPECT_THROW(SetPaletteColour(m, 2, 0, Rgb565(1)), ERangeError);
+    EXPECT_THROW(SetPaletteColour(m, 0, 16, Rgb565(1)), ERangeError);
+    EXPECT_THROW(SetRolePaletteIndex(m, 0, TColourRole::DigitFrame, 16), ERangeError);
+    EXPECT_THROW(SetRolePaletteIndex(m, -1, TColourRole::DigitFrame, 1), ERangeError);
+    EXPECT_EQ(m.Section(9), before);
 }

@@ -37,5 +37,7 @@ int Set(const QStringList& args, Streams io);
 
 // One "NAME: OLD -> NEW" line per change, then the count.
 void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out);
+// Needs a QGuiApplication (main makes one for this command).
+int Render(const QStringList& args, Streams io);
 
 } // namespace cli

@@ -21,6 +21,10 @@ QString UsageText() {
         "tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]\n"
         "tripconf-cli maintenance export SETTINGS.veltg OUT.veltt\n"
         "tripconf-cli maintenance import SETTINGS.veltg IN.veltt [--out NEW.veltg]\n"
+        "tripconf-cli render FILE.veltg --screen KIND[:N] --out FILE.png [--scheme day|night] "
+        "[--lang en|ru]\n"
+        "    draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
+        "    x1, x4, x6, x9, avg (averages) or menu (the hot menus), N its number from 1\n"
         "tripconf-cli --version | --help\n");
 }
 
@@ -47,7 +51,7 @@ int Run(const QStringList& args, Streams io) {
                     {"write", Write}, {"show", Show},
                     {"get", Get},     {"set", Set},
                     {"diff", Diff},   {"journal", Journal},
-                    {"tank", Tank},   {"maintenance", Maintenance}};
+                    {"tank", Tank},   {"maintenance", Maintenance}, {"render", Render}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {

@@ -1,0 +1,332 @@
+#include "PageColor.h"
+
+#include "ColorGrids.h"
+#include "ColorSchemes.h"
+#include "EditorLayout.h"
+#include "MK_SetParamsH.h"
+#include "Pars32H.h"
+#include "Prompt.h"
+#include "RadioGroup.h"
+#include "SampleScreens.h"
+#include "ScreenPreview.h"
+#include "SettingsScreens.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace {
+
+using enum TCtlKind;
+using enum TConv;
+
+constexpr int ChannelMax = 31; // 5-bit units
+constexpr int PreviewColumns = 2;
+constexpr int ChannelGap = 8; // px between one channel's spin edit and the next label
+
+constexpr TText kDayNight[] = {{"Day", "День"}, {"Night", "Ночь"}};
+
+// clang-format off
+constexpr TRoleRow kDigitRoles[] = {
+    {TColourRole::DigitColor1,      {"Color 1", "Цвет 1"}},
+    {TColourRole::DigitBack1,       {"Background 1", "Фон 1"}},
+    {TColourRole::DigitColor2,      {"Color 2", "Цвет 2"}},
+    {TColourRole::DigitBack2,       {"Background 2", "Фон 2"}},
+    {TColourRole::DigitFrame,       {"Frame", "Рамка"}},
+    {TColourRole::DigitBottomPanel, {"Bott.panel", "Нижн.панель"}},
+};
+constexpr TRoleRow kMenuRoles[] = {
+    {TColourRole::MenuActiveColor,  {"Active item color", "Цвет активного пункта"}},
+    {TColourRole::MenuActiveBack,   {"Active item background", "Фон активного пункта"}},
+    {TColourRole::MenuHotNumColor,  {"Hot item num.color", "Цвет номера горячего пункта"}},
+};
+
+constexpr TControlRow kActiveSchemeRows[] = {
+    // name                  kind   caption                                                          unit min max step dec conversion
+    {"rgActiveColorScheme",  Radio, {"Scheme in manual mode", "Цветовая схема в руч. режиме"},       {},  0,  0,  0,   0,  Plain, kDayNight},
+};
+
+struct TPreviewDef {
+    const char* name;
+    TScreenKind kind;
+};
+constexpr TPreviewDef kDigitPreviews[] = {
+    {"pbDigit1", TScreenKind::X1}, {"pbDigit4", TScreenKind::X4},
+    {"pbDigit9", TScreenKind::X9}, {"pbDigit6", TScreenKind::X6},
+};
+// clang-format on
+
+constexpr TText kDigitTab{"Digital displays", "Цифровые дисплеи"};
+constexpr TText kMenuTab{"Menu", "Меню"};
+constexpr TText kRestoreQuestion{
+    "Initialize all the color scheme settings to their original state? ",
+    "Привести все настройки цветовых схем в исходное состояние?"};
+
+QSpinBox* makeSpin(const char* name, int max, QWidget* parent) {
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromUtf8(name));
+    spin->setRange(0, max);
+    spin->setAlignment(Qt::AlignRight);
+    return spin;
+}
+
+// Sets the flag for the duration of a refill and puts back what it was.
+class TRefill {
+public:
+    explicit TRefill(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~TRefill() { flag_ = was_; }
+    TRefill(const TRefill&) = delete;
+    TRefill& operator=(const TRefill&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+} // namespace
+
+struct TPageColor::RoleGrid {
+    std::span<const TRoleRow> rows;
+    TColourGridModel* model = nullptr;
+    QTableView* grid = nullptr;
+    QLabel* label = nullptr;
+    QSpinBox* spin = nullptr;
+};
+
+TPageColor::TPageColor(TMK_SetParamsDlg& frame)
+    : TEditorPage(frame), digit_(std::make_unique<RoleGrid>()),
+      menu_(std::make_unique<RoleGrid>()) {
+    digit_->rows = kDigitRoles;
+    menu_->rows = kMenuRoles;
+}
+
+TPageColor::~TPageColor() = default;
+
+void TPageColor::Build(QWidget* page) {
+    TControlBinder& b = Binder();
+    auto* row = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    row->addLayout(left);
+    row->addLayout(right, 1);
+
+    // The palette of the edited scheme and the channels of its selected colour.
+    QGridLayout* palette = AddGroup(b, left, "gbPalette", {"Palette", "Палитра"});
+    QWidget* box = palette->parentWidget();
+    palette_ = new TColourGridModel(
+        Model(), {}, [this] { return editedScheme_; }, page);
+    sgPalette_ = MakeColourGrid("sgPalette", palette_, box);
+    lColorTab_ = new QLabel(box);
+    lColorTab_->setObjectName(QStringLiteral("lColorTab"));
+    palette->addWidget(sgPalette_, 0, 0, 1, 6);
+    palette->addWidget(lColorTab_, 1, 0, 1, 6);
+    auto* channels = new QHBoxLayout;
+    for (auto [name, text, spin] : {std::tuple{"seR", "R", &seR_}, std::tuple{"seG", "G", &seG_},
+                                    std::tuple{"seB", "B", &seB_}}) {
+        *spin = makeSpin(name, ChannelMax, box);
+        auto* label = new QLabel(QString::fromUtf8(text), box);
+        label->setObjectName(QStringLiteral("l") + QString::fromUtf8(text));
+        label->setBuddy(*spin);
+        channels->addWidget(label);
+        channels->addWidget(*spin);
+        channels->addSpacing(ChannelGap);
+        QObject::connect(*spin, &QSpinBox::valueChanged, page, [this] { seRChange(); });
+    }
+    channels->addStretch();
+    palette->addLayout(channels, 2, 0, 1, 6);
+    QObject::connect(sgPalette_->selectionModel(), &QItemSelectionModel::currentRowChanged, page,
+                     [this](const QModelIndex& now) { sgPaletteClick(now.row()); });
+    left->addStretch();
+
+    // Which scheme is edited, which one the device uses by hand, and the defaults.
+    QGridLayout* schemes = AddGroup(b, right, "gbColorScheme", {"Color schemes", "Цветовые схемы"});
+    box = schemes->parentWidget();
+    auto* edited = b.Caption(new QLabel(box), {"Edited scheme", "Цветовая схема"});
+    edited->setObjectName(QStringLiteral("lCurrColorSchemeNum"));
+    rgCurrColorSchemeNum_ = new TRadioGroup(box);
+    rgCurrColorSchemeNum_->setObjectName(QStringLiteral("rgCurrColorSchemeNum"));
+    edited->setBuddy(rgCurrColorSchemeNum_);
+    schemes->addWidget(edited, 0, 0);
+    schemes->addWidget(rgCurrColorSchemeNum_, 0, 1, 1, 3, Qt::AlignLeft);
+    QObject::connect(rgCurrColorSchemeNum_, &TRadioGroup::clicked, page,
+                     [this](int index) { rgCurrColorSchemeNumClick(index); });
+    b.AddRows(schemes, kActiveSchemeRows, 1);
+    auto* restore =
+        b.Caption(new QPushButton(box), {"Restore all defaults", "Все в исх.состояние"});
+    restore->setObjectName(QStringLiteral("bPaletteInit"));
+    restore->setAutoDefault(false);
+    schemes->addWidget(restore, 2, 0, 1, 2, Qt::AlignLeft);
+    QObject::connect(restore, &QPushButton::clicked, page, [this] { bPaletteInitClick(); });
+
+    // The roles, with previews of the screens they paint.
+    pcColorDisp_ = new QTabWidget(page);
+    pcColorDisp_->setObjectName(QStringLiteral("pcColorDisp"));
+    right->addWidget(pcColorDisp_, 1);
+    QWidget* digits = BuildRolePage(*digit_, "tsColorDig", "sgDigit", "lDigit", "seDigit");
+    auto* previews = new QGridLayout;
+    for (const TPreviewDef& p : kDigitPreviews) {
+        auto* preview = new TScreenPreview(p.name, digits);
+        const int i = int(previews_.size());
+        previews->addWidget(preview, i / PreviewColumns, i % PreviewColumns);
+        previews_.push_back(preview);
+    }
+    previews->setRowStretch(int(previews_.size() + 1) / PreviewColumns, 1); // keep them together
+    static_cast<QHBoxLayout*>(digits->layout())->addLayout(previews, 1);
+    QWidget* menu = BuildRolePage(*menu_, "tsColorMenu", "sgMenu", "lMenu", "seMenu");
+    auto* pbMenu = new TScreenPreview("pbMenu", menu);
+    previews_.push_back(pbMenu);
+    static_cast<QHBoxLayout*>(menu->layout())->addWidget(pbMenu, 1, Qt::AlignTop);
+    pcColorDisp_->addTab(digits, QString());
+    pcColorDisp_->addTab(menu, QString());
+    QObject::connect(pcColorDisp_, &QTabWidget::currentChanged, page, [this] { ShowScheme(); });
+
+    QObject::connect(digit_->grid->selectionModel(), &QItemSelectionModel::currentRowChanged, page,
+                     [this](const QModelIndex& now) { sgDigitClick(now.row()); });
+    QObject::connect(digit_->spin, &QSpinBox::valueChanged, page, [this] { seDigitChange(); });
+    QObject::connect(menu_->grid->selectionModel(), &QItemSelectionModel::currentRowChanged, page,
+                     [this](const QModelIndex& now) { sgMenuClick(now.row()); });
+    QObject::connect(menu_->spin, &QSpinBox::valueChanged, page, [this] { seMenuChange(); });
+}
+
+QWidget* TPageColor::BuildRolePage(RoleGrid& g, const char* page, const char* name,
+                                   const char* label, const char* spin) {
+    auto* tab = new QWidget;
+    tab->setObjectName(QString::fromUtf8(page));
+    auto* row = new QHBoxLayout(tab);
+    auto* column = new QVBoxLayout;
+    row->addLayout(column);
+    g.model = new TColourGridModel(
+        Model(), g.rows, [this] { return editedScheme_; }, tab);
+    g.grid = MakeColourGrid(name, g.model, tab);
+    g.label = new QLabel(tab);
+    g.label->setObjectName(QString::fromUtf8(label));
+    g.spin = makeSpin(spin, PaletteColourCount - 1, tab);
+    g.label->setBuddy(g.spin);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(g.label);
+    choice->addWidget(g.spin);
+    choice->addStretch();
+    column->addWidget(g.grid);
+    column->addLayout(choice);
+    column->addStretch();
+    return tab;
+}
+
+int TPageColor::SelectedRow(const QTableView* grid) {
+    const int row = grid->currentIndex().row();
+    return row < 0 ? 0 : row;
+}
+
+void TPageColor::Load() {
+    TRefill refill(Frame().Refreshing);
+    TEditorPage::Load();
+    pcColorDisp_->setTabText(0, kDigitTab.text());
+    pcColorDisp_->setTabText(1, kMenuTab.text());
+    rgCurrColorSchemeNum_->setItems({kDayNight[0].text(), kDayNight[1].text()});
+    editedScheme_ = 0;
+    for (QTableView* grid : {sgPalette_, digit_->grid, menu_->grid}) {
+        if (!grid->currentIndex().isValid()) grid->setCurrentIndex(grid->model()->index(0, 0));
+        FitNameColumn(grid);
+    }
+    ShowScheme();
+}
+
+void TPageColor::Refresh() {
+    ShowScheme();
+    Binder().Load(QStringLiteral("rgActiveColorScheme"));
+}
+
+void TPageColor::Activate(bool active) {
+    if (active) ShowScheme();
+}
+
+void TPageColor::ShowScheme() {
+    TRefill refill(Frame().Refreshing);
+    rgCurrColorSchemeNum_->setIndex(editedScheme_);
+    for (TColourGridModel* m : {palette_, digit_->model, menu_->model})
+        m->Repaint();
+    // The channels and choices of the selected rows, of the scheme now edited: a change to
+    // one channel must not carry the other two over from the other scheme.
+    const int row = SelectedRow(sgPalette_);
+    const Rgb5 c = PaletteColour(Model(), editedScheme_, row).ToRgb5();
+    lColorTab_->setText(palette_->RowName(row));
+    seR_->setValue(c.r);
+    seG_->setValue(c.g);
+    seB_->setValue(c.b);
+    for (RoleGrid* g : {digit_.get(), menu_.get()}) {
+        const int r = SelectedRow(g->grid);
+        g->label->setText(g->model->RowName(r));
+        g->spin->setValue(g->model->PaletteIndex(r));
+    }
+    auto renderer = std::make_shared<const TScreenRenderer>(
+        SchemeColours(Model(), editedScheme_), Model().MeasPars, DisplayOptionsOf(Model()));
+    for (TScreenPreview* p : previews_) {
+        const bool menu = p->objectName() == u"pbMenu";
+        const TScreenKind kind = menu ? TScreenKind::Menu : [&] {
+            for (const TPreviewDef& d : kDigitPreviews)
+                if (p->objectName() == QLatin1String(d.name)) return d.kind;
+            return TScreenKind::X4;
+        }();
+        p->SetScreen(menu ? SampleMenu(Model().MenuItems) : SampleScreen(kind), renderer);
+    }
+}
+
+void TPageColor::sgPaletteClick(int row) {
+    if (Frame().Refreshing || row < 0) return;
+    lColorTab_->setText(palette_->RowName(row));
+    TRefill refill(Frame().Refreshing);
+    const Rgb5 c = PaletteColour(Model(), editedScheme_, row).ToRgb5();
+    seR_->setValue(c.r);
+    seG_->setValue(c.g);
+    seB_->setValue(c.b);
+}
+
+void TPageColor::seRChange() {
+    if (Frame().Refreshing) return;
+    SetPaletteColour(Model(), editedScheme_, SelectedRow(sgPalette_),
+                     Rgb565::FromRgb5(seR_->value(), seG_->value(), seB_->value()));
+    Frame().RefreshVisiblePage();
+}
+
+void TPageColor::RoleClick(RoleGrid& g, int row) {
+    if (Frame().Refreshing || row < 0) return;
+    g.label->setText(g.model->RowName(row));
+    TRefill refill(Frame().Refreshing);
+    g.spin->setValue(g.model->PaletteIndex(row));
+}
+
+void TPageColor::RoleChange(RoleGrid& g) {
+    if (Frame().Refreshing) return;
+    SetRolePaletteIndex(Model(), editedScheme_, g.rows[std::size_t(SelectedRow(g.grid))].role,
+                        g.spin->value());
+    Frame().RefreshVisiblePage();
+}
+
+void TPageColor::sgDigitClick(int row) {
+    RoleClick(*digit_, row);
+}
+void TPageColor::seDigitChange() {
+    RoleChange(*digit_);
+}
+void TPageColor::sgMenuClick(int row) {
+    RoleClick(*menu_, row);
+}
+void TPageColor::seMenuChange() {
+    RoleChange(*menu_);
+}
+
+void TPageColor::rgCurrColorSchemeNumClick(int index) {
+    editedScheme_ = index;
+    Frame().RefreshVisiblePage();
+}
+
+void TPageColor::bPaletteInitClick() {
+    if (!AskYesNo(kRestoreQuestion.text())) return;
+    RestoreDefaultSchemes(Model());
+    editedScheme_ = 0;
+    rgCurrColorSchemeNum_->setIndex(0);
+    Frame().RefreshVisiblePage();
+    Frame().LoadPages();
+}
