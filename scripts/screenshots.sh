@@ -46,8 +46,8 @@ xvfb-run -a -s "-screen 0 1600x1000x24" \
 # One device screen as the trip computer draws it, from the settings just shown.
 if "$build/tools/cli/tripconf-cli" --help | grep -q '^ *tripconf-cli render'; then
     "$build/tools/cli/tripconf-cli" read --port "$tty" --out "$tmp/device.veltg" >/dev/null
-    "$build/tools/cli/tripconf-cli" render "$tmp/device.veltg" --out docs/device-screen.png
-    echo "screenshots: docs/device-screen.png"
+    "$build/tools/cli/tripconf-cli" render "$tmp/device.veltg" --screen x6:1 --out docs/screen-x6.png
+    echo "screenshots: docs/screen-x6.png"
 else
-    echo "screenshots: this tripconf-cli renders no device screens; docs/device-screen.png not made"
+    echo "screenshots: this tripconf-cli renders no device screens; docs/screen-x6.png not made"
 fi

@@ -27,12 +27,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 namespace {
 
 constexpr int ReadLimitMs = 120000; // the whole memory at 19200 bit/s takes under a minute
 constexpr int SearchLimitMs = 60000;
 constexpr int ModalLimitMs = 20000;
+constexpr int PollMs = 20;
 constexpr int SettleMs = 300; // lets a window lay itself out and paint once
 
 [[noreturn]] void fail(const QString& what) {
@@ -84,7 +86,7 @@ public:
             save(*dlg, "port-dialog.png");
             QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
         });
-        click(form_, "bRS232");
+        clickAndWait(form_, "bRS232");
 
         onModal([this](QWidget* dlg) {
             auto* pages = dlg->findChild<QTabWidget*>();
@@ -95,7 +97,7 @@ public:
             save(*dlg, "editor-2.png");
             QMetaObject::invokeMethod(dlg, "reject", Qt::QueuedConnection);
         });
-        click(form_, "bEditParams");
+        clickAndWait(form_, "bEditParams");
 
         onModal([this](QWidget* dlg) {
             auto* pages = dlg->findChild<QTabWidget*>();
@@ -106,7 +108,7 @@ public:
             save(*dlg, "journals-faults.png");
             QMetaObject::invokeMethod(dlg, "reject", Qt::QueuedConnection);
         });
-        click(form_, "bViewJournals");
+        clickAndWait(form_, "bViewJournals");
 
         // Russian: our captions and Qt's own texts of the standard dialogs.
         auto* english = form_.findChild<QCheckBox*>("cbEnglishVersion");
@@ -115,11 +117,13 @@ public:
             save(*dlg, "file-dialog-ru.png");
             QMetaObject::invokeMethod(dlg, "reject", Qt::QueuedConnection);
         });
-        click(form_, "bLoadParams");
+        clickAndWait(form_, "bLoadParams");
         english->click();
     }
 
 private:
+    int pending_ = 0; // dialogs whose action has not run yet
+
     static QPushButton* button(QWidget& w, const char* name) {
         auto* b = w.findChild<QPushButton*>(QString::fromLatin1(name));
         if (!b) fail(QStringLiteral("no button %1").arg(QString::fromLatin1(name)));
@@ -131,16 +135,36 @@ private:
         b->click();
     }
 
-    // Runs action on the next modal window, from inside its own event loop.
+    // Runs action on the next modal window, from inside its own event loop. A polling timer
+    // rather than a wait loop: a dialog that the link's thread asks for opens inside whatever
+    // loop is running, and a wait loop below it on the stack could never see it close.
     void onModal(std::function<void(QWidget*)> action) {
-        QTimer::singleShot(0, [action = std::move(action)] {
-            QWidget* dlg = nullptr;
-            if (!waitFor([&dlg] { return (dlg = QApplication::activeModalWidget()) != nullptr; },
-                         ModalLimitMs))
-                fail(QStringLiteral("no dialog opened"));
+        ++pending_;
+        auto* poll = new QTimer(qApp);
+        auto clock = std::make_shared<QElapsedTimer>();
+        clock->start();
+        QObject::connect(poll, &QTimer::timeout, [this, poll, clock, action = std::move(action)] {
+            QWidget* dlg = QApplication::activeModalWidget();
+            if (!dlg) {
+                if (clock->elapsed() > ModalLimitMs) fail(QStringLiteral("no dialog opened"));
+                return;
+            }
+            poll->stop();
+            poll->deleteLater();
             settle();
             action(dlg);
+            --pending_;
         });
+        poll->start(PollMs);
+    }
+
+    // Clicks a button that opens a dialog (at once or by way of the link's thread) and waits
+    // until the dialog's action has run and the dialog has closed.
+    void clickAndWait(QWidget& w, const char* name) {
+        click(w, name);
+        if (!waitFor([this] { return pending_ == 0 && !QApplication::activeModalWidget(); },
+                     ReadLimitMs))
+            fail(QStringLiteral("the dialog of %1 did not close").arg(QString::fromLatin1(name)));
     }
 
     // A page with more to see than the first: the display's, else the second one.
