@@ -9,9 +9,10 @@
 #include "PageAverages.h"
 #include "PageColor.h"
 #include "PageCorr.h"
+#include "PageDivers.h"
 #include "PageFuel.h"
 #include "PageHotMenu.h"
-#include "PageDivers.h"
+#include "PageLayouts.h"
 #include "PageLimits.h"
 #include "PageMaintenance.h"
 #include "PageMeth.h"
@@ -30,14 +31,14 @@ constexpr TPageDef kPages[] = {
     {"tsLim",       nullptr,       nullptr,       {"Limits", "Границы"},                    MakePage<TPageLimits>},
     {"tsDisp",      nullptr,       "pcDisp",      {"Display", "Дисплей"},                   MakePage<TPageSet>},
     {"tsColor",     "tsDisp",      nullptr,       {"Color schemes", "Цветовые схемы"},      MakePage<TPageColor>},
-    {"tsParams1",   "tsDisp",      nullptr,       {"Displays x 1", "Дисплеи х1"},           nullptr},
+    {"tsParams1",   "tsDisp",      nullptr,       {"Displays x 1", "Дисплеи х1"},           MakePage<TPageParams1>},
     {"tsParams4",   "tsDisp",      "pcParams4",   {"Displays x 4", "Дисплеи х4"},           MakePage<TPageSet>},
-    {"tsParams4_1", "tsParams4",   nullptr,       {"Displays 1..3", "Дисплеи 1 .. 3"},      nullptr},
-    {"tsParams4_2", "tsParams4",   nullptr,       {"Displays 4..6", "Дисплеи 4 .. 6"},      nullptr},
-    {"tsParams9",   "tsDisp",      nullptr,       {"Displays x 9", "Дисплеи х9"},           nullptr},
-    {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           nullptr},
+    {"tsParams4_1", "tsParams4",   nullptr,       {"Displays 1..3", "Дисплеи 1 .. 3"},      MakePage<TPageParams4_1>},
+    {"tsParams4_2", "tsParams4",   nullptr,       {"Displays 4..6", "Дисплеи 4 .. 6"},      MakePage<TPageParams4_2>},
+    {"tsParams9",   "tsDisp",      nullptr,       {"Displays x 9", "Дисплеи х9"},           MakePage<TPageParams9>},
+    {"tsParams6",   "tsDisp",      nullptr,       {"Displays x 6", "Дисплей х6"},           MakePage<TPageParams6>},
     {"tsHotMenu",   "tsDisp",      nullptr,       {"Hot menu", "Горячие меню"},             MakePage<TPageHotMenu>},
-    {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              nullptr},
+    {"tsInfoPanel", "tsDisp",      nullptr,       {"Add.panel", "Доп.панель"},              MakePage<TPageInfoPanel>},
     {"tsDivers",    "tsDisp",      nullptr,       {"Divers", "Разное"},                     MakePage<TPageDivers>},
     {"tsVoice",     nullptr,       "pcVoice",     {"Sounds", "Озвуч.сообщения"},            MakePage<TPageSet>},
     {"tsVoiceWarn", "tsVoice",     nullptr,       {"Warnings", "Предупреждения"},           MakePage<TPageVoiceWarn>},

@@ -45,6 +45,9 @@ public:
 
     // Set while controls are refilled from the model, so that handlers do not write back.
     bool Refreshing = false;
+    // The colour scheme the colour page edits, which every screen preview shows: 0 day,
+    // 1 night.
+    int EditedScheme = 0;
 
     // Fills the dialog: captions, capability rules, load, protocol lists. Runs once, when
     // the dialog is first shown.

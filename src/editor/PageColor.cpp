@@ -116,7 +116,7 @@ void TPageColor::Build(QWidget* page) {
     QGridLayout* palette = AddGroup(b, left, "gbPalette", {"Palette", "Палитра"});
     QWidget* box = palette->parentWidget();
     palette_ = new TColourGridModel(
-        Model(), {}, [this] { return editedScheme_; }, page);
+        Model(), {}, [this] { return Frame().EditedScheme; }, page);
     sgPalette_ = MakeColourGrid("sgPalette", palette_, box);
     lColorTab_ = new QLabel(box);
     lColorTab_->setObjectName(QStringLiteral("lColorTab"));
@@ -198,7 +198,7 @@ QWidget* TPageColor::BuildRolePage(RoleGrid& g, const char* page, const char* na
     auto* column = new QVBoxLayout;
     row->addLayout(column);
     g.model = new TColourGridModel(
-        Model(), g.rows, [this] { return editedScheme_; }, tab);
+        Model(), g.rows, [this] { return Frame().EditedScheme; }, tab);
     g.grid = MakeColourGrid(name, g.model, tab);
     g.label = new QLabel(tab);
     g.label->setObjectName(QString::fromUtf8(label));
@@ -214,6 +214,10 @@ QWidget* TPageColor::BuildRolePage(RoleGrid& g, const char* page, const char* na
     return tab;
 }
 
+int TPageColor::EditedScheme() {
+    return Frame().EditedScheme;
+}
+
 int TPageColor::SelectedRow(const QTableView* grid) {
     const int row = grid->currentIndex().row();
     return row < 0 ? 0 : row;
@@ -225,7 +229,7 @@ void TPageColor::Load() {
     pcColorDisp_->setTabText(0, kDigitTab.text());
     pcColorDisp_->setTabText(1, kMenuTab.text());
     rgCurrColorSchemeNum_->setItems({kDayNight[0].text(), kDayNight[1].text()});
-    editedScheme_ = 0;
+    Frame().EditedScheme = 0;
     for (QTableView* grid : {sgPalette_, digit_->grid, menu_->grid}) {
         if (!grid->currentIndex().isValid()) grid->setCurrentIndex(grid->model()->index(0, 0));
         FitNameColumn(grid);
@@ -244,13 +248,13 @@ void TPageColor::Activate(bool active) {
 
 void TPageColor::ShowScheme() {
     TRefill refill(Frame().Refreshing);
-    rgCurrColorSchemeNum_->setIndex(editedScheme_);
+    rgCurrColorSchemeNum_->setIndex(Frame().EditedScheme);
     for (TColourGridModel* m : {palette_, digit_->model, menu_->model})
         m->Repaint();
     // The channels and choices of the selected rows, of the scheme now edited: a change to
     // one channel must not carry the other two over from the other scheme.
     const int row = SelectedRow(sgPalette_);
-    const Rgb5 c = PaletteColour(Model(), editedScheme_, row).ToRgb5();
+    const Rgb5 c = PaletteColour(Model(), Frame().EditedScheme, row).ToRgb5();
     lColorTab_->setText(palette_->RowName(row));
     seR_->setValue(c.r);
     seG_->setValue(c.g);
@@ -261,7 +265,7 @@ void TPageColor::ShowScheme() {
         g->spin->setValue(g->model->PaletteIndex(r));
     }
     auto renderer = std::make_shared<const TScreenRenderer>(
-        SchemeColours(Model(), editedScheme_), Model().MeasPars, DisplayOptionsOf(Model()));
+        SchemeColours(Model(), Frame().EditedScheme), Model().MeasPars, DisplayOptionsOf(Model()));
     for (TScreenPreview* p : previews_) {
         const bool menu = p->objectName() == u"pbMenu";
         const TScreenKind kind = menu ? TScreenKind::Menu : [&] {
@@ -277,7 +281,7 @@ void TPageColor::sgPaletteClick(int row) {
     if (Frame().Refreshing || row < 0) return;
     lColorTab_->setText(palette_->RowName(row));
     TRefill refill(Frame().Refreshing);
-    const Rgb5 c = PaletteColour(Model(), editedScheme_, row).ToRgb5();
+    const Rgb5 c = PaletteColour(Model(), Frame().EditedScheme, row).ToRgb5();
     seR_->setValue(c.r);
     seG_->setValue(c.g);
     seB_->setValue(c.b);
@@ -285,7 +289,7 @@ void TPageColor::sgPaletteClick(int row) {
 
 void TPageColor::seRChange() {
     if (Frame().Refreshing) return;
-    SetPaletteColour(Model(), editedScheme_, SelectedRow(sgPalette_),
+    SetPaletteColour(Model(), Frame().EditedScheme, SelectedRow(sgPalette_),
                      Rgb565::FromRgb5(seR_->value(), seG_->value(), seB_->value()));
     Frame().RefreshVisiblePage();
 }
@@ -299,8 +303,8 @@ void TPageColor::RoleClick(RoleGrid& g, int row) {
 
 void TPageColor::RoleChange(RoleGrid& g) {
     if (Frame().Refreshing) return;
-    SetRolePaletteIndex(Model(), editedScheme_, g.rows[std::size_t(SelectedRow(g.grid))].role,
-                        g.spin->value());
+    SetRolePaletteIndex(Model(), Frame().EditedScheme,
+                        g.rows[std::size_t(SelectedRow(g.grid))].role, g.spin->value());
     Frame().RefreshVisiblePage();
 }
 
@@ -318,14 +322,14 @@ void TPageColor::seMenuChange() {
 }
 
 void TPageColor::rgCurrColorSchemeNumClick(int index) {
-    editedScheme_ = index;
+    Frame().EditedScheme = index;
     Frame().RefreshVisiblePage();
 }
 
 void TPageColor::bPaletteInitClick() {
     if (!AskYesNo(kRestoreQuestion.text())) return;
     RestoreDefaultSchemes(Model());
-    editedScheme_ = 0;
+    Frame().EditedScheme = 0;
     rgCurrColorSchemeNum_->setIndex(0);
     Frame().RefreshVisiblePage();
     Frame().LoadPages();

@@ -31,7 +31,7 @@ public:
     void Activate(bool active) override;
 
     // The scheme the grids show and edit: 0 day, 1 night.
-    int EditedScheme() const { return editedScheme_; }
+    int EditedScheme();
 
     // Handlers named after their control and event.
     void sgPaletteClick(int row);
@@ -54,7 +54,6 @@ private:
     void RoleClick(RoleGrid& grid, int row);
     void RoleChange(RoleGrid& grid);
 
-    int editedScheme_ = 0;
     TColourGridModel* palette_ = nullptr;
     QTableView* sgPalette_ = nullptr;
     QLabel* lColorTab_ = nullptr;

@@ -186,8 +186,9 @@ void TMK_SetParamsDlg::FormShow() {
     LoadPages();
     RefreshVisiblePage();
     Refreshing = true;
-    RebuildForProtocol();
+    // Relabelled first: the protocol's lists caption their parameters with these names.
     RelabelMeasPars(model_);
+    RebuildForProtocol();
     model_.MakeDefaultPalettes(Caps().CapAltPalette);
     Refreshing = false;
     pcMainChange(pcMain_->currentIndex());

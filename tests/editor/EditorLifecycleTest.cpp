@@ -100,9 +100,8 @@ TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {
 TEST_F(EditorTest, CaptionsInEitherLanguage) {
     const QStringList english{"Correction", "Resources",  "Limits", "Display", "Sounds",
                               "Average",    "Parctronic", "Fuel",   "TS",      "Add.systems"};
-    const QStringList russian{"Поправки",        "Источники", "Границы", "Дисплей",
-                              "Озвуч.сообщения", "Средние",   "Парковка", "Бак",
-                              "ТО",              "Допсистемы"};
+    const QStringList russian{"Поправки", "Источники", "Границы", "Дисплей", "Озвуч.сообщения",
+                              "Средние",  "Парковка",  "Бак",     "ТО",      "Допсистемы"};
     for (bool en : {true, false}) {
         EnglishVersion = en;
         Open(0x8000);
@@ -188,7 +187,8 @@ TEST_F(EditorTest, MeasuredParameterCaptionsFollowTheModel) {
     EXPECT_EQ(model.MeasPars.Find(11)->Name, "Tвоздуха");
 }
 
-// scripts/bench-editor.sh runs this: opening the editor on a read image, median of five.
+// scripts/bench-editor.sh runs this: opening the editor, with all its pages, on a read image,
+// median of five.
 TEST_F(EditorTest, DISABLED_OpeningBenchmark) {
     ReadFromDevice(model, 0x8000);
     std::vector<qint64> times;

@@ -5,8 +5,8 @@
 //   tripconf-screenshots --port PATH --out FOLDER
 //
 // Reads the settings from the device at PATH, then saves: the main window, the port dialog
-// after "Find the device", two editor pages, two journals viewer pages and, in Russian, the
-// file dialog of "Read settings from a file on disk".
+// after "Find the device", two editor pages and the four-value screens' page, two journals
+// viewer pages and, in Russian, the file dialog of "Read settings from a file on disk".
 
 #include "Language.h"
 #include "Main32HPars.h"
@@ -95,6 +95,8 @@ public:
             save(*dlg, "editor-1.png");
             pages->setCurrentIndex(secondEditorPage(*pages));
             save(*dlg, "editor-2.png");
+            showNested(*dlg, {"tsDisp", "tsParams4", "tsParams4_1"});
+            save(*dlg, "x4-page.png");
             QMetaObject::invokeMethod(dlg, "reject", Qt::QueuedConnection);
         });
         clickAndWait(form_, "bEditParams");
@@ -165,6 +167,19 @@ private:
         if (!waitFor([this] { return pending_ == 0 && !QApplication::activeModalWidget(); },
                      ReadLimitMs))
             fail(QStringLiteral("the dialog of %1 did not close").arg(QString::fromLatin1(name)));
+    }
+
+    // Brings each named page to the front of the tab widget holding it, outermost first.
+    static void showNested(QWidget& dlg, std::initializer_list<const char*> pages) {
+        for (const char* name : pages) {
+            auto* page = dlg.findChild<QWidget*>(QString::fromLatin1(name));
+            if (!page) fail(QStringLiteral("the editor has no page %1").arg(name));
+            for (QWidget* w = page->parentWidget(); w; w = w->parentWidget())
+                if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+                    tabs->setCurrentWidget(page);
+                    break;
+                }
+        }
     }
 
     // A page with more to see than the first: the display's, else the second one.
