@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -50,6 +51,12 @@ public:
         sinceLast_.start();
         timer_.start();
     }
+    // Printed for the record; the test's verdict rests on the checks.
+    void report(const char* what) const {
+        std::printf("longest gap during the %s: %lld ms (wall %lld ms), %d ticks\n", what,
+                    static_cast<long long>(longest), static_cast<long long>(longestWall), ticks);
+    }
+
     qint64 longest = 0;
     qint64 longestWall = 0;
     int ticks = 0;
@@ -91,6 +98,7 @@ TEST_F(WindowResponsiveness, TheWindowAnswersWithin100MsWhileTheLinkReadsWaitsAn
         EXPECT_LE(gaps.longest, LongestAllowedGapMs)
             << "read of " << took.elapsed() << " ms; longest wall gap " << gaps.longestWall;
         EXPECT_GT(gaps.ticks, took.elapsed() / (2 * TickMs));
+        gaps.report("read");
     }
 
     // The device is switched off from here on.
@@ -113,6 +121,7 @@ TEST_F(WindowResponsiveness, TheWindowAnswersWithin100MsWhileTheLinkReadsWaitsAn
         EXPECT_LT(sinceCancel.elapsed(), LongestAllowedGapMs);
         EXPECT_LE(gaps.longest, LongestAllowedGapMs) << "wall " << gaps.longestWall;
         EXPECT_TRUE(prompt.errors.isEmpty());
+        gaps.report("wait for the device");
     }
 
     // The keep-alive while the device is switched off: three unanswered attempts, and the
@@ -125,6 +134,7 @@ TEST_F(WindowResponsiveness, TheWindowAnswersWithin100MsWhileTheLinkReadsWaitsAn
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form->LinkThread().Busy(); }, 5000));
         EXPECT_GT(took.elapsed(), 300) << "the device answered the keep-alive";
         EXPECT_LE(gaps.longest, LongestAllowedGapMs) << "wall " << gaps.longestWall;
+        gaps.report("keep-alive, device off");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000));
     }
 }
