@@ -17,6 +17,9 @@ if [ "${1:-}" = "--check" ]; then
     shift
 fi
 build="${1:-$root/build-package}"
+# Absolute, since cpack runs inside it.
+mkdir -p "$build"
+build="$(cd "$build" && pwd)"
 
 for tool in dpkg-deb dpkg-shlibdeps cpack; do
     if ! command -v "$tool" >/dev/null 2>&1; then
