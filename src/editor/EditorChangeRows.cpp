@@ -47,6 +47,16 @@ public:
                                  binder_.ShownText(control, c.afterValue)));
             return;
         }
+        // A place of a screen, which a preview edits rather than a control.
+        if (const auto text =
+                dlg_.DescribeChange(c.field->name, c.index, c.beforeValue, c.afterValue)) {
+            const TMK_SetParamsDlg::TPagePlace place = dlg_.PlaceOf(text->widget);
+            out.push_back(place.order < 0 ? other(text->setting, text->before, text->after)
+                                          : TPlacedRow{place.order,
+                                                       {place.caption, text->setting, text->before,
+                                                        text->after}});
+            return;
+        }
         // A word whose bits are check boxes: one row for each bit that changes.
         const auto before = std::uint64_t(std::int64_t(c.beforeValue));
         const auto after = std::uint64_t(std::int64_t(c.afterValue));

@@ -22,10 +22,12 @@
 // is left out of the dialog.
 
 #include "Language.h"
+#include "PageChangeText.h"
 
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <span>
 
 class QTabWidget;
@@ -91,6 +93,14 @@ public:
     // OK was chosen: store what the page's own controls still hold (a grid or a text being
     // edited). False keeps the dialog open; the page has told the user why.
     virtual bool FinishEdits() { return true; }
+
+    // How a change of element `index` of `field` reads in the page's words, when the page
+    // edits it without a bound control. None when the setting is not the page's.
+    virtual std::optional<TPageChangeText> DescribeChange(const char* field, int index,
+                                                          double before, double after) {
+        (void)field, (void)index, (void)before, (void)after;
+        return std::nullopt;
+    }
 
 protected:
     TMK_SetParamsDlg& Frame() { return frame_; }

@@ -9,9 +9,12 @@
 // one), the show sequence, the commit rule through the binder, the page refresh, the page
 // change, OK and Cancel.
 
+#include "PageChangeText.h"
+
 #include <QDialog>
 #include <QHash>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTabWidget;
@@ -77,6 +80,9 @@ public:
         QString caption;
     };
     TPagePlace PlaceOf(const QWidget* w) const;
+    // The first page that words a change of element `index` of `field` as its own.
+    std::optional<TPageChangeText> DescribeChange(const char* field, int index, double before,
+                                                  double after) const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -123,6 +123,13 @@ QWidget* TMK_SetParamsDlg::Page(const char* name) const {
     return page ? page->Widget() : nullptr;
 }
 
+std::optional<TPageChangeText> TMK_SetParamsDlg::DescribeChange(const char* field, int index,
+                                                                double before, double after) const {
+    for (const auto& page : pages_)
+        if (auto text = page->DescribeChange(field, index, before, after)) return text;
+    return std::nullopt;
+}
+
 TMK_SetParamsDlg::TPagePlace TMK_SetParamsDlg::PlaceOf(const QWidget* w) const {
     TPagePlace place;
     QStringList captions;

@@ -1,8 +1,11 @@
 // The screen layout pages driven through their previews and check boxes: which place a
 // click reaches, the parameter pop-up, the keyboard, the screen bits and the x1 boxes.
 
+#include "ChangeList.h"
 #include "ColorSchemes.h"
+#include "EditorChangeRows.h"
 #include "EditorTestSupport.h"
+#include "FieldTable.h"
 #include "MeasParsH.h"
 #include "PlacePreview.h"
 #include "ProtsH.h"
@@ -225,6 +228,29 @@ TEST_F(LayoutPageTest, X1BoxesFollowTheProtocolsList) {
 
 // scripts/bench-editor.sh runs this: switching to each display layout page with its
 // previews painted, median of five.
+TEST_F(LayoutPageTest, APlaceChangeIsListedInThePagesWords) {
+    Open(0x8000);
+    const std::uint8_t before = std::uint8_t(model.Get("Digit4", 15));
+    const std::uint8_t after = OtherCode(before);
+    TFieldChange change;
+    change.field = FindField("Digit4");
+    change.index = 15;
+    change.numeric = true;
+    change.beforeValue = before;
+    change.afterValue = after;
+    EnglishVersion = true;
+    const std::vector<TChangeRow> rows =
+        EditorChangeRows({change}, model.SettingsImage, model.DeviceVersion);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].group, "Display / Displays x 4 / Displays 4..6");
+    EXPECT_EQ(rows[0].setting, "Display 4, place 4");
+    // The values read as the place's tool tip reads.
+    EXPECT_EQ(rows[0].before, Hover(Preview("pbDigit4_4"), 0.9, 0.9));
+    EXPECT_NE(rows[0].after, rows[0].before);
+    EXPECT_TRUE(rows[0].after.startsWith(model.MeasPars.Find(after)->Name))
+        << qPrintable(rows[0].after);
+}
+
 TEST_F(LayoutPageTest, DISABLED_SwitchingBenchmark) {
     Open(0x8000);
     auto* pcDisp = Find<QTabWidget>("pcDisp");
