@@ -1,6 +1,5 @@
 // Step 1 from a file and Step 3: the settings file dialogs, load and save.
 
-#include "DeviceModels.h"
 #include "Errors.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
@@ -58,7 +57,6 @@ void TMainForm::bLoadParamsClick() {
     setStepButtons(true);
     Modified = false;
     setUnwritten(false);
+    // The status line names the device type; one no model has is said to be unknown.
     setSource(Source::File, path);
-    if (!IsKnownDevice(model_->DeviceVersion))
-        ShowInfo(MainTexts::UnknownDeviceText(path, model_->DeviceVersion));
 }

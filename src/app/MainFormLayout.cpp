@@ -233,10 +233,14 @@ void TMainForm::updateStatus() {
         const QString hex =
             QStringLiteral("0x%1").arg(model_->DeviceVersion, 4, 16, QLatin1Char('0'));
         const QString name = DeviceDesignation(model_->DeviceVersion);
-        lDeviceStatus->setText(
-            StatusTexts::Device.text()
-                .arg(name.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(name, hex))
-                .arg(model_->SettingsVersion()));
+        if (name.isEmpty()) // a type no model has: the editor shows the default model's pages
+            lDeviceStatus->setText(
+                StatusTexts::UnknownDevice.text().arg(hex, DeviceDesignation(DefaultDeviceVersion),
+                                                      QString::number(model_->SettingsVersion())));
+        else
+            lDeviceStatus->setText(StatusTexts::Device.text()
+                                       .arg(QStringLiteral("%1 (%2)").arg(name, hex))
+                                       .arg(model_->SettingsVersion()));
         const QString time = QLocale().toString(sourceTime_, QStringLiteral("HH:mm"));
         switch (source_) {
         case Source::Device:

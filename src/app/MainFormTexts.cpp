@@ -1,8 +1,5 @@
 #include "MainFormTexts.h"
 
-#include "DeviceModels.h"
-#include "Pars32H.h"
-
 namespace {
 
 // clang-format off
@@ -40,14 +37,4 @@ constexpr TCaption Captions[] = {
 
 std::span<const TCaption> MainFormCaptions() {
     return Captions;
-}
-
-QString MainTexts::UnknownDeviceText(const QString& path, std::uint16_t deviceType) {
-    return Tx("The settings in %1 were read from a device of type 0x%2, which this program "
-              "does not know. The editor offers the pages of the default model %3.",
-              "Настройки в файле %1 считаны из устройства типа 0x%2, неизвестного программе. "
-              "Редактор предлагает страницы модели по умолчанию %3.")
-        // One pass, so that a "%" in the path is taken as it stands.
-        .arg(path, QString::number(deviceType, 16).rightJustified(4, u'0').toUpper(),
-             DeviceDesignation(DefaultDeviceVersion));
 }

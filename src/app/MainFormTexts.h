@@ -30,9 +30,6 @@ inline constexpr TText Checked{"Checked by reading back. Backup: %1",
 inline constexpr TText FileExists{"The file already exists. Rewrite it?",
                                   "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
-// A loaded file from a device type the program does not know: which type it was, and that
-// the editor offers the default model's pages.
-QString UnknownDeviceText(const QString& path, std::uint16_t deviceType);
 } // namespace MainTexts
 
 // The status line: what settings the window holds, where they came from, whether edits
@@ -40,6 +37,9 @@ QString UnknownDeviceText(const QString& path, std::uint16_t deviceType);
 namespace StatusTexts {
 inline constexpr TText NoSettings{"No settings read yet", "Настройки ещё не считаны"};
 inline constexpr TText Device{"Device %1, settings version %2", "МК %1, версия настроек %2"};
+inline constexpr TText UnknownDevice{
+    "Device type %1 unknown: the editor offers the pages of the %2, settings version %3",
+    "Тип МК %1 неизвестен: редактор предлагает страницы %2, версия настроек %3"};
 inline constexpr TText FromDevice{"read from the device at %1", "считаны из МК в %1"};
 inline constexpr TText FromFile{"from the file %1", "из файла %1"};
 inline constexpr TText WrittenAt{"written to the device at %1", "записаны в МК в %1"};

@@ -115,8 +115,7 @@ std::optional<QByteArray> TSimDevice::Handle(const QByteArray& request, std::int
     if (fault) ++faultsPlayed;
     if (fault == TFaultMode::PowerCycle || fault == TFaultMode::DropReply) return std::nullopt;
 
-    std::optional<QByteArray> data =
-        execute(request, fault != TFaultMode::UnstoredWrite);
+    std::optional<QByteArray> data = execute(request, fault != TFaultMode::UnstoredWrite);
     if (!data) return std::nullopt;
 
     QByteArray body = request.mid(1, 3); // the reply header repeats address and fixed word
