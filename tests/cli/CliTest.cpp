@@ -4,8 +4,8 @@
 #include "CliCommands.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
-#include "FieldTable.h"
 #include "Errors.h"
+#include "FieldTable.h"
 #include "JournalExport.h"
 #include "Language.h"
 #include "Pars32H.h"
@@ -105,9 +105,10 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
 
     r = run(device("write") << "--in" << path("edited.veltg") << "--backup-dir" << path("bk"));
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
-    EXPECT_TRUE(r.out.startsWith("AllPathStart: 84250 -> 123456\n1 setting differs from the device.\n"
-                                 "The settings are recorded in the device\n"
-                                 "Checked by reading back. Backup: "))
+    EXPECT_TRUE(
+        r.out.startsWith("AllPathStart: 84250 -> 123456\n1 setting differs from the device.\n"
+                         "The settings are recorded in the device\n"
+                         "Checked by reading back. Backup: "))
         << qPrintable(r.out);
 
     const QByteArray after = sim_->Memory();
@@ -259,7 +260,8 @@ TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
-    EXPECT_EQ(doc["fields"]["AllPathStart"].toInteger(), 84250); // the simulator's generated history
+    EXPECT_EQ(doc["fields"]["AllPathStart"].toInteger(),
+              84250); // the simulator's generated history
 
     m.Set("ShowDisp_1", 0, 0x7FFFFFFFFFFFFFFF);
     m.WriteSections(1, SectionCountMax);
