@@ -35,6 +35,7 @@ struct TFigures {
     int cycles = 0;
     int writesRetried = 0;
     int readsRetried = 0;
+    int portReopened = 0;
     qint64 bytesWrong = 0;
     bool failed = false;
 };
@@ -48,10 +49,27 @@ std::uint16_t connect(TML_RS& link) {
     return r.version;
 }
 
-// Runs step until it completes, counting the attempts that reported an error.
-template <typename Step> bool withRetries(const char* what, int& retried, Step step) {
+// Opens the simulator's port as the window does: RS-485 with echo, the window's reply time.
+bool openLink(TML_RS& link) {
+    link.Open(TPortMap::FirstPort);
+    if (!link.IsOpen()) return false;
+    link.SetPortType(TML_RS::PortRs485Echo);
+    link.ResponseTimeout = ReplyTimeoutMs;
+    return true;
+}
+
+// Runs step until it completes, counting the attempts that reported an error. A port the
+// link closed (it closes one whose far end seems gone) is opened again before the next
+// attempt, as the window does at the next transfer.
+template <typename Step>
+bool withRetries(const char* what, TML_RS& link, TFigures& figures, int& retried, Step step) {
     for (int attempt = 1;; ++attempt) {
         try {
+            if (!link.IsOpen()) {
+                if (!openLink(link)) throw TError(link.NoLinkMessage());
+                ++figures.portReopened;
+                std::fprintf(stderr, "trip-soak: the port was closed; opened again\n");
+            }
             step();
             return true;
         } catch (const TError& e) {
@@ -60,6 +78,9 @@ template <typename Step> bool withRetries(const char* what, int& retried, Step s
                              qPrintable(e.message()));
                 return false;
             }
+            if (!link.IsOpen())
+                std::fprintf(stderr, "trip-soak: %s: %s (the port is closed)\n", what,
+                             qPrintable(e.message()));
             ++retried;
         }
     }
@@ -116,14 +137,11 @@ int main(int argc, char* argv[]) {
         map.SetPath(TPortMap::FirstPort, device.SlavePath());
         TML_RS link(MakeQtSerialPortIo(), map);
         link.SetBaudRate(LineBaudRate);
-        link.Open(TPortMap::FirstPort);
-        if (!link.IsOpen()) throw TError(link.NoLinkMessage());
-        link.SetPortType(TML_RS::PortRs485Echo);
-        link.ResponseTimeout = ReplyTimeoutMs;
+        if (!openLink(link)) throw TError(link.NoLinkMessage());
 
         std::mt19937 rng(seed);
         TMK model;
-        figures.failed = !withRetries("the first read", figures.readsRetried, [&] {
+        figures.failed = !withRetries("the first read", link, figures, figures.readsRetried, [&] {
             model.DeviceVersion = connect(link);
             ReadSettingsFromDevice(link, model, {});
         });
@@ -132,14 +150,14 @@ int main(int argc, char* argv[]) {
             // Written sections replace the device's; nothing else may change, even when a
             // write broke off half-way and had to be repeated.
             const QByteArray expected = ExpectedMemory(device.Memory(), model);
-            figures.failed = !withRetries("a write", figures.writesRetried, [&] {
+            figures.failed = !withRetries("a write", link, figures, figures.writesRetried, [&] {
                 WriteSettingsToDevice(link, model, connect(link), {});
             });
             if (figures.failed) break;
             figures.bytesWrong += differingBytes(device.Memory(), expected);
 
             TMK back;
-            figures.failed = !withRetries("a read", figures.readsRetried, [&] {
+            figures.failed = !withRetries("a read", link, figures, figures.readsRetried, [&] {
                 back.DeviceVersion = connect(link);
                 ReadSettingsFromDevice(link, back, {});
             });
@@ -164,6 +182,7 @@ int main(int argc, char* argv[]) {
                 requests ? 100.0 * faults / requests : 0.0);
     std::printf("writes retried: %d\n", figures.writesRetried);
     std::printf("reads retried: %d\n", figures.readsRetried);
+    std::printf("port opened again: %d\n", figures.portReopened);
     std::printf("bytes wrong: %lld\n", static_cast<long long>(figures.bytesWrong));
     std::printf("time: %.1f s\n", clock.elapsed() / 1000.0);
     return figures.failed || figures.bytesWrong != 0 ? 1 : 0;
