@@ -14,14 +14,6 @@ namespace {
 
 class ColorPageTest : public EditorTest {
 protected:
-    // Brings every tab holding the widget to the front.
-    void RevealNested(QWidget* w) {
-        for (QWidget* p = w; p; p = p->parentWidget())
-            if (auto* tabs = qobject_cast<QTabWidget*>(
-                    p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
-                tabs->setCurrentWidget(p);
-        QApplication::processEvents();
-    }
     // Presses a mouse button on a grid row, as the user selects it.
     void PressRow(const char* grid, int row, Qt::MouseButton button = Qt::LeftButton) {
         auto* view = Find<QTableView>(grid);

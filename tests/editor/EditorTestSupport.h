@@ -61,6 +61,14 @@ protected:
         dlg->show();
     }
 
+    // Brings every tab holding the widget to the front.
+    void RevealNested(QWidget* w) {
+        for (QWidget* p = w; p; p = p->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(
+                    p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+                tabs->setCurrentWidget(p);
+        QApplication::processEvents();
+    }
     template <class W = QWidget> W* Find(const QString& name) const {
         W* w = dlg->findChild<W*>(name);
         EXPECT_TRUE(w) << "no control " << name.toStdString();

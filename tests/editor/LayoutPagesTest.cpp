@@ -24,14 +24,6 @@ constexpr int Section9 = 9;
 
 class LayoutPageTest : public EditorTest {
 protected:
-    // Brings every tab holding the widget to the front.
-    void RevealNested(QWidget* w) {
-        for (QWidget* p = w; p; p = p->parentWidget())
-            if (auto* tabs = qobject_cast<QTabWidget*>(
-                    p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
-                tabs->setCurrentWidget(p);
-        QApplication::processEvents();
-    }
     TPlacePreview* Preview(const char* name) {
         auto* preview = Find<TPlacePreview>(name);
         RevealNested(preview);
