@@ -37,14 +37,12 @@ int Journal(const QStringList& args, Streams io) {
         error = QStringLiteral("journal takes one settings file.");
     if (error.isEmpty() && p.flags.size() != 1)
         error = QStringLiteral("Choose one of --trip, --tank, --sums, --faults.");
-    const QString lang = p.values.value("--lang", "en");
-    if (error.isEmpty() && lang != u"en" && lang != u"ru")
-        error = QStringLiteral("--lang is en or ru.");
+    const bool english = EnglishOption(p, error);
     if (!error.isEmpty()) {
         io.err << error << "\n" << UsageText();
         return ExitUsage;
     }
-    EnglishVersion = lang == u"en";
+    EnglishVersion = english;
     TMK model;
     LoadSettingsForTool(model, p.positional.first());
 

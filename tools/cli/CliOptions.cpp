@@ -38,4 +38,11 @@ void LoadSettingsForTool(TMK& model, const QString& path) {
     LoadSettingsFile(model, path);
 }
 
+bool EnglishOption(const ParsedArgs& p, QString& error) {
+    const QString lang = p.values.value(QStringLiteral("--lang"), QStringLiteral("en"));
+    if (error.isEmpty() && lang != u"en" && lang != u"ru")
+        error = QStringLiteral("--lang is en or ru.");
+    return lang != u"ru";
+}
+
 } // namespace cli

@@ -19,6 +19,10 @@ struct ParsedArgs {
 ParsedArgs ParseArgs(const QStringList& args, const QStringList& valueOptions,
                      const QStringList& flagOptions);
 
+// The captions' language of "--lang en|ru" (English when absent); a bad value sets error
+// unless it already holds one.
+bool EnglishOption(const ParsedArgs& p, QString& error);
+
 } // namespace cli
 
 class TMK;

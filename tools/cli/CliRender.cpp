@@ -70,9 +70,7 @@ int Render(const QStringList& args, Streams io) {
     const QString scheme = p.values.value("--scheme", "day");
     if (error.isEmpty() && scheme != u"day" && scheme != u"night")
         error = QStringLiteral("--scheme is day or night.");
-    const QString lang = p.values.value("--lang", "en");
-    if (error.isEmpty() && lang != u"en" && lang != u"ru")
-        error = QStringLiteral("--lang is en or ru.");
+    const bool english = EnglishOption(p, error);
     if (!error.isEmpty()) {
         io.err << error << "\n" << UsageText();
         return ExitUsage;
@@ -80,7 +78,7 @@ int Render(const QStringList& args, Streams io) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw TError(QStringLiteral("drawing needs the tool's graphics set-up."));
 
-    EnglishVersion = lang == u"en";
+    EnglishVersion = english;
     TMK model;
     LoadSettingsForTool(model, p.positional.first());
     // The device's own catalogues, in the chosen language.
