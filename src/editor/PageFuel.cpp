@@ -126,8 +126,8 @@ void TPageFuel::Build(QWidget* page) {
 
     QObject::connect(save, &QPushButton::clicked, page, [this] { bOilSaveClick(); });
     QObject::connect(load, &QPushButton::clicked, page, [this] { bOilLoadClick(); });
-    QObject::connect(qApp, &QApplication::focusChanged, page,
-                     [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
+    focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, page,
+                                   [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
 }
 
 void TPageFuel::BuildLinear2(QVBoxLayout* column) {

@@ -7,6 +7,8 @@
 
 #include "EditorPage.h"
 
+#include <QObject>
+
 class QTableView;
 class QVBoxLayout;
 class TTareGridModel;
@@ -14,6 +16,9 @@ class TTareGridModel;
 class TPageFuel : public TEditorPage {
 public:
     using TEditorPage::TEditorPage;
+    // The page widget outlives this object inside the dialog, so the application-wide focus
+    // watch is ended here, not with the widget.
+    ~TPageFuel() override { QObject::disconnect(focusWatch_); }
     void Build(QWidget* page) override;
     // The page fill: at show, at every page refresh and whenever the page comes to the front
     // (the tank size may have changed on the sources page).
@@ -31,6 +36,7 @@ public:
     void bOilLoadClick();
 
 private:
+    QMetaObject::Connection focusWatch_;
     void Fill();
     void BuildLinear2(QVBoxLayout* column);
     void BuildLinear7(QVBoxLayout* column);
