@@ -1,6 +1,7 @@
 // tripconf-cli render: a settings file's screen as a PNG, and its refusals.
 
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "Language.h"
 #include "Pars32H.h"
 #include "ScreenGeometry.h"
@@ -17,18 +18,10 @@
 
 namespace {
 
-struct Result {
-    int code;
-    QString out, err;
-};
+using Result = CliResult;
 
 Result run(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int code = cli::Run(args, {o, e});
-    o.flush();
-    e.flush();
-    return {code, out, err};
+    return RunCli(args);
 }
 
 class CliRender : public ::testing::Test {

@@ -2,6 +2,7 @@
 
 #include "ByteAccess.h"
 #include "CliCommands.h"
+#include "CliRun.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
 #include "Errors.h"
@@ -27,18 +28,10 @@
 
 namespace {
 
-struct Result {
-    int code;
-    QString out, err;
-};
+using Result = CliResult;
 
 Result run(const QStringList& args) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int code = cli::Run(args, {o, e});
-    o.flush();
-    e.flush();
-    return {code, out, err};
+    return RunCli(args);
 }
 
 class Cli : public ::testing::Test {
