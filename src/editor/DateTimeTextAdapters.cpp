@@ -2,6 +2,8 @@
 // the text edit of a fixed-size device text.
 
 #include "ControlAdapterKinds.h"
+#include "Errors.h"
+#include "Language.h"
 
 #include "FieldTable.h"
 #include "ValueConversions.h"
@@ -56,6 +58,10 @@ private:
 // "!90:00;1;_": an optional and a required hour digit, a colon, two required minute digits;
 // an empty hour place reads as a leading blank.
 const QString TimeMask = QStringLiteral("09:99;_");
+constexpr int HoursPerDay = 24;
+constexpr int MinutesPerHour = 60;
+constexpr TText kNoTimeOfDay{"'%1' is not a time of day (hours 0..23, minutes 0..59)",
+                             "'%1' — не время суток (часы 0..23, минуты 0..59)"};
 
 class TTimeAdapter final : public TValueAdapter {
 public:
@@ -79,8 +85,13 @@ private:
             if (c.isDigit()) hours += c;
         QString minutes = shown.mid(3, 2);
         minutes.replace(QLatin1Char('_'), QLatin1Char(' '));
-        return TextToMinutes(hours.rightJustified(2, QLatin1Char(' ')) + QLatin1Char(':') +
-                             minutes);
+        const std::uint16_t total =
+            TextToMinutes(hours.rightJustified(2, QLatin1Char(' ')) + QLatin1Char(':') + minutes);
+        // The conversion would carry 99:99 on to 6039 minutes, which the device takes for no
+        // time of day; a time typed here must be one.
+        if (hours.toInt() >= HoursPerDay || minutes.trimmed().toInt() >= MinutesPerHour)
+            throw TError(kNoTimeOfDay.text().arg(shown));
+        return total;
     }
     void Show(double shown) override { edit_->setText(Display(shown)); }
     QString Display(double shown) const override {

@@ -98,7 +98,8 @@ TEST_F(ControlKindTest, DateEditShowsAndStoresDayNumbers) {
 }
 
 // A time edit reads hours, a colon and minutes as minutes; an hour typed as one digit reads
-// as such, a minute left blank is refused with the parser's message.
+// as such, a minute left blank is refused with the parser's message, and hours past 23 or
+// minutes past 59 as no time of day.
 TEST_F(ControlKindTest, TimeEditStoresMinutesAndRefusesABlankMinute) {
     TControlRow row{"meIntenseDayTime", Time, {}, {}, 0, 0, 0, 0, Plain};
     auto* edit = Add<QLineEdit>(row);
@@ -118,6 +119,12 @@ TEST_F(ControlKindTest, TimeEditStoresMinutesAndRefusesABlankMinute) {
     EXPECT_TRUE(errors[0].contains("is not a valid integer value")) << errors[0].toStdString();
     EXPECT_EQ(model.Get("IntenseDayTime"), 425);
     EXPECT_EQ(edit->text(), "07:05") << "the stored time is shown again";
+    for (const char* noTime : {"2400", "9999", "1260"}) {
+        TypeInto(edit, noTime);
+        Leave();
+        EXPECT_TRUE(errors.back().contains("is not a time of day")) << noTime;
+        EXPECT_EQ(model.Get("IntenseDayTime"), 425) << noTime;
+    }
 
     model.Set("IntenseDayTime", 0, 1500); // past midnight: shown as 01:00
     binder->Load("meIntenseDayTime");
