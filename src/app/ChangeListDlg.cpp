@@ -31,8 +31,8 @@ QString countText(std::size_t count) {
         .arg(count);
 }
 
-QStandardItemModel* buildModel(const std::vector<TChangeRow>& rows, QObject* parent) {
-    auto* model = new QStandardItemModel(parent);
+void fillModel(QStandardItemModel* model, const std::vector<TChangeRow>& rows) {
+    model->clear();
     model->setHorizontalHeaderLabels({Tx("Setting", "Настройка"), Tx("In the device", "В МК"),
                                       Tx("New value", "Новое значение")});
     QStandardItem* group = nullptr;
@@ -50,35 +50,35 @@ QStandardItemModel* buildModel(const std::vector<TChangeRow>& rows, QObject* par
     for (int i = 0; i < model->rowCount(); ++i)
         for (int c = 0; c < model->columnCount(); ++c)
             if (QStandardItem* item = model->item(i, c)) item->setEditable(false);
-    return model;
 }
 
 } // namespace
 
-TChangeListDlg::TChangeListDlg(const std::vector<TChangeRow>& rows, QWidget* parent)
-    : QDialog(parent), view_(new QTreeView(this)),
+TChangeListDlg::TChangeListDlg(const TChangeList& list, QWidget* parent)
+    : QDialog(parent), list_(list), count_(new QLabel(this)), view_(new QTreeView(this)),
+      replace_(new QCheckBox(Tx("Also replace the device's journals and running totals with those "
+                                "of these settings",
+                                "Также заменить журналы и счётчики МК данными этих настроек"),
+                             this)),
       hide_(new QCheckBox(Tx("Do not show this list again", "Больше не показывать этот список"),
                           this)) {
     setObjectName(QStringLiteral("ChangeListDlg"));
     setWindowTitle(Tx("Write the settings to the device", "Запись настроек в МК"));
 
-    auto* count = new QLabel(countText(rows.size()), this);
-    count->setObjectName(QStringLiteral("lChangeCount"));
-    count->setWordWrap(true);
+    count_->setObjectName(QStringLiteral("lChangeCount"));
+    count_->setWordWrap(true);
 
     view_->setObjectName(QStringLiteral("tvChanges"));
-    view_->setModel(buildModel(rows, view_));
+    view_->setModel(new QStandardItemModel(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::NoSelection);
     view_->setAlternatingRowColors(true);
-    view_->expandAll();
     view_->header()->setStretchLastSection(true);
-    view_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-    for (int c = 0; c < 3; ++c) {
-        view_->resizeColumnToContents(c);
-        view_->setColumnWidth(c, std::max(view_->columnWidth(c) + ColumnPadding, MinColumnWidth));
-    }
-    view_->setVisible(!rows.empty());
+    // Off by default: the device keeps what it recorded unless the user asks otherwise.
+    replace_->setObjectName(QStringLiteral("cbReplaceRecords"));
+    replace_->setChecked(false);
+    replace_->setVisible(list_.canReplaceRecords);
+    connect(replace_, &QCheckBox::toggled, this, [this] { showRows(); });
     hide_->setObjectName(QStringLiteral("cbHideChangeList"));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -92,12 +92,14 @@ TChangeListDlg::TChangeListDlg(const std::vector<TChangeRow>& rows, QWidget* par
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(count);
+    layout->addWidget(count_);
     layout->addWidget(view_, 1);
+    layout->addWidget(replace_);
     layout->addWidget(hide_);
     layout->addWidget(buttons);
+    showRows();
 
-    if (rows.empty()) {
+    if (list_.rows.empty() && !list_.canReplaceRecords) {
         adjustSize();
         return;
     }
@@ -107,6 +109,23 @@ TChangeListDlg::TChangeListDlg(const std::vector<TChangeRow>& rows, QWidget* par
     resize(size);
 }
 
+void TChangeListDlg::showRows() {
+    const std::vector<TChangeRow>& rows = ReplaceRecords() ? list_.replacingRows : list_.rows;
+    count_->setText(countText(rows.size()));
+    fillModel(static_cast<QStandardItemModel*>(view_->model()), rows);
+    view_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    view_->expandAll();
+    for (int c = 0; c < 3; ++c) {
+        view_->resizeColumnToContents(c);
+        view_->setColumnWidth(c, std::max(view_->columnWidth(c) + ColumnPadding, MinColumnWidth));
+    }
+    view_->setVisible(!rows.empty());
+}
+
 bool TChangeListDlg::HideFromNowOn() const {
     return hide_->isChecked();
+}
+
+bool TChangeListDlg::ReplaceRecords() const {
+    return list_.canReplaceRecords && replace_->isChecked();
 }

@@ -21,6 +21,8 @@ class TLinkThread;
 class TMIniFile;
 class TMK;
 class TProgressForm;
+struct TChangeList;
+struct TWritePlan;
 
 struct TMainFormOptions {
     // The application settings file; empty: TMIniFile::DefaultPath().
@@ -93,6 +95,8 @@ private:
     // error that ended it, empty when none. The window is closed on return. The task may
     // touch the progress window only inside job.AskGui (on this thread).
     QString runTransfer(const std::function<void(TLinkJob&, TProgressForm&)>& task);
+    // The change list of a write in the editor's words, from the write's plan alone.
+    static TChangeList changeListOf(const TWritePlan& plan);
     void closeIfPending();
 
     void loadSettings();

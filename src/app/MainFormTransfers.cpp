@@ -119,33 +119,57 @@ void TMainForm::bGetParamsClick() {
     if (busy_ || !offerSave()) return;
     Transfer transfer(*this);
     if (!portReady()) return;
-    TMK& model = *model_;
-    std::optional<std::uint16_t> version;
-    const QString error = runTransfer([&model, &version](TLinkJob& job, TProgressForm&) {
+    // The link's thread fills a copy; the window's model changes here, once all has arrived.
+    // A section shorter than its record keeps the rest of the record, as the model would.
+    const TSettingsCopy before = model_->CopySettings();
+    std::optional<TSettingsCopy> read;
+    const QString error = runTransfer([&before, &read](TLinkJob& job, TProgressForm&) {
         const TConnectResult device = connectDevice(job);
         if (!device.connected) return; // cancelled: nothing to say
         job.EnterPhase(Phase::Reading);
-        // The image is replaced only once every block has arrived, so a failed read leaves
-        // the model, its device version and the step buttons as they were.
-        ReadSettingsFromDevice(job.Link(), model, [&job](int pc) { job.Progress(pc); });
-        version = device.version;
+        TMK copy;
+        copy.TakeSettings(before);
+        ReadSettingsFromDevice(job.Link(), copy, [&job](int pc) { job.Progress(pc); });
+        copy.DeviceVersion = device.version;
+        read = copy.CopySettings();
     });
     if (!error.isEmpty()) {
         ShowError(error);
         return;
     }
-    if (!version) return;
-    model_->DeviceVersion = *version;
+    if (!read) return;
+    model_->TakeSettings(*read);
     setStepButtons(true);
     setUnwritten(false);
     setSource(Source::Device);
+}
+
+TChangeList TMainForm::changeListOf(const TWritePlan& plan) {
+    const TText recordsGroup{"The device's journals and totals", "Журналы и счётчики МК"};
+    auto withRecords = [&](std::vector<TChangeRow> rows,
+                           const std::vector<journals::TRecordChange>& records) {
+        for (const journals::TRecordChange& r : records)
+            rows.push_back({recordsGroup.text(), r.what, r.before, r.after});
+        return rows;
+    };
+    const std::vector<TChangeRow> settings =
+        EditorChangeRows(plan.changes, plan.writtenImage, plan.deviceVersion);
+    TChangeList list;
+    list.rows = withRecords(settings, plan.recordChanges);
+    list.canReplaceRecords = plan.canReplaceRecords;
+    if (plan.canReplaceRecords)
+        list.replacingRows = withRecords(settings, plan.replacedRecordChanges);
+    return list;
 }
 
 void TMainForm::bSetParamsClick() {
     if (busy_) return;
     Transfer transfer(*this);
     if (!portReady()) return;
-    TMK& model = *model_;
+    // The link's thread writes from a copy; the window's model takes what the device then
+    // holds only when the write has succeeded.
+    const TSettingsCopy settings = model_->CopySettings();
+    std::optional<TSettingsCopy> written;
     WriteFlowSteps steps;
     steps.backupFolder = options_.backupFolder;
     TWriteOutcome outcome;
@@ -153,36 +177,39 @@ void TMainForm::bSetParamsClick() {
         const TConnectResult device = connectDevice(job);
         if (!device.connected) return;
         // Checked here too, so the window never says it reads from a device it will refuse.
-        if (device.version != model.DeviceVersion) throw TError(DeviceVersionMismatchText());
+        if (device.version != settings.deviceVersion) throw TError(DeviceVersionMismatchText());
         job.EnterPhase(Phase::Reading);
         steps.readProgress = [&job](int pc) { job.Progress(pc); };
         // The list is shown between the read and the write, on the window's thread while
         // the link waits: the progress window steps aside for it and comes back for the
-        // write.
-        steps.confirmChanges = [&](const std::vector<TFieldChange>& changes) {
+        // write. It is made from the plan alone.
+        steps.confirm = [&](const TWritePlan& plan) {
             return job.AskGui([&] {
-                if (!changeListShown()) return true;
-                const std::vector<TChangeRow> rows =
-                    EditorChangeRows(changes, model.SettingsImage, model.DeviceVersion);
+                if (!changeListShown()) return TWriteChoice{};
+                const TChangeList list = changeListOf(plan);
                 progress.Finish();
-                bool hideFromNowOn = false;
-                if (!Prompt().confirmChanges(rows, hideFromNowOn)) return false;
-                if (hideFromNowOn) hideChangeListFromNowOn();
+                const TChangeAnswer answer = Prompt().confirmChanges(list);
+                if (!answer.write) return TWriteChoice{false, false};
+                if (answer.hideFromNowOn) hideChangeListFromNowOn();
                 progress.Start();
-                return true;
+                return TWriteChoice{true, answer.replaceRecords};
             });
         };
         steps.writing = [&job] { job.EnterPhase(Phase::Writing); };
         steps.writeProgress = steps.readProgress;
         steps.checking = [&job] { job.EnterPhase(Phase::Checking); };
         steps.checkProgress = steps.readProgress;
-        outcome = WriteSettingsToDevice(job.Link(), model, device.version, steps);
+        TMK copy;
+        copy.TakeSettings(settings);
+        outcome = WriteSettingsToDevice(job.Link(), copy, device.version, steps);
+        if (outcome.written) written = copy.CopySettings();
     });
     if (!error.isEmpty()) {
         ShowError(error);
         return;
     }
-    if (!outcome.written) return; // cancelled, or the user kept the device as it was
+    if (!written) return; // cancelled, or the user kept the device as it was
+    model_->TakeSettings(*written);
     setUnwritten(false);
     setSource(Source::Written);
     ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +

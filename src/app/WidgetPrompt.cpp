@@ -83,9 +83,11 @@ QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter
     return path;
 }
 
-bool WidgetPrompt::confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) {
-    TChangeListDlg dlg(rows, parent_);
-    const bool write = dlg.exec() == QDialog::Accepted;
-    hideFromNowOn = dlg.HideFromNowOn();
-    return write;
+TChangeAnswer WidgetPrompt::confirmChanges(const TChangeList& list) {
+    TChangeListDlg dlg(list, parent_);
+    TChangeAnswer answer;
+    answer.write = dlg.exec() == QDialog::Accepted;
+    answer.replaceRecords = answer.write && dlg.ReplaceRecords();
+    answer.hideFromNowOn = dlg.HideFromNowOn();
+    return answer;
 }

@@ -29,7 +29,7 @@ public:
     QString openFileName(const QString& caption, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
-    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override;
+    TChangeAnswer confirmChanges(const TChangeList& list) override;
 
 private:
     void chosen(const QString& filter, const QString& path);

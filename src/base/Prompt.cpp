@@ -17,7 +17,7 @@ public:
     int choose(const QString&, const QString&, const QStringList&, int) override { return -1; }
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    bool confirmChanges(const std::vector<TChangeRow>&, bool&) override { return false; }
+    TChangeAnswer confirmChanges(const TChangeList&) override { return {}; }
 };
 
 std::unique_ptr<IPrompt>& current() {
@@ -59,8 +59,8 @@ public:
         return onMainThread(
             [&] { return current()->saveFileName(caption, filter, defaultSuffix); });
     }
-    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override {
-        return onMainThread([&] { return current()->confirmChanges(rows, hideFromNowOn); });
+    TChangeAnswer confirmChanges(const TChangeList& list) override {
+        return onMainThread([&] { return current()->confirmChanges(list); });
     }
 };
 

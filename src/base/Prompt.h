@@ -24,6 +24,22 @@ struct TChangeRow {
     QString after;
 };
 
+// What a write will change, as the user reads it.
+struct TChangeList {
+    // The settings, then what happens to the device's own records when it keeps them.
+    std::vector<TChangeRow> rows;
+    // Offered when writing the settings' own journals and totals instead would give the
+    // device other records: the rows then.
+    bool canReplaceRecords = false;
+    std::vector<TChangeRow> replacingRows;
+};
+
+struct TChangeAnswer {
+    bool write = false;
+    bool replaceRecords = false;
+    bool hideFromNowOn = false; // the user asked not to be shown the list again
+};
+
 // Every question the program asks the user goes through this interface, so that the
 // windows use message boxes and tests answer without a modal window.
 class IPrompt {
@@ -43,9 +59,8 @@ public:
     virtual QString openFileName(const QString& caption, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& filter,
                                  const QString& defaultSuffix) = 0;
-    // Shows what a write will change (an empty list: nothing differs). True: write.
-    // hideFromNowOn is set when the user asked not to be shown the list again.
-    virtual bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) = 0;
+    // Shows what a write will change (no rows: nothing differs) and takes the user's answer.
+    virtual TChangeAnswer confirmChanges(const TChangeList& list) = 0;
 };
 
 // The prompt in use. Until a window layer installs one, errors and information go to

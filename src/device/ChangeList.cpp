@@ -118,12 +118,13 @@ TSectionRecords DecodeSectionRecords(const QByteArray& image) {
 }
 
 std::vector<TFieldChange> ComputeChanges(const TSectionRecords& device,
-                                         const TSectionRecords& written) {
+                                         const TSectionRecords& written, TChangeScope scope) {
     std::vector<TFieldChange> changes;
     for (int section = 1; section <= SectionCountMax; ++section) {
         const QByteArray &a = device[section], &b = written[section];
         for (const FieldDef& f : FieldTable()) {
             if (f.section != section) continue;
+            if (f.deviceRecord && scope == TChangeScope::SettingsOnly) continue;
             if (f.type == FieldType::Text) {
                 const QString before = ReadFieldText(a, f), after = ReadFieldText(b, f);
                 if (before != after)

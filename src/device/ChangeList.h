@@ -12,9 +12,6 @@
 #include <array>
 #include <vector>
 
-// The eleven section records, [0] unused.
-using TSectionRecords = std::array<QByteArray, SectionCountMax + 1>;
-
 // The records as a model decodes them from this image by its own section table (record
 // bytes the table does not cover keep their defaults, alike on both sides of a comparison).
 TSectionRecords DecodeSectionRecords(const QByteArray& image);
@@ -42,9 +39,14 @@ struct TFieldChange {
 // (a cleared journal would otherwise list hundreds of bytes).
 constexpr int MaxByteLines = 8;
 
+// Which fields a comparison looks at: all of them (two files compared), or the settings
+// alone (a write, which tells what it does to the device's records in words).
+enum class TChangeScope { AllFields, SettingsOnly };
+
 // Changes in field-table order (section by section), text fields compared by their text.
 std::vector<TFieldChange> ComputeChanges(const TSectionRecords& device,
-                                         const TSectionRecords& written);
+                                         const TSectionRecords& written,
+                                         TChangeScope scope = TChangeScope::AllFields);
 
 // "NAME: OLD -> NEW", or "NAME: N of M bytes differ".
 QString ChangeLine(const TFieldChange& change);

@@ -45,43 +45,84 @@ QString FirmwareVersionMismatchText() {
 void ReadSettingsFromDevice(TML_RS& link, TMK& model, const std::function<void(int)>& progress) {
     ReadImage(link, model, progress);
     model.ReadSections(1, SectionCountMax);
+    model.ClearedRecords = {};
 }
+
+namespace {
+
+// The records put into the device's image at the addresses of its own table: the image as
+// it will be written.
+QByteArray encodeInto(TMK& model, const QByteArray& deviceImage, const TSectionRecords& records) {
+    model.SettingsImage = deviceImage;
+    for (int i = 1; i <= SectionCountMax; ++i)
+        model.Section(i) = records[i];
+    model.WriteSections(1, SectionCountMax);
+    return model.SettingsImage;
+}
+
+TSectionRecords sectionsOf(const TMK& model) {
+    TSectionRecords records;
+    for (int i = 1; i <= SectionCountMax; ++i)
+        records[i] = model.Section(i);
+    return records;
+}
+
+} // namespace
 
 TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t deviceVersion,
                                     const WriteFlowSteps& steps) {
     if (deviceVersion != model.DeviceVersion) throw TError(DeviceVersionMismatchText());
 
-    TSectionRecords kept;
-    for (int i = 1; i <= SectionCountMax; ++i)
-        kept[i] = model.Section(i);
+    const TSectionRecords settings = sectionsOf(model);
     model.ReadHeader();
     const int keptSettingsVersion = model.SettingsVersion();
     const QByteArray keptImage = model.SettingsImage;
+    auto restore = [&] {
+        model.SettingsImage = keptImage;
+        for (int i = 1; i <= SectionCountMax; ++i)
+            model.Section(i) = settings[i];
+        model.ReadHeader();
+    };
 
     ReadImage(link, model, orNone(steps.readProgress));
-    // The device's memory is now the image; the kept sections go in at its addresses.
+    // The device's memory is now the image; the settings go in at its addresses.
     TWriteOutcome outcome;
+    TWritePlan& plan = outcome.plan;
+    plan.deviceVersion = deviceVersion;
     try {
         const QByteArray deviceImage = model.SettingsImage;
         outcome.backupPath = SaveDeviceBackup(steps.backupFolder.isEmpty() ? DefaultBackupFolder()
                                                                            : steps.backupFolder,
                                               deviceVersion, deviceImage);
-        for (int i = 1; i <= SectionCountMax; ++i)
-            model.Section(i) = kept[i];
-        model.WriteSections(1, SectionCountMax);
+        const TSectionRecords device = DecodeSectionRecords(deviceImage);
+        // What the device recorded since the settings were read stays; what the user
+        // cleared meanwhile is cleared in the device's own records.
+        TSectionRecords keeping = settings;
+        CopyDeviceRecords(keeping, device);
+        journals::ClearRecordParts(keeping, model.ClearedRecords);
+
+        plan.writtenImage = encodeInto(model, deviceImage, keeping);
         if (model.SettingsVersion() != keptSettingsVersion)
             throw TError(FirmwareVersionMismatchText());
-        outcome.changes = ComputeChanges(DecodeSectionRecords(deviceImage),
-                                         DecodeSectionRecords(model.SettingsImage));
-        if (steps.confirmChanges && !steps.confirmChanges(outcome.changes)) {
-            model.SettingsImage = keptImage;
-            model.ReadHeader();
+        const TSectionRecords written = DecodeSectionRecords(plan.writtenImage);
+        plan.changes = ComputeChanges(device, written, TChangeScope::SettingsOnly);
+        plan.recordChanges = journals::DescribeRecordChanges(device, written);
+        const QByteArray replacingImage = encodeInto(model, deviceImage, settings);
+        const TSectionRecords replacing = DecodeSectionRecords(replacingImage);
+        plan.canReplaceRecords = !SameDeviceRecords(written, replacing);
+        if (plan.canReplaceRecords)
+            plan.replacedRecordChanges = journals::DescribeRecordChanges(device, replacing);
+
+        const TWriteChoice choice = steps.confirm ? steps.confirm(plan) : TWriteChoice{};
+        if (!choice.write) {
+            restore();
             return outcome;
         }
+        outcome.recordsReplaced = choice.replaceRecords && plan.canReplaceRecords;
+        encodeInto(model, deviceImage, outcome.recordsReplaced ? settings : keeping);
     } catch (...) {
         // Nothing was written: the user's settings stay as they were loaded.
-        model.SettingsImage = keptImage;
-        model.ReadHeader();
+        restore();
         throw;
     }
     if (steps.writing) steps.writing();
@@ -97,5 +138,7 @@ TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t devi
     } catch (const TError& e) {
         throw TError(checkFailedText(e.message(), outcome.backupPath));
     }
+    // The device holds these records now: the clears are done.
+    model.ClearedRecords = {};
     return outcome;
 }

@@ -5,6 +5,7 @@
 // (WaitForDevice) and showing progress stay with the caller.
 
 #include "ChangeList.h"
+#include "RecordChanges.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,17 +16,40 @@
 class TML_RS;
 class TMK;
 
-// Reads the device's memory and decodes the header and all eleven sections. A failed
-// read leaves the model as it was and passes the link's error on.
+// Reads the device's memory and decodes the header and all eleven sections; no record part
+// counts as cleared afterwards. A failed read leaves the model as it was and passes the
+// link's error on.
 void ReadSettingsFromDevice(TML_RS& link, TMK& model, const std::function<void(int)>& progress);
+
+// What a write is about to do, as data for the user to confirm.
+struct TWritePlan {
+    std::uint16_t deviceVersion = 0;
+    // The image as it will be written when the device keeps its records.
+    QByteArray writtenImage;
+    // The settings that differ from the device's.
+    std::vector<TFieldChange> changes;
+    // What happens to the device's records when it keeps them: only the user's clears.
+    std::vector<journals::TRecordChange> recordChanges;
+    // Whether writing the settings' own records instead would give the device other records
+    // than keeping its own, and what that would do to them.
+    bool canReplaceRecords = false;
+    std::vector<journals::TRecordChange> replacedRecordChanges;
+};
+
+struct TWriteChoice {
+    bool write = true;
+    // Write the settings' own records over the device's (only when the plan offers it).
+    bool replaceRecords = false;
+};
 
 struct WriteFlowSteps {
     // Where the device's memory is kept before anything is written; empty: the default.
     QString backupFolder;
     std::function<void(int)> readProgress;
-    // Shown what will change, after the backup and both version checks; false stops the
-    // write with nothing written. Unset: the write goes on.
-    std::function<bool(const std::vector<TFieldChange>& changes)> confirmChanges;
+    // Shown what will change, after the backup and both version checks; a choice not to
+    // write stops with nothing written. Unset: the write goes on and the device keeps its
+    // records.
+    std::function<TWriteChoice(const TWritePlan& plan)> confirm;
     std::function<void()> writing; // the write itself starts
     std::function<void(int)> writeProgress;
     std::function<void()> checking; // the read-back check starts
@@ -33,9 +57,10 @@ struct WriteFlowSteps {
 };
 
 struct TWriteOutcome {
-    bool written = false; // false: the change list was declined
+    bool written = false; // false: the user chose not to write
+    bool recordsReplaced = false;
     QString backupPath;
-    std::vector<TFieldChange> changes;
+    TWritePlan plan;
 };
 
 // The write after a connection that reported deviceVersion:
@@ -43,12 +68,16 @@ struct TWriteOutcome {
 // 2. the device's current image is read and saved as a backup (a backup that cannot be
 //    saved stops the write);
 // 3. the model's eleven sections are encoded into that image at the addresses of its own
-//    table; its settings-layout version must equal the one the model held (else TError);
-// 4. the changes are offered for confirmation;
+//    table, with the device's records in place of the model's (the parts the user cleared
+//    cleared again); its settings-layout version must equal the one the model held (else
+//    TError);
+// 4. the plan is offered for confirmation, which may have the settings' records written
+//    instead;
 // 5. every section of the table is written, and the blocks holding them are read back and
 //    compared (EReadBackError when the device holds something else).
-// Until the write starts, any failure or a declined change list leaves the model's image
-// and sections as they were.
+// Until the write starts, any failure or a choice not to write leaves the model's image,
+// sections and clears as they were. After a write the model holds what the device holds
+// (image and sections) and nothing counts as cleared.
 TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t deviceVersion,
                                     const WriteFlowSteps& steps);
 

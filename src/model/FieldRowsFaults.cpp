@@ -1,5 +1,5 @@
-// Section 11 (664 bytes): the fault journal. Bytes 0..3 and 660..663 are reserved,
-// carried unchanged.
+// Section 11 (664 bytes): the fault journal, recorded by the device as a whole; bytes 0..3
+// and 660..663 have no known meaning and are carried unchanged.
 
 #include "FieldRows.h"
 
@@ -9,12 +9,14 @@ using enum FieldType;
 
 // clang-format off
 constexpr FieldDef kRows[] = {
-    // name                section offset type count default shift width
+    // name                section offset type count default shift width device record
+    {"FaultJournalHead",    11,    0, Bytes, 4,     0, 0, 0, true},
     // Bitmap of OBD PIDs 1..96 present in the freeze frames, PID p at bit
     // 0x80 >> ((p - 1) % 8) of byte (p - 1) / 8.
-    {"FreezeFramePids",     11,    4, Bytes, 12,    0, 0, 0},
+    {"FreezeFramePids",     11,    4, Bytes, 12,    0, 0, 0, true},
     // Seven fault records of 92 bytes: time, date, code and an 84-byte freeze frame.
-    {"FaultJournal",        11,   16, Bytes, 644,   0, 0, 0},
+    {"FaultJournal",        11,   16, Bytes, 644,   0, 0, 0, true},
+    {"FaultJournalTail",    11,  660, Bytes, 4,     0, 0, 0, true},
 };
 // clang-format on
 

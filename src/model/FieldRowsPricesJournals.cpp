@@ -20,8 +20,9 @@ constexpr FieldDef kRows[] = {
     {"TripJournAuto",           7,    9, U8,     1,    0, 0, 0},
     {"TripMinStop",             7,   10, S16,    1,    0, 0, 0},  // units of 5
     // 21 journal records of 20 bytes each; sample records: SectionDefaults.cpp.
-    {"TripJournal",             7,   16, Bytes, 420,    0, 0, 0},
-    {"TankJournal",             7,  436, Bytes, 420,    0, 0, 0},
+    // The device's own records.
+    {"TripJournal",             7,   16, Bytes, 420,    0, 0, 0, true},
+    {"TankJournal",             7,  436, Bytes, 420,    0, 0, 0, true},
 
     // One byte per warning: bits 0..2 the first warning's sound, 3..5 the repeats'.
     {"AlarmSound",              8,    0, U8,    32,    0, 0, 0},

@@ -11,17 +11,19 @@ using enum FieldType;
 
 // clang-format off
 // An adder is a run of u32 counters: time s, distance m, petrol mL, gas mL (the two
-// "only" adders have three: time, distance and their own fuel).
+// "only" adders have three: time, distance and their own fuel). The adders and the five
+// words behind them are the device's running totals.
 constexpr FieldDef kRows[] = {
-    // name                section offset type count default shift width
-    {"AllSum",               1,    0, U32,    4,    0, 0, 0},
-    {"TripSum",              1,   16, U32,    4,    0, 0, 0},
-    {"ResetSum",             1,   32, U32,    4,    0, 0, 0},
-    {"StopSum",              1,   48, U32,    4,    0, 0, 0},
-    {"NoStopSum",            1,   64, U32,    4,    0, 0, 0},
-    {"TankSum",              1,   80, U32,    4,    0, 0, 0},
-    {"OilOnlySum",           1,   96, U32,    3,    0, 0, 0},
-    {"GasOnlySum",           1,  108, U32,    3,    0, 0, 0},
+    // name                section offset type count default shift width device record
+    {"AllSum",               1,    0, U32,    4,    0, 0, 0, true},
+    {"TripSum",              1,   16, U32,    4,    0, 0, 0, true},
+    {"ResetSum",             1,   32, U32,    4,    0, 0, 0, true},
+    {"StopSum",              1,   48, U32,    4,    0, 0, 0, true},
+    {"NoStopSum",            1,   64, U32,    4,    0, 0, 0, true},
+    {"TankSum",              1,   80, U32,    4,    0, 0, 0, true},
+    {"OilOnlySum",           1,   96, U32,    3,    0, 0, 0, true},
+    {"GasOnlySum",           1,  108, U32,    3,    0, 0, 0, true},
+    {"SumsReserve",          1,  120, U32,    5,    0, 0, 0, true},
     {"AllPathStart",         1,  144, S32,    1,    0, 0, 0},  // km
     {"AllTimeStart",         1,  148, S32,    1,    0, 0, 0},  // hours
     {"ResetPeriod",          1,  152, S8,     2,    0, 0, 0},  // days; [1] -1 = prohibited

@@ -3,6 +3,8 @@
 // One row per named field of the eleven section records. The model's defaults, the
 // editor's binding, the command-line listing and the tests all read this table.
 
+#include <QByteArray>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -29,9 +31,14 @@ struct FieldDef {
     double def;            // default of every element; irregular ones: SectionDefaults.cpp
     std::uint8_t bitShift; // bit fields only: lowest bit inside each element's word
     std::uint8_t bitWidth; // 0 for a whole element, otherwise the width of the bit field
+    // The trip computer records these bytes itself while driving (running totals, journals):
+    // they are the device's, not settings, and a write keeps the device's own.
+    bool deviceRecord = false;
 
     bool isBitField() const { return bitWidth != 0; }
-    int elementCount() const { return type == FieldType::Text || type == FieldType::Bytes ? 1 : count; }
+    int elementCount() const {
+        return type == FieldType::Text || type == FieldType::Bytes ? 1 : count;
+    }
 };
 
 // Width in bytes of one element of the given type (1 for Text and Bytes).
@@ -42,6 +49,9 @@ int FieldByteSize(const FieldDef& f);
 // Record size of section i (1..11) in bytes.
 int SectionRecordSize(int section);
 constexpr int SectionCountMax = 11;
+
+// The eleven section records, [0] unused.
+using TSectionRecords = std::array<QByteArray, SectionCountMax + 1>;
 
 std::span<const FieldDef> FieldTable();
 // nullptr when no field has this name.

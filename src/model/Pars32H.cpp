@@ -172,10 +172,12 @@ bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
     ReadSection(7);
     ReadSection(1);
     const QByteArray kept1 = sections_[1], kept7 = sections_[7], kept11 = sections_[11];
+    const TRecordParts keptClears = ClearedRecords;
     auto restore = [&] {
         sections_[1] = kept1;
         sections_[7] = kept7;
         sections_[11] = kept11;
+        ClearedRecords = keptClears;
     };
     bool confirmed = false;
     try {
@@ -184,16 +186,35 @@ bool TMK::ViewJournals(const std::function<bool()>& runDialog) {
         restore();
         throw;
     }
-    if (confirmed) {
+    const bool changed = ClearedRecords != keptClears || sections_[1] != kept1 ||
+                         sections_[7] != kept7 || sections_[11] != kept11;
+    if (!confirmed || !changed) {
+        restore();
+        return false;
+    }
+    try {
         allOrNothing([&] {
             WriteSection(7);
             WriteSection(1);
             WriteSection(11);
         });
-        return true;
+    } catch (...) {
+        restore();
+        throw;
     }
-    restore();
-    return false;
+    return true;
+}
+
+TSettingsCopy TMK::CopySettings() const {
+    return {SettingsImage, DeviceVersion, sections_, ClearedRecords};
+}
+
+void TMK::TakeSettings(const TSettingsCopy& settings) {
+    SettingsImage = settings.image;
+    DeviceVersion = settings.deviceVersion;
+    sections_ = settings.sections;
+    ClearedRecords = settings.cleared;
+    ReadHeader();
 }
 
 void TMK::PrepareEdit() {

@@ -6,6 +6,7 @@
 
 #include "ColorSchemeLayout.h"
 #include "DeviceAddressMap.h"
+#include "DeviceRecords.h"
 #include "FieldTable.h"
 #include "MeasParsH.h"
 #include "MenuItemsH.h"
@@ -24,6 +25,15 @@ constexpr int PaletteOffsetA = SchemeOffset(0); // where the constructor puts sc
 constexpr int PaletteOffsetB = SchemeOffset(1); // and scheme B
 constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
 
+// The settings as plain values, without the catalogues: what a transfer on the link's
+// thread works on while the window keeps its own model.
+struct TSettingsCopy {
+    QByteArray image;
+    std::uint16_t deviceVersion = DefaultDeviceVersion;
+    TSectionRecords sections;
+    TRecordParts cleared;
+};
+
 class TMK {
 public:
     TMK();
@@ -33,6 +43,13 @@ public:
     QByteArray Header = QByteArray(HeaderSize, '\0');
     std::uint16_t DeviceVersion = DefaultDeviceVersion;
     QByteArray PaletteA, PaletteB; // default colour schemes
+    // The parts of the device's records the user cleared in the journals viewer since the
+    // settings were read, loaded or written: a write clears them in the device too.
+    TRecordParts ClearedRecords;
+
+    TSettingsCopy CopySettings() const;
+    // Takes the image, device version, records and clears of a copy; the header follows.
+    void TakeSettings(const TSettingsCopy& settings);
 
     // Header fields as last read by ReadHeader.
     int SectionCount() const;
@@ -59,8 +76,9 @@ public:
     // Settings editor: decode 1..10, snapshot, run the dialog; on confirmation encode
     // 1..10 into the image, otherwise restore the snapshot. Returns the confirmation.
     bool Edit(const std::function<bool()>& runDialog);
-    // Journals viewer: decode 7 and 1, keep 1, 7 and 11; on confirmation encode 7, 1, 11
-    // (all or nothing), otherwise restore them.
+    // Journals viewer: decode 7 and 1, keep 1, 7 and 11 and the clears; on confirmation
+    // encode 7, 1, 11 (all or nothing), otherwise restore them. True when the user confirmed
+    // and cleared something: looking alone changes nothing.
     bool ViewJournals(const std::function<bool()>& runDialog);
 
     // Fills PaletteA and PaletteB; altVariant picks the second set of defaults.
@@ -110,7 +128,7 @@ private:
     // First constructor step: the default device and its catalogues.
     void SelectDefaultDevice();
 
-    std::array<QByteArray, SectionCountMax + 1> sections_; // [0] unused
+    TSectionRecords sections_; // [0] unused
 };
 
 // Fills one section record with its defaults from the field table and the few irregular

@@ -110,4 +110,6 @@ void LoadSettingsFile(TMK& model, const QString& path) {
     model.DeviceVersion = decoded.deviceVersion;
     model.SettingsImage = std::move(decoded.image);
     model.ReadSections(1, SectionCountMax);
+    // Clears made before belong to other settings.
+    model.ClearedRecords = {};
 }

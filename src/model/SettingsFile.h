@@ -37,6 +37,6 @@ void SaveSettingsFile(const TMK& model, const QString& path);
 
 // Reads and checks the whole file before touching the model; a file that fails the check
 // is refused (TError naming the file and what is wrong) and the model stays as it was. On
-// success the image is exactly the file's image, DeviceVersion the file's, and sections
-// 1..11 are decoded.
+// success the image is exactly the file's image, DeviceVersion the file's, sections 1..11
+// are decoded and no record part counts as cleared.
 void LoadSettingsFile(TMK& model, const QString& path);

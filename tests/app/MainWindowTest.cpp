@@ -261,26 +261,40 @@ TEST_F(MainWindow, ClosingWithoutChangesAsksNothing) {
     EXPECT_TRUE(prompt.questions.isEmpty());
 }
 
-TEST_F(MainWindow, ConfirmingTheEditorOrTheJournalsViewerMarksTheSettingsModified) {
+TEST_F(MainWindow, ConfirmingTheEditorOrAClearInTheJournalsViewerMarksTheSettingsModified) {
     auto form = openWindow();
     prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
     click(*form, "bLoadParams");
-    auto closeDialog = [](bool accept) {
-        QTimer::singleShot(0, [accept] {
+    auto closeDialog = [](bool accept, const char* pressFirst = nullptr) {
+        QTimer::singleShot(0, [accept, pressFirst] {
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dlg, nullptr);
+            if (pressFirst) dlg->findChild<QPushButton*>(pressFirst)->click();
             accept ? dlg->accept() : dlg->reject();
         });
     };
-    for (const char* button : {"bEditParams", "bViewJournals"}) {
-        form->Modified = false;
-        closeDialog(false);
-        click(*form, button);
-        EXPECT_FALSE(form->Modified) << button;
-        closeDialog(true);
-        click(*form, button);
-        EXPECT_TRUE(form->Modified) << button;
-    }
+    form->Modified = false;
+    closeDialog(false);
+    click(*form, "bEditParams");
+    EXPECT_FALSE(form->Modified);
+    closeDialog(true);
+    click(*form, "bEditParams");
+    EXPECT_TRUE(form->Modified);
+
+    // Looking at the journals is not changing them; a clear that is kept is.
+    form->Modified = false;
+    closeDialog(true);
+    click(*form, "bViewJournals");
+    EXPECT_FALSE(form->Modified);
+    EXPECT_TRUE(form->Model().ClearedRecords.Empty());
+    closeDialog(false, "bClearTripJournal");
+    click(*form, "bViewJournals");
+    EXPECT_FALSE(form->Modified);
+    EXPECT_TRUE(form->Model().ClearedRecords.Empty());
+    closeDialog(true, "bClearTripJournal");
+    click(*form, "bViewJournals");
+    EXPECT_TRUE(form->Modified);
+    EXPECT_TRUE(form->Model().ClearedRecords.Has(TRecordPart::TripJournal));
     EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
 }
 

@@ -18,10 +18,11 @@ struct Range {
     int section, begin, end; // [begin, end)
 };
 
-// Reserved bytes of each section, as the layouts list them.
+// Reserved bytes of each section, as the layouts list them, but for those inside the
+// device's records, which have rows of their own.
 // clang-format off
 const Range kReserved[] = {
-    {1, 120, 144}, {1, 154, 158}, {1, 159, 164},
+    {1, 140, 144}, {1, 154, 158}, {1, 159, 164},
     {2, 12, 14},   {2, 18, 20},   {2, 22, 28},
     {3, 39, 42},   {3, 48, 56},   {3, 58, 64},
     {4, 3, 6},     {4, 76, 144},  {4, 280, 420},
@@ -31,7 +32,6 @@ const Range kReserved[] = {
     {8, 33, 40},
     {9, 4, 12},    {9, 75, 76},   {9, 168, 170}, {9, 282, 288},
     {10, 11, 12},  {10, 56, 60},
-    {11, 0, 4},    {11, 660, 664},
 };
 // clang-format on
 

@@ -20,9 +20,11 @@ public:
     QString chooseCaption, choosePrompt;                 // what the last choice showed
     QStringList chooseItems;
     int chooseCurrent = -2;
-    std::vector<std::vector<TChangeRow>> changeLists; // every change list shown
+    std::vector<std::vector<TChangeRow>> changeLists; // the rows of every change list shown
+    std::vector<TChangeList> changeListsShown;        // and the whole lists
     std::deque<bool> changeAnswers;                   // for confirmChanges; Write when empty
     bool hideChangeList = false;                      // the "do not show again" box
+    bool replaceRecords = false;                      // the box that replaces the records
     // Called at every question, error or information, as a modal box would be shown.
     std::function<void()> onShow;
 
@@ -58,11 +60,15 @@ public:
         return take(savePaths, QString());
     }
 
-    bool confirmChanges(const std::vector<TChangeRow>& rows, bool& hideFromNowOn) override {
-        changeLists.push_back(rows);
+    TChangeAnswer confirmChanges(const TChangeList& list) override {
+        changeLists.push_back(list.rows);
+        changeListsShown.push_back(list);
         shown();
-        hideFromNowOn = hideChangeList;
-        return take(changeAnswers, true); // Write is the list's default button
+        TChangeAnswer answer;
+        answer.write = take(changeAnswers, true); // Write is the list's default button
+        answer.replaceRecords = replaceRecords && list.canReplaceRecords;
+        answer.hideFromNowOn = hideChangeList;
+        return answer;
     }
 
 private:

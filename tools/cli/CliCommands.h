@@ -9,6 +9,9 @@
 #include <vector>
 
 struct TFieldChange;
+namespace journals {
+struct TRecordChange;
+}
 
 namespace cli {
 
@@ -35,8 +38,10 @@ int Maintenance(const QStringList& args, Streams io);
 int Get(const QStringList& args, Streams io);
 int Set(const QStringList& args, Streams io);
 
-// One "NAME: OLD -> NEW" line per change, then the count.
-void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out);
+// One "NAME: OLD -> NEW" line per changed setting, then what happens to the device's
+// records in words, then the count of settings.
+void PrintChangeList(const std::vector<TFieldChange>& changes,
+                     const std::vector<journals::TRecordChange>& records, QTextStream& out);
 // Needs a QGuiApplication (main makes one for this command).
 int Render(const QStringList& args, Streams io);
 

@@ -166,7 +166,8 @@ int Read(const QStringList& args, Streams io) {
 
 int Write(const QStringList& args, Streams io) {
     const ParsedArgs p =
-        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"}, {"--dry-run"});
+        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"},
+                  {"--dry-run", "--with-journals"});
     DeviceOptions o;
     QString error = p.error;
     if (error.isEmpty()) error = parseDeviceOptions(p, o);
@@ -178,6 +179,8 @@ int Write(const QStringList& args, Streams io) {
         return ExitUsage;
     }
     const bool dryRun = p.flags.contains("--dry-run");
+    // The device keeps the journals and totals it recorded unless asked otherwise.
+    const bool withJournals = p.flags.contains("--with-journals");
 
     TMK model;
     LoadSettingsForTool(model, p.values.value("--in"));
@@ -189,10 +192,16 @@ int Write(const QStringList& args, Streams io) {
     steps.readProgress = progressBar("Reading");
     steps.writeProgress = progressBar("Writing");
     steps.checkProgress = progressBar("Checking");
-    steps.confirmChanges = [&](const std::vector<TFieldChange>& changes) {
-        PrintChangeList(changes, io.out);
+    steps.confirm = [&](const TWritePlan& plan) {
+        const bool replacing = withJournals && plan.canReplaceRecords;
+        PrintChangeList(plan.changes, replacing ? plan.replacedRecordChanges : plan.recordChanges,
+                        io.out);
+        if (!withJournals && plan.canReplaceRecords)
+            io.out << "The device keeps its own journals and totals (--with-journals replaces "
+                      "them with those of "
+                   << p.values.value("--in") << ").\n";
         io.out.flush();
-        return !dryRun;
+        return TWriteChoice{!dryRun, replacing};
     };
     TWriteOutcome outcome;
     onPort(o, "writing the settings",
@@ -208,9 +217,12 @@ int Write(const QStringList& args, Streams io) {
     return ExitOk;
 }
 
-void PrintChangeList(const std::vector<TFieldChange>& changes, QTextStream& out) {
+void PrintChangeList(const std::vector<TFieldChange>& changes,
+                     const std::vector<journals::TRecordChange>& records, QTextStream& out) {
     for (const TFieldChange& c : changes)
         out << ChangeLine(c) << "\n";
+    for (const journals::TRecordChange& r : records)
+        out << journals::RecordChangeLine(r) << "\n";
     if (changes.empty())
         out << "No setting differs from the device.\n";
     else

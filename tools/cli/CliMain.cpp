@@ -11,7 +11,7 @@ QString UsageText() {
         "tripconf-cli ports\n"
         "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n"
         "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
-        "[--backup-dir DIR] [--dry-run]\n"
+        "[--backup-dir DIR] [--dry-run] [--with-journals]\n"
         "tripconf-cli show FILE.veltg [--json]\n"
         "tripconf-cli get FILE.veltg NAME[INDEX]...\n"
         "tripconf-cli set FILE.veltg NAME[INDEX]=VALUE... [--out NEW.veltg]\n"
@@ -47,11 +47,12 @@ int Run(const QStringList& args, Streams io) {
     static const struct {
         const char* name;
         Handler run;
-    } commands[] = {{"ports", Ports}, {"read", Read},
-                    {"write", Write}, {"show", Show},
-                    {"get", Get},     {"set", Set},
-                    {"diff", Diff},   {"journal", Journal},
-                    {"tank", Tank},   {"maintenance", Maintenance}, {"render", Render}};
+    } commands[] = {{"ports", Ports},  {"read", Read},
+                    {"write", Write},  {"show", Show},
+                    {"get", Get},      {"set", Set},
+                    {"diff", Diff},    {"journal", Journal},
+                    {"tank", Tank},    {"maintenance", Maintenance},
+                    {"render", Render}};
     for (const auto& c : commands) {
         if (command != QLatin1String(c.name)) continue;
         try {

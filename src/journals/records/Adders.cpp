@@ -3,6 +3,7 @@
 
 #include "JournalRecords.h"
 
+#include "FieldAccess.h"
 #include "JournalNumbers.h"
 #include "Language.h"
 #include "Pars32H.h"
@@ -65,8 +66,13 @@ QString AdderCaption(Adder adder) {
 }
 
 AdderCounters ReadAdder(const TMK& model, Adder adder) {
+    return ReadAdder(model.Section(1), adder);
+}
+
+AdderCounters ReadAdder(const QByteArray& section1, Adder adder) {
     const AdderDef& d = Def(adder);
-    auto get = [&](int i) { return std::uint32_t(model.Get(d.field, i)); };
+    const FieldDef& f = FieldByName(d.field);
+    auto get = [&](int i) { return std::uint32_t(ReadFieldInt(section1, f, i)); };
     AdderCounters c;
     c.time = get(CounterTime);
     c.distance = get(CounterDistance);
@@ -112,10 +118,21 @@ std::vector<LabelValue> AdderRows(const TMK& model, Adder adder) {
 }
 
 void ClearAdder(TMK& model, Adder adder) {
+    ClearAdder(model.Section(1), adder);
+    model.ClearedRecords.Add(RecordPartOf(adder));
+}
+
+void ClearAdder(QByteArray& section1, Adder adder) {
     const AdderDef& d = Def(adder);
+    const FieldDef& f = FieldByName(d.field);
     const int counters = d.fuels == Fuels::Both ? 4 : 3;
     for (int i = 0; i < counters; ++i)
-        model.Set(d.field, i, 0);
+        WriteFieldInt(section1, f, i, 0);
+}
+
+TRecordPart RecordPartOf(Adder adder) {
+    // Both list the adders in their order of section 1.
+    return TRecordPart(int(adder));
 }
 
 } // namespace journals

@@ -53,7 +53,10 @@ Prices ReadPrices(const TMK& model) {
 }
 
 JournalRecord ReadJournalRecord(const TMK& model, DriveJournal journal, int index) {
-    const QByteArray& s = model.Section(7);
+    return ReadJournalRecord(model.Section(7), journal, index);
+}
+
+JournalRecord ReadJournalRecord(const QByteArray& s, DriveJournal journal, int index) {
     const qsizetype o = RecordOffset(journal, index);
     JournalRecord r;
     r.timeOfDay = bytes::u16le(s, o + RecTimeOfDay);
@@ -94,9 +97,17 @@ DriveRowTexts DriveRecordTexts(const JournalRecord& r, const Prices& prices) {
 }
 
 void ClearDriveJournal(TMK& model, DriveJournal journal) {
-    QByteArray& s = model.Section(7);
+    ClearDriveJournal(model.Section(7), journal);
+    model.ClearedRecords.Add(RecordPartOf(journal));
+}
+
+void ClearDriveJournal(QByteArray& section7, DriveJournal journal) {
     for (int i = 0; i < JournalRecordCount; ++i)
-        bytes::setU8(s, RecordOffset(journal, i) + RecDay, 0);
+        bytes::setU8(section7, RecordOffset(journal, i) + RecDay, 0);
+}
+
+TRecordPart RecordPartOf(DriveJournal journal) {
+    return journal == DriveJournal::Trip ? TRecordPart::TripJournal : TRecordPart::TankJournal;
 }
 
 } // namespace journals

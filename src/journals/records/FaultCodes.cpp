@@ -127,7 +127,10 @@ std::uint32_t FaultRecord::freezeDtc() const {
 }
 
 FaultRecord ReadFaultRecord(const TMK& model, int slot) {
-    const QByteArray& s = model.Section(11);
+    return ReadFaultRecord(model.Section(11), slot);
+}
+
+FaultRecord ReadFaultRecord(const QByteArray& s, int slot) {
     const qsizetype o = SlotOffset(slot);
     bytes::checkRange(s.size(), o, FaultRecordSize);
     FaultRecord r;
@@ -161,7 +164,11 @@ FaultRowTexts FaultRecordTexts(const FaultRecord& r, const FaultCodeStyle& style
 }
 
 void ClearFaultJournal(TMK& model) {
-    QByteArray& s = model.Section(11);
+    ClearFaultJournal(model.Section(11));
+    model.ClearedRecords.Add(TRecordPart::FaultJournal);
+}
+
+void ClearFaultJournal(QByteArray& s) {
     const FieldDef& pids = FieldByName("FreezeFramePids");
     for (int i = 0; i < FreezeFramePidBytes; ++i)
         bytes::setU8(s, pids.offset + i, 0);

@@ -7,6 +7,8 @@
 // are in the language of the moment and numbers use the user's locale decimal separator.
 // All values in the records are little-endian.
 
+#include "DeviceRecords.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -54,9 +56,13 @@ using DriveRowTexts = std::array<QString, DriveTextCount>;
 
 Prices ReadPrices(const TMK& model);
 JournalRecord ReadJournalRecord(const TMK& model, DriveJournal journal, int index);
+JournalRecord ReadJournalRecord(const QByteArray& section7, DriveJournal journal, int index);
 DriveRowTexts DriveRecordTexts(const JournalRecord& record, const Prices& prices);
-// Empties every record of the journal (day 0); the other bytes stay.
+// Empties every record of the journal (day 0); the other bytes stay. The model's version
+// also marks the journal cleared, so that a write clears it in the device.
 void ClearDriveJournal(TMK& model, DriveJournal journal);
+void ClearDriveJournal(QByteArray& section7, DriveJournal journal);
+TRecordPart RecordPartOf(DriveJournal journal);
 
 // ---- Adders (section 1) ------------------------------------------------------------------
 
@@ -83,13 +89,17 @@ struct LabelValue {
 const char* AdderFieldName(Adder adder);
 QString AdderCaption(Adder adder);
 AdderCounters ReadAdder(const TMK& model, Adder adder);
+AdderCounters ReadAdder(const QByteArray& section1, Adder adder);
 // The six rows: time, mileage, fuel, average speed, L/100 km, L/h. startKm enters the
 // mileage row only (the odometer start value of the cumulative adder, 0 for the others).
 std::vector<LabelValue> AdderRows(const AdderCounters& counters, std::int64_t startKm);
 // The rows of one adder of the model, the cumulative one with its odometer start.
 std::vector<LabelValue> AdderRows(const TMK& model, Adder adder);
-// Zeroes the adder's time, distance and fuel; the odometer start value stays.
+// Zeroes the adder's time, distance and fuel; the odometer start value stays. The model's
+// version also marks the adder cleared.
 void ClearAdder(TMK& model, Adder adder);
+void ClearAdder(QByteArray& section1, Adder adder);
+TRecordPart RecordPartOf(Adder adder);
 
 // ---- Fault journal (section 11) ----------------------------------------------------------
 
@@ -127,6 +137,7 @@ FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format);
 FaultCodeStyle CurrentFaultCodeStyle(const TMK& model);
 
 FaultRecord ReadFaultRecord(const TMK& model, int slot);
+FaultRecord ReadFaultRecord(const QByteArray& section11, int slot);
 QByteArray ReadFreezeFramePids(const TMK& model);
 // PID p (1..96) is present when bit 0x80 >> ((p - 1) % 8) of byte (p - 1) / 8 is set.
 bool PidPresent(const QByteArray& pidMap, int pid);
@@ -144,6 +155,8 @@ FaultRowTexts FaultRecordTexts(const FaultRecord& record, const FaultCodeStyle& 
 std::vector<LabelValue> FreezeFrameRows(const FaultRecord& record, const QByteArray& pidMap);
 
 // Zeroes the PID map and the code and frame trouble code of every slot; the rest stays.
+// The model's version also marks the journal cleared.
 void ClearFaultJournal(TMK& model);
+void ClearFaultJournal(QByteArray& section11);
 
 } // namespace journals
