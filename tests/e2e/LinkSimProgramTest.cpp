@@ -1,11 +1,13 @@
 // The tripsim program itself: options, memory from a dump or a settings file, fault
 // injection from the command line, and the dump on exit.
 
+#include "ByteAccess.h"
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
+#include "SimDrive.h"
 #include "SimHistory.h"
 #include "SimMemory.h"
 
@@ -16,12 +18,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString TripSimProgram = QStringLiteral(TRIP_BINARY_DIR "/tools/tripsim/tripsim");
 constexpr int StartTimeoutMs = 5000;
+constexpr int DistanceInRecord = 8; // m, u32, in a trip journal record
 
 class LinkSimProgram : public ::testing::Test {
 protected:
@@ -65,11 +69,23 @@ protected:
         EXPECT_FALSE(QFileInfo::exists(ttyPath_) || QFileInfo(ttyPath_).isSymLink());
     }
     QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // Waits for the program's lines about recorded drives until there are count of them.
+    QStringList waitForDrives(int count) {
+        QElapsedTimer clock;
+        clock.start();
+        while (output_.count(QStringLiteral("recorded a drive")) < count &&
+               clock.elapsed() < StartTimeoutMs) {
+            process_.waitForReadyRead(StartTimeoutMs - int(clock.elapsed()));
+            output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+        }
+        return output_.split(QLatin1Char('\n')).filter(QStringLiteral("recorded a drive"));
+    }
 
     QTemporaryDir dir_;
     QString ttyPath_;
     QProcess process_;
     std::unique_ptr<TML_RS> link_;
+    QString output_; // what the program printed, as far as read
 
 private:
     int argc_ = 1;
@@ -165,11 +181,34 @@ TEST_F(LinkSimProgram, ASectionInTheUpperHalfIsReadEditedAndWrittenAtItsOwnAddre
     EXPECT_EQ(out.readAll(), expected) << "the edit at 4200 + offset, no other byte changed";
 }
 
+TEST_F(LinkSimProgram, RecordsADriveOnSignalAndOnItsClock) {
+    start({"--baud", "0", "--dump-on-exit", file("out.bin")});
+    ASSERT_EQ(::kill(pid_t(process_.processId()), SIGUSR1), 0);
+    const QStringList lines = waitForDrives(1);
+    ASSERT_EQ(lines.size(), 1);
+    stop();
+    QFile out(file("out.bin"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray dumped = out.readAll(), history = sim::BuildDefaultMemory(1);
+    const sim::TSectionPlace place = *sim::FindSection(history, 7);
+    const int journal = place.address + FieldByName("TripJournal").offset;
+    constexpr int Kept = sim::JournalSize - sim::JournalRecordSize;
+    EXPECT_EQ(dumped.mid(journal + sim::JournalRecordSize, Kept), history.mid(journal, Kept))
+        << "moved down one";
+    const double km = bytes::u32le(dumped, journal + DistanceInRecord) / 1000.0;
+    EXPECT_EQ(lines[0], QStringLiteral("tripsim: recorded a drive of %1 km").arg(km, 0, 'f', 1));
+
+    output_.clear();
+    start({"--baud", "0", "--drive-every", "0.1"});
+    EXPECT_EQ(waitForDrives(2).size(), 2);
+    stop();
+}
+
 TEST_F(LinkSimProgram, RefusesBadOptions) {
     for (const QStringList& args :
          {QStringList{"--fail", "sometimes@3"}, QStringList{"--version", "0x10000"},
           QStringList{"--image", "/nonexistent/file"}, QStringList{"--upper-section", "7:4090"},
-          QStringList{"--upper-section", "7:x"}}) {
+          QStringList{"--upper-section", "7:x"}, QStringList{"--drive-every", "0"}}) {
         QProcess p;
         p.start(TripSimProgram, args);
         ASSERT_TRUE(p.waitForFinished(StartTimeoutMs));
