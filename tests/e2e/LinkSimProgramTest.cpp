@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,11 +66,23 @@ protected:
         EXPECT_FALSE(QFileInfo::exists(ttyPath_) || QFileInfo(ttyPath_).isSymLink());
     }
     QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // Waits for the program's lines about recorded drives until there are count of them.
+    QStringList waitForDrives(int count) {
+        QElapsedTimer clock;
+        clock.start();
+        while (output_.count(QStringLiteral("recorded a drive")) < count &&
+               clock.elapsed() < StartTimeoutMs) {
+            process_.waitForReadyRead(StartTimeoutMs - int(clock.elapsed()));
+            output_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
+        }
+        return output_.split(QLatin1Char('\n')).filter(QStringLiteral("recorded a drive"));
+    }
 
     QTemporaryDir dir_;
     QString ttyPath_;
     QProcess process_;
     std::unique_ptr<TML_RS> link_;
+    QString output_; // what the program printed, as far as read
 
 private:
     int argc_ = 1;
@@ -165,11 +178,25 @@ TEST_F(LinkSimProgram, ASectionInTheUpperHalfIsReadEditedAndWrittenAtItsOwnAddre
     EXPECT_EQ(out.readAll(), expected) << "the edit at 4200 + offset, no other byte changed";
 }
 
+TEST_F(LinkSimProgram, RecordsADriveOnSignalAndOnItsClock) {
+    start({"--baud", "0"});
+    ASSERT_EQ(::kill(pid_t(process_.processId()), SIGUSR1), 0);
+    const QStringList lines = waitForDrives(1);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("tripsim: recorded a drive of ")));
+    stop();
+
+    output_.clear();
+    start({"--baud", "0", "--drive-every", "0.1"});
+    EXPECT_EQ(waitForDrives(2).size(), 2);
+    stop();
+}
+
 TEST_F(LinkSimProgram, RefusesBadOptions) {
     for (const QStringList& args :
          {QStringList{"--fail", "sometimes@3"}, QStringList{"--version", "0x10000"},
           QStringList{"--image", "/nonexistent/file"}, QStringList{"--upper-section", "7:4090"},
-          QStringList{"--upper-section", "7:x"}}) {
+          QStringList{"--upper-section", "7:x"}, QStringList{"--drive-every", "0"}}) {
         QProcess p;
         p.start(TripSimProgram, args);
         ASSERT_TRUE(p.waitForFinished(StartTimeoutMs));

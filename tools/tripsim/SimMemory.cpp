@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 
 namespace sim {
 
@@ -76,6 +77,16 @@ QByteArray MemoryWithImage(QByteArray memory, const QByteArray& image) {
     for (int offset = 0; offset < count; ++offset)
         memory[*DeviceAddressOf(offset)] = image.at(offset);
     return memory;
+}
+
+std::optional<TSectionPlace> FindSection(const QByteArray& memory, int section) {
+    if (memory.size() < MemorySize) return std::nullopt;
+    const int count = bytes::u8(memory, HeaderAddress);
+    if (section < 1 || section > std::min(count, MaxTableSections)) return std::nullopt;
+    const int address = tableWord(memory, SectionAddressOffset(section));
+    const int length = tableWord(memory, SectionLengthOffset(section)) - SectionTrailerBytes;
+    if (length <= 0 || !SectionSpan(address, length)) return std::nullopt;
+    return TSectionPlace{address, length};
 }
 
 QByteArray MoveSection(QByteArray memory, int section, int address) {

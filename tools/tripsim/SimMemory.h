@@ -29,6 +29,16 @@ QByteArray ImageOfMemory(const QByteArray& memory);
 // Puts an image back at its device addresses, over the given memory.
 QByteArray MemoryWithImage(QByteArray memory, const QByteArray& image);
 
+// Where the memory's own section table puts section i (1..SectionCount): the device address
+// of its first byte and the bytes the table gives it, without the device's trailer. nullopt
+// when the table has no section i, gives it no bytes, or places it where the image has no
+// contiguous room for it (SectionSpan).
+struct TSectionPlace {
+    int address = 0;
+    int count = 0;
+};
+std::optional<TSectionPlace> FindSection(const QByteArray& memory, int section);
+
 // Moves section i (1..SectionCount) with its trailer to a new device address and points the
 // table there; its old place takes the filler pattern. Raises TError when the section would
 // not lie whole in one half of the memory's image or would overlap the header or another

@@ -1,6 +1,7 @@
 #include "TripSim.h"
 
 #include "Errors.h"
+#include "SimDriveRecorder.h"
 #include "SimMemory.h"
 
 #include <QFile>
@@ -46,7 +47,8 @@ TTripSim::TTripSim(TTripSimOptions options)
     : options_(std::move(options)),
       device_(options_.memory.isEmpty() ? BuildDefaultMemory(options_.settingsVersion)
                                         : options_.memory,
-              options_.version) {
+              options_.version),
+      drives_(DriveSeed) {
     for (const TFault& f : options_.faults)
         device_.AddFault(f);
     device_.SetRandomFaults(options_.randomFaults);
@@ -147,6 +149,11 @@ void TTripSim::ClearRequests() {
 void TTripSim::AddFault(const TFault& fault) {
     std::lock_guard lock(mutex_);
     device_.AddFault(fault);
+}
+
+TDrive TTripSim::RecordDrive() {
+    std::lock_guard lock(mutex_);
+    return RecordNextDrive(device_.memory, drives_);
 }
 
 void TTripSim::run() {

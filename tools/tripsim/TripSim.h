@@ -6,6 +6,7 @@
 // byte (8 data bits, 2 stop bits), on a line both directions share.
 
 #include "SimDevice.h"
+#include "SimDrive.h"
 
 #include <QByteArray>
 #include <QString>
@@ -58,6 +59,10 @@ public:
     int FaultsPlayed() const;
     void ClearRequests();
     void AddFault(const TFault& fault);
+    // The device records one completed drive into its memory, as it does when the car has
+    // been driven (SimDriveRecorder.h): the same drives in the same order on every run.
+    // Returns the drive.
+    TDrive RecordDrive();
 
 private:
     void run();
@@ -65,6 +70,7 @@ private:
     TTripSimOptions options_;
     mutable std::mutex mutex_;
     TSimDevice device_;
+    TRandom drives_;
     int master_ = -1;
     int slaveKeeper_ = -1; // keeps the line up while no program has the port open
     int wake_[2] = {-1, -1};

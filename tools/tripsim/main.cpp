@@ -1,5 +1,6 @@
 // tripsim: the simulated trip computer on a pseudo-terminal, for tests and demos.
-// Runs until SIGINT or SIGTERM; prints the terminal's path on start.
+// Runs until SIGINT or SIGTERM; prints the terminal's path on start. Meanwhile the device
+// records a drive on SIGUSR1 and, with --drive-every, on a clock, one stdout line each.
 
 #include "Errors.h"
 #include "SimMemory.h"
@@ -7,11 +8,23 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <vector>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A shorter period would only keep a core busy recording.
+constexpr double MinDriveEverySeconds = 0.01;
+constexpr double MaxDriveEverySeconds = 24 * 60 * 60;
+constexpr std::int64_t NanosPerSecond = 1'000'000'000;
 
 int fail(const QString& text) {
     std::fprintf(stderr, "tripsim: %s\n", qPrintable(text));
@@ -24,20 +37,61 @@ bool parseNumber(const QString& text, long maximum, long& value) {
     return ok && value >= 0 && value <= maximum;
 }
 
+void recordDrive(sim::TTripSim& simulator) {
+    const sim::TDrive drive = simulator.RecordDrive();
+    std::printf("tripsim: recorded a drive of %.1f km\n", drive.all.distance / 1000.0);
+    std::fflush(stdout);
+}
+
+timespec timeUntil(Clock::time_point due) {
+    const std::int64_t ns =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(due - Clock::now()).count();
+    const std::int64_t wait = std::max<std::int64_t>(0, ns);
+    return {time_t(wait / NanosPerSecond), long(wait % NanosPerSecond)};
+}
+
+// Takes the signals on this thread until SIGINT or SIGTERM. SIGUSR1 records a drive at once;
+// with a period, a drive is also recorded each time it has passed.
+void serve(sim::TTripSim& simulator, const sigset_t& takenSignals,
+           std::optional<Clock::duration> every) {
+    Clock::time_point due = every ? Clock::now() + *every : Clock::time_point::max();
+    for (;;) {
+        int signal = 0;
+        if (every) {
+            const timespec wait = timeUntil(due);
+            signal = sigtimedwait(&takenSignals, nullptr, &wait);
+            if (signal < 0 && errno == EAGAIN) {
+                recordDrive(simulator);
+                // A machine that slept does not make up for the drives it missed.
+                due = std::max(due + *every, Clock::now());
+                continue;
+            }
+            if (signal < 0) continue; // interrupted
+        } else if (sigwait(&takenSignals, &signal) != 0) {
+            continue;
+        }
+        if (signal != SIGUSR1) return;
+        recordDrive(simulator);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Blocked before any thread starts, so that only sigwait below receives them.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    // Blocked before any thread starts, so that only the wait in serve() receives them.
+    sigset_t takenSignals;
+    sigemptyset(&takenSignals);
+    sigaddset(&takenSignals, SIGINT);
+    sigaddset(&takenSignals, SIGTERM);
+    sigaddset(&takenSignals, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &takenSignals, nullptr);
 
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simulated trip computer on a pseudo-terminal"));
+        QStringLiteral("Simulated trip computer on a pseudo-terminal. Runs until SIGINT or "
+                       "SIGTERM. SIGUSR1 makes the device record one drive at once: a new "
+                       "entry of the trip journal, and every running sum grows by it."));
     parser.addHelpOption();
     const QCommandLineOption linkOpt(QStringLiteral("link"),
                                      QStringLiteral("Publish the terminal as this symbolic link."),
@@ -81,8 +135,13 @@ int main(int argc, char* argv[]) {
                        "upper half of the memory). Repeatable.")
             .arg(sim::UpperSectionAddress),
         QStringLiteral("N[:ADDRESS]"));
+    const QCommandLineOption driveOpt(
+        QStringLiteral("drive-every"),
+        QStringLiteral("Record a drive every SECONDS seconds while running (fractions allowed), "
+                       "as the device does while the car is driven."),
+        QStringLiteral("SECONDS"));
     parser.addOptions({linkOpt, versionOpt, settingsOpt, baudOpt, noEchoOpt, imageOpt, dumpOpt,
-                       failOpt, rateOpt, seedOpt, upperOpt});
+                       failOpt, rateOpt, seedOpt, upperOpt, driveOpt});
     parser.process(app);
 
     sim::TTripSimOptions options;
@@ -127,6 +186,16 @@ int main(int argc, char* argv[]) {
         placements.push_back(*placement);
     }
 
+    std::optional<Clock::duration> driveEvery;
+    if (parser.isSet(driveOpt)) {
+        bool ok = false;
+        const double seconds = parser.value(driveOpt).toDouble(&ok);
+        if (!ok || !(seconds >= MinDriveEverySeconds && seconds <= MaxDriveEverySeconds))
+            return fail(QStringLiteral("bad --drive-every"));
+        driveEvery =
+            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    }
+
     try {
         if (parser.isSet(imageOpt)) {
             const sim::TLoadedMemory loaded =
@@ -147,8 +216,7 @@ int main(int argc, char* argv[]) {
                     simulator.Version(), options.baud, options.echo ? ", echo" : "");
         std::fflush(stdout);
 
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
+        serve(simulator, takenSignals, driveEvery);
         simulator.Stop();
         if (parser.isSet(dumpOpt)) sim::SaveMemoryFile(simulator.Memory(), parser.value(dumpOpt));
     } catch (const TError& e) {
