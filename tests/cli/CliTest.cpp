@@ -297,6 +297,36 @@ TEST_F(Cli, DryRunListsTheChangesAndSendsNoWriteCommand) {
             << int(req.frame[4]);
 }
 
+TEST_F(Cli, WriteKeepsTheDrivesTheDeviceRecordedUnlessToldToReplaceThem) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
+    ASSERT_EQ(run({"set", path("dev.veltg"), "TankLimit=7"}).code, 0);
+    sim_->RecordDrive(); // the car is driven after the read
+    const QByteArray recorded = sim_->Memory();
+
+    Result r = run(device("write") << "--in" << path("dev.veltg") << "--backup-dir" << path("bk"));
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.startsWith("TankLimit: 10 -> 7\n1 setting differs from the device.\n"
+                                 "The device keeps its own journals and totals (--with-journals"))
+        << qPrintable(r.out);
+    TMK file;
+    LoadSettingsFile(file, path("dev.veltg"));
+    QByteArray expected = recorded;
+    expected[file.SectionAddress(FieldByName("TankLimit").section) +
+             FieldByName("TankLimit").offset] = 7;
+    EXPECT_EQ(sim_->Memory(), expected) << "the drive and its totals stayed";
+
+    r = run(device("write") << "--in" << path("dev.veltg") << "--backup-dir" << path("bk")
+                            << "--with-journals");
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_TRUE(r.out.contains("\nTrip journal: 21 records replaced\n")) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains("\nTotal distance: ")) << qPrintable(r.out);
+    EXPECT_FALSE(r.out.contains("TripJournal")) << "records are told in words";
+    ASSERT_EQ(run(device("read") << "--out" << path("now.veltg")).code, 0);
+    EXPECT_EQ(run({"diff", path("dev.veltg"), path("now.veltg")}).code, 0)
+        << "the file's journals and totals are the device's now";
+}
+
 TEST_F(Cli, AWriteTheDeviceDoesNotStoreFailsTheCheckNamingSectionAndBackup) {
     startSim();
     ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
