@@ -96,6 +96,17 @@ TCommitResult TValueAdapter::Commit(TBoundField& field, const TAcceptCheck& acce
     return TCommitResult::Stored;
 }
 
+bool TValueAdapter::Differs() const {
+    try {
+        // Never loaded, or nothing to show then: the user has not changed it.
+        if (std::isnan(last_)) return false;
+        const std::optional<double> shown = Shown();
+        return shown && *shown != last_;
+    } catch (const TError&) {
+        return true; // the commit says what is wrong
+    }
+}
+
 QStringList RowItemTexts(const TControlRow& row) {
     QStringList texts;
     for (const TText& t : row.items)

@@ -77,6 +77,10 @@ public:
     virtual void SetItems(const QStringList& items);
     // A control that carries its caption itself (a check box); nullptr: a label does.
     virtual QAbstractButton* CaptionButton() const { return nullptr; }
+    // The control shows a value other than the one it last loaded or stored: the user changed
+    // it without the action that commits it (a click that gave no focus, a wheel over an edit
+    // that never had focus). A value that cannot be read counts as changed.
+    virtual bool Differs() const { return false; }
     // What the control shows for a stored value (the load rule without loading): a number
     // as the edit writes it, yes / no, an item's text. A value no item stands for, and
     // kinds that show no single value, give the stored number.
@@ -96,6 +100,7 @@ public:
     void Load(const TBoundField& field) final;
     TCommitResult Commit(TBoundField& field, const TAcceptCheck& accept) final;
     QString ShownText(double stored) const final;
+    bool Differs() const final;
 
 protected:
     // storesUnchanged: whether a value equal to the last one loaded or stored is written

@@ -9,11 +9,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QStackedWidget>
 
 namespace {
 
 bool HasText(const TText& t) {
     return t.en && *t.en;
+}
+
+// Hidden itself or inside something hidden, not counting the pages a tab widget puts
+// behind its current one.
+bool HiddenByRule(const QWidget* w) {
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget())) return true;
+    return false;
 }
 
 } // namespace
@@ -158,6 +167,22 @@ bool TControlBinder::CommitFocused(QWidget* focused) {
         if (list && list->front()->adapter->Widgets().contains(w))
             return commitControl(list->front()->adapter->Control()->objectName()) !=
                    TCommitResult::Refused;
+    }
+    return true;
+}
+
+bool TControlBinder::CommitChanged() {
+    if (refreshing_) return true;
+    for (const QString& name : Names()) {
+        const auto* list = bindingsOf(name);
+        if (!list) continue;
+        bool differs = false;
+        for (const Binding* b : *list) {
+            // A control hidden by a rule may show anything (the x1 boxes of parameters the
+            // protocol lacks read off): the user cannot have changed it.
+            if (!HiddenByRule(b->adapter->Control())) differs = differs || b->adapter->Differs();
+        }
+        if (differs && commitControl(name) == TCommitResult::Refused) return false;
     }
     return true;
 }

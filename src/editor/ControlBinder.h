@@ -64,6 +64,9 @@ public:
     // Commits the bound control that holds `focused` (or is it); false only when its value
     // was refused.
     bool CommitFocused(QWidget* focused);
+    // Commits every control that shows another value than it last loaded or stored, whether
+    // or not it ever had focus; false as soon as one is refused.
+    bool CommitChanged();
 
     // Runs after each commit of the control that was not refused (the named handlers of the
     // pages); for an edit also when the user left it unchanged.

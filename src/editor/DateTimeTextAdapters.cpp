@@ -115,6 +115,7 @@ public:
         edit_->setText(field.Text());
         last_ = edit_->text();
     }
+    bool Differs() const override { return edit_->text() != last_; }
     TCommitResult Commit(TBoundField& field, const TAcceptCheck&) override {
         const QString text = edit_->text();
         if (text == last_) return TCommitResult::Unchanged;

@@ -90,6 +90,9 @@ public:
     // The page became the visible one of its tab set (true), or stopped being it (false).
     // A set passes it to its visible sub-page.
     virtual void Activate(bool active) { (void)active; }
+    // Another page is chosen, or OK: store what the page's own (unbound) controls show and
+    // store only on leaving them, such as a protocol browsed to.
+    virtual void CommitShown() {}
     // OK was chosen: store what the page's own controls still hold (a grid or a text being
     // edited). False keeps the dialog open; the page has told the user why.
     virtual bool FinishEdits() { return true; }

@@ -1,6 +1,7 @@
 #include "EditorPageSet.h"
 
 #include "HandlerGuard.h"
+#include "MK_SetParamsH.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -48,6 +49,7 @@ void TPageSet::Activate(bool active) {
 
 void TPageSet::TabChanged() {
     if (!active_) return;
+    Frame().CommitShownEdits();
     if (visible_) visible_->Activate(false);
     visible_ = Visible();
     if (visible_) visible_->Activate(true);

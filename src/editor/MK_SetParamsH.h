@@ -57,6 +57,10 @@ public:
     void FormShow();
     // A top-level page became active.
     void pcMainChange(int index);
+    // Stores every change the user made that its control has not stored yet: each bound
+    // control that shows another value than it last loaded or stored, and what the pages
+    // hold themselves. At a page change and at OK; false when a value was refused.
+    bool CommitShownEdits();
     // Refills what the visible page shows from the model.
     void RefreshVisiblePage();
     // Sets every page's controls from the model again.

@@ -7,8 +7,8 @@
 
 #include "EditorPage.h"
 
-class QComboBox;
 class QLabel;
+class TChoiceCombo;
 class QVBoxLayout;
 
 class TPageMeth : public TEditorPage {
@@ -17,6 +17,7 @@ public:
     void Build(QWidget* page) override;
     void Load() override;
     void ProtocolRebuilt() override;
+    void CommitShown() override;
 
     void rgVelocityMethClick();
     void rgLockTypeClick();
@@ -39,6 +40,7 @@ private:
     void FillOptionLists();
     void FillLevelSourceList();
 
-    QComboBox* protocol_ = nullptr; // not bound: a changed protocol resets its options
+    // Not bound: a changed protocol resets its options, so browsing must not apply it.
+    TChoiceCombo* protocol_ = nullptr;
     QLabel* protocolLabel_ = nullptr;
 };

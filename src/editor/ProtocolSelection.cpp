@@ -4,6 +4,8 @@
 
 #include "ProtocolSelection.h"
 
+#include "ChoiceCombo.h"
+#include "ControlAdapterKinds.h"
 #include "EditorLayout.h"
 #include "HandlerGuard.h"
 #include "MK_SetParamsH.h"
@@ -95,8 +97,9 @@ void TPageMeth::BuildProtocolGroup(QVBoxLayout* column) {
     QGridLayout* grid =
         AddRowsGroup(b, column, "gbProtocol", {"ECU protocol", "Протокол ЭБУ"}, kMethodRows);
     QWidget* box = grid->parentWidget();
-    // The protocol list is not a plain binding: a changed protocol resets its options.
-    protocol_ = new QComboBox(box);
+    // The protocol list is not a plain binding: a changed protocol resets its options, so
+    // it applies only what the user settles on (a pick, Enter, leaving the list, OK).
+    protocol_ = new TChoiceCombo(box);
     protocol_->setObjectName(QStringLiteral("cbProtocol"));
     protocol_->setMaxVisibleItems(20);
     protocolLabel_ = b.Caption(new QLabel(box), {"Protocol", "Протокол"});
@@ -104,8 +107,9 @@ void TPageMeth::BuildProtocolGroup(QVBoxLayout* column) {
     protocolLabel_->setBuddy(protocol_);
     grid->addWidget(protocolLabel_, 1, 0);
     grid->addWidget(protocol_, 1, 1, Qt::AlignLeft);
-    QObject::connect(protocol_, &QComboBox::activated, protocol_,
+    QObject::connect(protocol_, &TChoiceCombo::chosen, protocol_,
                      Guarded([this] { cbProtocolExit(); }));
+    OnFocusLeaving(protocol_, protocol_, Guarded([this] { cbProtocolExit(); }));
 
     AddRowsGroup(b, column, "gbProtOptions",
                  {"Additional protocol settings", "Дополнительные настройки протокола"},
@@ -141,6 +145,7 @@ void TPageMeth::cbProtocolSelectMethChange() {
 }
 
 void TPageMeth::cbProtocolExit() {
+    if (Frame().Refreshing) return; // the list was filled, not chosen from
     const int chosen = protocol_->currentIndex();
     if (chosen >= 0 && chosen != Model().Get("Protocol")) {
         Model().SelectProtocol(chosen);
@@ -151,6 +156,11 @@ void TPageMeth::cbProtocolExit() {
         return;
     }
     FillOptionLists();
+}
+
+void TPageMeth::CommitShown() {
+    const int shown = protocol_->currentIndex();
+    if (shown >= 0 && shown != Model().Get("Protocol")) cbProtocolExit();
 }
 
 // Everything on this page that depends on the protocol.

@@ -237,9 +237,18 @@ TEditorPage* TMK_SetParamsDlg::VisiblePage() const {
     return nullptr;
 }
 
+bool TMK_SetParamsDlg::CommitShownEdits() {
+    if (Refreshing) return true;
+    const bool stored = binder_->CommitChanged();
+    for (const auto& page : pages_)
+        page->CommitShown();
+    return stored;
+}
+
 void TMK_SetParamsDlg::pcMainChange(int) {
     TEditorPage* now = VisiblePage();
     if (now == active_) return;
+    if (active_) CommitShownEdits(); // a refused value has been told; the page still changes
     if (active_) active_->Activate(false);
     active_ = now;
     if (active_) active_->Activate(true);
@@ -257,7 +266,7 @@ void TMK_SetParamsDlg::done(int result) {
     if (result == QDialog::Accepted) {
         bool committed = false;
         RunGuarded([&] {
-            committed = binder_->CommitFocused(focusWidget());
+            committed = binder_->CommitFocused(focusWidget()) && CommitShownEdits();
             for (const auto& page : pages_)
                 committed = committed && page->FinishEdits();
         });

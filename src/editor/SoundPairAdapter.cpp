@@ -41,13 +41,18 @@ public:
         const int byte = int(field.Number());
         first_->setIndex(byte & SoundMask);
         if (repeated_) repeated_->setIndex((byte >> SoundBits) & SoundMask);
+        last_ = shown();
     }
     TCommitResult Commit(TBoundField& field, const TAcceptCheck&) override {
-        const int first = first_->index();
-        const int repeated = repeated_ ? repeated_->index() : first;
-        if (first < 0 || repeated < 0) return TCommitResult::Nothing;
-        field.SetNumber(first + (repeated << SoundBits));
+        const int byte = shown();
+        if (byte < 0) return TCommitResult::Nothing;
+        field.SetNumber(byte);
+        last_ = byte;
         return TCommitResult::Stored;
+    }
+    bool Differs() const override {
+        const int byte = shown();
+        return byte >= 0 && byte != last_;
     }
 
     // "first / repeated" as the two groups read.
@@ -63,8 +68,17 @@ public:
     }
 
 private:
+    // The byte the groups show; -1 while either has no choice.
+    int shown() const {
+        const int first = first_->index();
+        const int repeated = repeated_ ? repeated_->index() : first;
+        if (first < 0 || repeated < 0) return -1;
+        return first + (repeated << SoundBits);
+    }
+
     TRadioGroup* first_;
     TRadioGroup* repeated_ = nullptr;
+    int last_ = -1;
 };
 
 } // namespace

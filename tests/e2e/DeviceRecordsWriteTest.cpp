@@ -30,7 +30,9 @@ struct TRig {
         link->SetPortType(TML_RS::PortRs485Echo);
         link->ResponseTimeout = 100;
     }
-    std::uint16_t connect() { return WaitForDevice(*link, [] { return false; }).version; }
+    std::uint16_t connect() {
+        return WaitForDevice(*link, [] { return false; }).version;
+    }
     // The device's memory decoded as the program decodes an image.
     TSectionRecords deviceRecords() const {
         TMK m;

@@ -6,6 +6,7 @@
 #include "MeasParsH.h"
 
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -66,6 +67,39 @@ TEST_F(EditorTest, OkWritesTheEditsIntoTheImage) {
     expected[applied] = 1;
     expected[applied + 1] = 0;
     EXPECT_EQ(model.SettingsImage, expected);
+}
+
+// A change whose control never had focus (a click that gives none, a wheel over an edit)
+// still counts: at a page change and at OK every control showing another value than it
+// loaded or stored is stored; a refused one keeps the dialog open.
+TEST_F(EditorTest, ChangesMadeWithoutFocusAreStoredAtAPageChangeAndAtOk) {
+    Open(0x4610);
+    auto* tabs = Find<QTabWidget>("pcMain");
+    auto* first = Find<TRadioGroup>("rgapVel_F");
+    auto* repeated = Find<TRadioGroup>("rgapVel_N");
+    RevealNested(first);
+    first->setIndex(2);
+    repeated->setIndex(4);
+    auto* time = Find<QLineEdit>("meIntenseDayTime");
+    time->setText("07:30");
+    ASSERT_EQ(model.Get("AlarmSound", 2), 0) << "nothing stored while nothing committed";
+
+    tabs->setCurrentIndex(0); // another page
+    EXPECT_EQ(model.Get("AlarmSound", 2), 0x22);
+    EXPECT_EQ(model.Get("IntenseDayTime"), 450);
+
+    RevealNested(first);
+    first->setIndex(1);
+    time->setText("25:00"); // no time of day: refused, and the dialog stays
+    dlg->accept();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(model.Get("IntenseDayTime"), 450);
+    time->setText("08:15");
+    dlg->accept();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(model.Get("AlarmSound", 2), 0x21);
+    EXPECT_EQ(model.Get("IntenseDayTime"), 495);
 }
 
 TEST_F(EditorTest, CancelAndClosingLeaveModelAndImageAsTheyWere) {

@@ -121,6 +121,8 @@ protected:
         for (int i = 0; i < item; ++i)
             QTest::keyClick(combo, Qt::Key_Down);
         ASSERT_EQ(combo->currentIndex(), item);
+        // A list that applies only a settled choice (the protocol) takes it on Enter.
+        QTest::keyClick(combo, Qt::Key_Return);
     }
     QStringList Items(const QString& name) const {
         QStringList items;

@@ -2,6 +2,8 @@
 
 #include "EditorTestSupport.h"
 
+#include <QWheelEvent>
+
 namespace {
 
 const char* const kOptionFields[] = {"ProtTypeMain", "ProtTypeAdd1", "ProtTypeAdd2",
@@ -66,4 +68,39 @@ TEST_F(EditorTest, ProtocolChangeClearsTheOptionsAndTheSameOneKeepsThem) {
     EXPECT_EQ(Find<QComboBox>("cbProtTypeAdd1")->currentIndex(), 0);
     EXPECT_EQ(Items("cbTankMeth"), QStringList({"Calculated", "FLS"}));
     EXPECT_EQ(Items("rgVelocityMeth"), QStringList({"ECU", "Sens."}));
+}
+
+// The wheel and the arrow keys over the closed protocol list only browse: nothing is applied
+// until the list is left (or a pick, Enter, OK), and leaving it on the stored protocol keeps
+// its options however far the user went.
+TEST_F(EditorTest, BrowsingTheProtocolListChangesNothingUntilItIsLeft) {
+    model.Set("ProtocolSelectMeth", 0, 2);
+    for (int k = 0; k < 8; ++k)
+        model.Set(kOptionFields[k], 0, 1);
+    Open(0x4600, 0);
+    auto* protocol = Find<QComboBox>("cbProtocol");
+    RevealNested(protocol);
+    protocol->setFocus();
+    const QByteArray before = model.Section(10);
+    auto wheel = [protocol](int notches) {
+        for (int i = 0; i < notches; ++i) {
+            QWheelEvent e(QPointF(5, 5), protocol->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(protocol, &e);
+        }
+    };
+    wheel(3);
+    QTest::keyClick(protocol, Qt::Key_Down);
+    ASSERT_EQ(protocol->currentIndex(), 4);
+    EXPECT_EQ(model.Section(10), before) << "browsing applies nothing";
+    QTest::keyClick(protocol, Qt::Key_Home);
+    Find<QComboBox>("cbProtocolSelectMeth")->setFocus(); // leaves the list on the stored one
+    EXPECT_EQ(model.Section(10), before);
+
+    protocol->setFocus();
+    wheel(2);
+    Find<QComboBox>("cbProtocolSelectMeth")->setFocus();
+    EXPECT_EQ(model.Get("Protocol"), 2);
+    for (const char* field : kOptionFields)
+        EXPECT_EQ(model.Get(field), 0) << field;
 }
