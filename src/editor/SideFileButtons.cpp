@@ -12,8 +12,10 @@ const TSideFileKind TankSideFile{
     {"Load tank settings from a file", "Считать настройки бака из файла"},
     TankFileFilter,
     TankFileExtension,
+    TankFileSize,
     SaveTankFile,
-    LoadTankFile,
+    ReadTankFile,
+    ApplyTankFile,
 };
 
 const TSideFileKind MaintenanceSideFile{
@@ -21,8 +23,10 @@ const TSideFileKind MaintenanceSideFile{
     {"Load TS settings from a file", "Считать настройки ТО из файла"},
     MaintenanceFileFilter,
     MaintenanceFileExtension,
+    MaintenanceFileSize,
     SaveMaintenanceFile,
-    LoadMaintenanceFile,
+    ReadMaintenanceFile,
+    ApplyMaintenanceFile,
 };
 
 bool SaveSideFile(const TSideFileKind& kind, const TMK& model) {
@@ -43,7 +47,10 @@ bool LoadSideFile(const TSideFileKind& kind, TMK& model) {
     const QString path = Prompt().openFileName(kind.loadCaption.text(), kind.filter());
     if (path.isEmpty()) return false;
     try {
-        kind.load(model, path);
+        const QByteArray file = kind.read(path);
+        if (file.size() < kind.size && !AskYesNo(ShortSideFileQuestion(int(file.size()), kind.size)))
+            return false;
+        kind.apply(file, model, path);
     } catch (const TError& e) {
         ShowError(e.message());
         return false;

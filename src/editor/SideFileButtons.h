@@ -15,8 +15,10 @@ struct TSideFileKind {
     TText loadCaption;
     QString (*filter)();
     const char* suffix;
+    int size; // bytes of a whole file
     void (*save)(const TMK& model, const QString& path);
-    int (*load)(TMK& model, const QString& path);
+    QByteArray (*read)(const QString& path);
+    int (*apply)(const QByteArray& file, TMK& model, const QString& path);
 };
 
 // The tank file (".velto") and the maintenance file (".veltt").
@@ -25,5 +27,6 @@ extern const TSideFileKind MaintenanceSideFile;
 
 // Asks for a file and writes it. True when a file was written.
 bool SaveSideFile(const TSideFileKind& kind, const TMK& model);
-// Asks for a file and copies it into the model. True when the model took the file.
+// Asks for a file and copies it into the model; a shorter file (an older program's) only
+// when the user agrees. True when the model took the file.
 bool LoadSideFile(const TSideFileKind& kind, TMK& model);

@@ -82,6 +82,7 @@ int decode(std::span<const SideFileRow> rows, const QByteArray& file, TMK& model
 
 struct FileKind {
     TText save, open, read; // messages with %1 for the path
+    TText tooLong;          // %1 the path, %2 its size, %3 the size of this kind
     int size;
 };
 
@@ -89,13 +90,23 @@ const FileKind kTankKind{
     {"Cannot save the tank settings file %1.", "Не удалось сохранить файл настроек бака %1."},
     {"Cannot open the tank settings file %1.", "Не удалось открыть файл настроек бака %1."},
     {"Cannot read the tank settings file %1.", "Не удалось прочитать файл настроек бака %1."},
+    {"The file %1 holds %2 bytes, but a tank settings file holds %3: it is not loaded.",
+     "Файл %1 содержит %2 байт, а файл настроек бака — %3: он не загружен."},
     TankFileSize};
 
 const FileKind kMaintenanceKind{
     {"Cannot save the TS settings file %1.", "Не удалось сохранить файл настроек ТО %1."},
     {"Cannot open the TS settings file %1.", "Не удалось открыть файл настроек ТО %1."},
     {"Cannot read the TS settings file %1.", "Не удалось прочитать файл настроек ТО %1."},
+    {"The file %1 holds %2 bytes, but a TS settings file holds %3: it is not loaded.",
+     "Файл %1 содержит %2 байт, а файл настроек ТО — %3: он не загружен."},
     MaintenanceFileSize};
+
+const TText kEqualReadings{
+    "The file %1 is not loaded: the ADC values Min and Max of the universal input are equal "
+    "(%2), and they should differ.",
+    "Файл %1 не загружен: значения АЦП Мин и Макс универсального входа равны (%2), а они "
+    "должны различаться."};
 
 QString failure(const TText& text, const QString& path, const QString& detail) {
     QString message = text.text().arg(path);
@@ -109,14 +120,19 @@ void saveFile(const FileKind& kind, const QByteArray& data, const QString& path)
         throw TError(failure(kind.save, path, out.errorString()));
 }
 
-// Only the bytes a file of this kind can hold are read, so picking a huge file by mistake
-// costs nothing.
+// One byte more than a file of this kind holds is read, so picking a huge file by mistake
+// costs nothing and is still told apart.
 QByteArray readFile(const FileKind& kind, const QString& path) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) throw TError(failure(kind.open, path, in.errorString()));
-    const QByteArray data = in.read(kind.size);
+    const QByteArray data = in.read(kind.size + 1);
     if (in.error() != QFileDevice::NoError)
         throw TError(failure(kind.read, path, in.errorString()));
+    if (data.size() > kind.size)
+        throw TError(kind.tooLong.text()
+                         .arg(path)
+                         .arg(std::max<qint64>(in.size(), data.size()))
+                         .arg(kind.size));
     return data;
 }
 
@@ -150,14 +166,47 @@ void SaveTankFile(const TMK& model, const QString& path) {
     saveFile(kTankKind, EncodeTankFile(model), path);
 }
 
-int LoadTankFile(TMK& model, const QString& path) {
-    return DecodeTankFile(readFile(kTankKind, path), model);
-}
-
 void SaveMaintenanceFile(const TMK& model, const QString& path) {
     saveFile(kMaintenanceKind, EncodeMaintenanceFile(model), path);
 }
 
+QByteArray ReadTankFile(const QString& path) {
+    return readFile(kTankKind, path);
+}
+
+QByteArray ReadMaintenanceFile(const QString& path) {
+    return readFile(kMaintenanceKind, path);
+}
+
+int ApplyTankFile(const QByteArray& file, TMK& model, const QString&) {
+    return DecodeTankFile(file, model);
+}
+
+int ApplyMaintenanceFile(const QByteArray& file, TMK& model, const QString& pathForMessages) {
+    // Tried on a copy of the section: a refused file leaves the model as it was.
+    const QByteArray kept = model.Section(5);
+    const int used = DecodeMaintenanceFile(file, model);
+    const std::int64_t min = model.Get("UniMeasADC", 0), max = model.Get("UniMeasADC", 1);
+    if (min == max) {
+        model.Section(5) = kept;
+        throw TError(kEqualReadings.text().arg(pathForMessages).arg(min));
+    }
+    return used;
+}
+
+int LoadTankFile(TMK& model, const QString& path) {
+    return ApplyTankFile(ReadTankFile(path), model, path);
+}
+
 int LoadMaintenanceFile(TMK& model, const QString& path) {
-    return DecodeMaintenanceFile(readFile(kMaintenanceKind, path), model);
+    return ApplyMaintenanceFile(ReadMaintenanceFile(path), model, path);
+}
+
+QString ShortSideFileQuestion(int held, int size) {
+    return Tx("The file holds %1 of %2 bytes, perhaps from an older version of the program. "
+              "Load the values it holds?",
+              "Файл содержит %1 из %2 байт, возможно, он от более старой версии программы. "
+              "Загрузить значения, которые в нём есть?")
+        .arg(held)
+        .arg(size);
 }

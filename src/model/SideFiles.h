@@ -7,8 +7,8 @@
 // no header.
 //
 // Reading a file copies its bytes into the decoded section records in file order and stops
-// at the end of a short file: the record bytes beyond keep their values. Of a longer file
-// only the first TankFileSize / MaintenanceFileSize bytes count.
+// at the end of a short file (an older program's): the record bytes beyond keep their
+// values. A longer file is no file of this kind and is refused.
 
 #include <QByteArray>
 #include <QString>
@@ -34,9 +34,23 @@ QByteArray EncodeMaintenanceFile(const TMK& model);
 int DecodeMaintenanceFile(const QByteArray& file, TMK& model);
 
 // Writes the file atomically (QSaveFile: a failed save leaves an existing file as it was).
-// Loading reads the file into memory first and changes the model only when that worked;
-// returns the bytes copied. Failures raise TError naming the file, in the current language.
+// Failures raise TError naming the file, in the current language.
 void SaveTankFile(const TMK& model, const QString& path);
-int LoadTankFile(TMK& model, const QString& path);
 void SaveMaintenanceFile(const TMK& model, const QString& path);
+
+// Reads a whole side file. A file longer than its kind is refused (TError naming the file,
+// its size and the size expected); a shorter one is returned as it is, for the caller to
+// decide.
+QByteArray ReadTankFile(const QString& path);
+QByteArray ReadMaintenanceFile(const QString& path);
+// Copies what was read into the model; returns the bytes copied. The maintenance data is
+// checked first as the editor checks a typed entry: equal readings of the universal input's
+// two scaling points are refused (TError naming the file) and nothing changes.
+int ApplyTankFile(const QByteArray& file, TMK& model, const QString& pathForMessages);
+int ApplyMaintenanceFile(const QByteArray& file, TMK& model, const QString& pathForMessages);
+// Read, then apply.
+int LoadTankFile(TMK& model, const QString& path);
 int LoadMaintenanceFile(TMK& model, const QString& path);
+
+// The question before a short file is loaded, in the current language.
+QString ShortSideFileQuestion(int held, int size);

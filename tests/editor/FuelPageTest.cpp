@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "SideFiles.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -155,4 +156,23 @@ TEST_F(FuelPageTest, TankFileButtonsSaveAndLoadAndThePageShowsTheLoadedValues) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("missing.velto"));
     EXPECT_EQ(EncodeTankFile(model), saved);
+
+    // A shorter file (an older program's) is loaded only when the user agrees.
+    QFile shorter(dir.filePath("old.velto"));
+    ASSERT_TRUE(shorter.open(QIODevice::WriteOnly));
+    shorter.write(QByteArray::fromHex("3930")); // Oil6L = 12345
+    shorter.close();
+    prompts.prompt->questions.clear();
+    prompts.prompt->openPaths = {shorter.fileName()};
+    prompts.prompt->answers = {false};
+    QTest::mouseClick(Find<QPushButton>("bOilLoad"), Qt::LeftButton);
+    EXPECT_EQ(prompts.prompt->questions,
+              QStringList{"The file holds 2 of 245 bytes, perhaps from an older version of the "
+                          "program. Load the values it holds?"});
+    EXPECT_EQ(EncodeTankFile(model), saved);
+    prompts.prompt->openPaths = {shorter.fileName()};
+    prompts.prompt->answers = {true};
+    QTest::mouseClick(Find<QPushButton>("bOilLoad"), Qt::LeftButton);
+    EXPECT_EQ(model.Get("Oil6L"), 12345);
+    EXPECT_EQ(EncodeTankFile(model).mid(2), saved.mid(2));
 }

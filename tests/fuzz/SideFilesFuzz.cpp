@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the tank (".velto") and maintenance (".veltt") file readers.
 // Whatever the bytes, reading copies at most the file's fixed size into the records, never
-// past them, and writing the records back gives that many bytes of the file again.
+// past them, and writing the records back gives that many bytes of the file again; a file
+// longer than its kind, or maintenance data the editor would refuse, is refused (TError)
+// and changes nothing.
 
 #include "Errors.h"
 #include "Language.h"
@@ -44,8 +46,16 @@ void readerHolds(const QByteArray& file, int fileSize, Decode decode, Encode enc
     check(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
     f.close();
     TMK& fromDisk = freshModel();
-    check(load(fromDisk, path) == copied);
-    check(encode(fromDisk) == back);
+    const QByteArray untouched = encode(fromDisk);
+    try {
+        check(load(fromDisk, path) == copied);
+        check(encode(fromDisk) == back);
+        check(file.size() <= fileSize);
+    } catch (const TError& e) {
+        // A longer file, or maintenance data the editor would refuse: told, nothing changed.
+        check(!e.message().isEmpty());
+        check(encode(fromDisk) == untouched);
+    }
 }
 
 } // namespace

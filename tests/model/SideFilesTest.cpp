@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "Pars32H.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -104,4 +105,47 @@ TEST(SideFiles, AShortFileStopsTheCopyAndALongOneCountsOnlyItsSize) {
     EXPECT_EQ(DecodeMaintenanceFile(EncodeMaintenanceFile(a) + QByteArray(40, '\xEE'), b),
               MaintenanceFileSize);
     EXPECT_EQ(EncodeMaintenanceFile(b), EncodeMaintenanceFile(a));
+}
+
+// A file longer than its kind is no such file; a maintenance file whose two universal-input
+// readings are equal is refused as a typed entry would be. Neither changes the model.
+TEST(SideFiles, ALongerFileAndEqualInputReadingsAreRefusedAndChangeNothing) {
+    QTemporaryDir dir;
+    TMK a, b;
+    fillPattern(a, 1);
+    fillPattern(b, 2);
+    auto write = [&](const char* name, const QByteArray& data) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        return f.fileName();
+    };
+    const QString exact = write("exact.velto", EncodeTankFile(a));
+    const QString longer = write("longer.velto", EncodeTankFile(a) + 'x');
+    try {
+        LoadTankFile(b, longer);
+        ADD_FAILURE() << "a 246-byte tank file was loaded";
+    } catch (const TError& e) {
+        EXPECT_TRUE(e.message().contains(longer) && e.message().contains("246") &&
+                    e.message().contains("245"))
+            << e.message().toStdString();
+    }
+    EXPECT_THROW(LoadMaintenanceFile(b, write("longer.veltt", EncodeMaintenanceFile(a) + 'x')),
+                 TError);
+    EXPECT_EQ(sectionsOf(b), [] {
+        TMK c;
+        fillPattern(c, 2);
+        return sectionsOf(c);
+    }());
+    EXPECT_EQ(LoadTankFile(b, exact), TankFileSize);
+
+    a.Set("UniMeasADC", 0, 512);
+    a.Set("UniMeasADC", 1, 512);
+    const QByteArray kept = b.Section(5);
+    EXPECT_THROW(LoadMaintenanceFile(b, write("equal.veltt", EncodeMaintenanceFile(a))), TError);
+    EXPECT_EQ(b.Section(5), kept);
+    a.Set("UniMeasADC", 1, 513);
+    EXPECT_EQ(LoadMaintenanceFile(b, write("differ.veltt", EncodeMaintenanceFile(a))),
+              MaintenanceFileSize);
+    EXPECT_EQ(b.Get("UniMeasADC", 1), 513);
 }
