@@ -2,6 +2,7 @@
 // read / save / load / write cycle, cancelling, the two version refusals and a link error.
 
 #include "../app/MainWindowSupport.h"
+#include "ChangeList.h"
 #include "DeviceMemory.h"
 #include "LinkThread.h"
 #include "MK_SetParamsH.h"
@@ -394,6 +395,42 @@ TEST_F(MainWindowTransfers, EditsAreListedInTheEditorsWordsAndMarkedUntilWritten
     EXPECT_EQ(prompt.infos.size(), 2);
 }
 
+// The window's write keeps the drive the device recorded after the read; the box in the
+// change list has the settings' journals and totals replace the device's.
+TEST_F(MainWindowTransfers, TheDeviceKeepsItsDrivesUnlessTheListIsToldToReplaceThem) {
+    auto form = openWindow();
+    click(*form, "bGetParams");
+    const QByteArray asRead = form->Model().SettingsImage;
+    editInEditor(*form, "seUaccLowLimit", 12.3);
+    sim->RecordDrive();
+    const TSectionRecords recorded = DecodeSectionRecords(sim::ImageOfMemory(sim->Memory()));
+
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.changeListsShown.size(), 1u);
+    const TChangeList& list = prompt.changeListsShown[0];
+    ASSERT_EQ(list.rows.size(), 1u) << "the records the device keeps are no change";
+    ASSERT_TRUE(list.canReplaceRecords);
+    EXPECT_GT(list.replacingRows.size(), 2u);
+    EXPECT_EQ(list.replacingRows.back().group, "Журналы и счётчики МК");
+    const TSectionRecords device = DecodeSectionRecords(sim::ImageOfMemory(sim->Memory()));
+    EXPECT_TRUE(SameDeviceRecords(device, recorded));
+    EXPECT_TRUE(SameDeviceRecords(DecodeSectionRecords(form->Model().SettingsImage), recorded))
+        << "the window holds what the device holds";
+
+    prompt.replaceRecords = true;
+    TMK asReadModel;
+    asReadModel.SettingsImage = asRead;
+    asReadModel.DeviceVersion = form->Model().DeviceVersion;
+    asReadModel.ReadSections(1, SectionCountMax);
+    prompt.openPaths = {dir.filePath("read.veltg")};
+    SaveSettingsFile(asReadModel, prompt.openPaths.front());
+    click(*form, "bLoadParams");
+    click(*form, "bSetParams");
+    EXPECT_TRUE(prompt.errors.isEmpty()) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_TRUE(SameDeviceRecords(DecodeSectionRecords(sim::ImageOfMemory(sim->Memory())),
+                                  DecodeSectionRecords(asRead)));
+}
+
 TEST_F(MainWindowTransfers, AWriteTheDeviceDoesNotKeepOrABackupThatCannotBeSavedIsReported) {
     auto form = openWindow();
     click(*form, "bGetParams");
@@ -401,7 +438,10 @@ TEST_F(MainWindowTransfers, AWriteTheDeviceDoesNotKeepOrABackupThatCannotBeSaved
 
     // The device acknowledges every block write and keeps none.
     sim->AddFault({sim::TFaultMode::UnstoredWrite, sim->RequestCount() + 1, 1000000});
+    const TSettingsCopy settings = form->Model().CopySettings();
     click(*form, "bSetParams");
+    EXPECT_EQ(form->Model().SettingsImage, settings.image) << "a failed write changes no setting";
+    EXPECT_EQ(form->Model().Section(6), settings.sections[6]);
     ASSERT_EQ(prompt.errors.size(), 1);
     const QString section = QString::number(FieldByName("UaccLowLimit").section);
     EXPECT_TRUE(prompt.errors[0].startsWith("Проверка записи не прошла"));
