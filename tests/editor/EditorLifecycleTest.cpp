@@ -2,6 +2,8 @@
 // universal-input and trim rules, and the measured-parameter captions.
 
 #include "../model/ImageBuilder.h"
+#include "ChangeList.h"
+#include "EditorChangeRows.h"
 #include "EditorTestSupport.h"
 #include "MeasParsH.h"
 
@@ -223,6 +225,37 @@ TEST_F(EditorTest, MeasuredParameterCaptionsFollowTheModel) {
 
 // scripts/bench-editor.sh runs this: opening the editor, with all its pages, on a read image,
 // median of five.
+// scripts/bench-editor.sh runs this: the change list of a write that changes every setting
+// (every byte of sections 1..10 but the device's records), median of five.
+TEST_F(EditorTest, DISABLED_ChangeListBenchmark) {
+    ReadFromDevice(model, 0x8000);
+    TSectionRecords device, written;
+    for (int i = 1; i <= SectionCountMax; ++i)
+        device[i] = written[i] = model.Section(i);
+    for (int i = 1; i <= 10; ++i)
+        for (char& c : written[i])
+            c = char(c + 1);
+    CopyDeviceRecords(written, device);
+    TMK target;
+    target.SettingsImage = model.SettingsImage;
+    for (int i = 1; i <= 10; ++i)
+        target.Section(i) = written[i];
+    target.WriteSections(1, 10);
+    const std::vector<TFieldChange> changes =
+        ComputeChanges(device, written, TChangeScope::SettingsOnly);
+    std::vector<qint64> times;
+    std::size_t rows = 0;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        rows = EditorChangeRows(changes, target.SettingsImage, 0x8000).size();
+        times.push_back(timer.elapsed());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("change list of %zu changes (%zu rows), median of 5: %lld ms\n", changes.size(),
+                rows, static_cast<long long>(times[2]));
+}
+
 TEST_F(EditorTest, DISABLED_OpeningBenchmark) {
     ReadFromDevice(model, 0x8000);
     std::vector<qint64> times;
