@@ -3,6 +3,7 @@
 #include "ByteAccess.h"
 #include "Errors.h"
 #include "FieldAccess.h"
+#include "ParamRelabel.h"
 #include "Rgb565.h"
 
 #include <algorithm>
@@ -217,10 +218,16 @@ void TMK::TakeSettings(const TSettingsCopy& settings) {
     ReadHeader();
 }
 
-void TMK::PrepareEdit() {
+void TMK::PrepareCatalogues() {
+    ReadHeader();
     SelectCapabilities(DeviceVersion, int(Get("Protocol")), SettingsVersion());
     BuildMeasParList();
     BuildMenuItems();
+    RelabelMeasPars(*this);
+}
+
+void TMK::PrepareEdit() {
+    PrepareCatalogues();
     MakeDefaultPalettes(Caps().CapAltPalette);
 }
 

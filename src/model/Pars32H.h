@@ -113,10 +113,14 @@ public:
     // resets the eight sub-type choices and makes the entry current (ERangeError and no
     // change for a position outside the catalogue).
     void SelectProtocol(int position);
+    // The catalogues the settings' words need, from DeviceVersion and the stored protocol
+    // and settings version: capabilities, protocol entry, measured parameters (with the
+    // captions the settings choose) and the menu table. The editor does this as it opens;
+    // anything that describes settings outside it (the change list, describe) does it too.
+    void PrepareCatalogues();
 
 private:
-    // Before the editor opens: choose the device's capabilities and catalogues, rebuild the
-    // measured-parameter list and the menu table, and the default palettes to match.
+    // Before the editor opens: the catalogues, and the default palettes to match.
     void PrepareEdit();
     // The image bytes section i takes by the image's table, at most its record's size;
     // a count of 0 when the table gives it no bytes, nullopt when the image has no place for
