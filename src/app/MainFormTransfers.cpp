@@ -2,9 +2,9 @@
 // the link. The link lives on its own thread (TLinkThread); these handlers hand it tasks and
 // wait in the event loop, so the window keeps repainting, moving and taking Cancel.
 
+#include "ChangeWords.h"
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
-#include "EditorChangeRows.h"
 #include "Errors.h"
 #include "LinkThread.h"
 #include "ML_RS232.h"
@@ -153,7 +153,7 @@ TChangeList TMainForm::changeListOf(const TWritePlan& plan) {
         return rows;
     };
     const std::vector<TChangeRow> settings =
-        EditorChangeRows(plan.changes, plan.writtenImage, plan.deviceVersion);
+        ChangeRowsInWords(plan.changes, plan.writtenImage, plan.deviceVersion);
     TChangeList list;
     list.rows = withRecords(settings, plan.recordChanges);
     list.canReplaceRecords = plan.canReplaceRecords;

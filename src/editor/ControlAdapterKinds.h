@@ -8,11 +8,14 @@
 #include <functional>
 #include <memory>
 
-std::unique_ptr<TControlAdapter> MakeDateAdapter(const TControlRow& row, QWidget* parent);
-std::unique_ptr<TControlAdapter> MakeTimeAdapter(const TControlRow& row, QWidget* parent);
-std::unique_ptr<TControlAdapter> MakeTextAdapter(const TControlRow& row, QWidget* parent);
-std::unique_ptr<TControlAdapter> MakeGridColumnAdapter(const TControlRow& row, QWidget* parent);
-std::unique_ptr<TControlAdapter> MakeSoundPairAdapter(const TControlRow& row, QWidget* parent);
+std::unique_ptr<TControlAdapter> MakeDateAdapter(const TControlRow& row, const TSettingDesc& s,
+                                                 QWidget* parent);
+std::unique_ptr<TControlAdapter> MakeTimeAdapter(const TControlRow& row, const TSettingDesc& s,
+                                                 QWidget* parent);
+std::unique_ptr<TControlAdapter> MakeTextAdapter(const TControlRow& row, const TSettingDesc& s,
+                                                 QWidget* parent);
+std::unique_ptr<TControlAdapter> MakeSoundPairAdapter(const TControlRow& row, const TSettingDesc& s,
+                                                      QWidget* parent);
 
 // Calls `left` when the keyboard focus moves from `area` (or a widget inside it) to a
 // widget outside it, while `context` lives. Focus lost to another window or a popup does

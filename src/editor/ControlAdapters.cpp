@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <cmath>
 
 // ---- TBoundField -------------------------------------------------------------------------
@@ -70,15 +69,6 @@ QList<QWidget*> TControlAdapter::Widgets() const {
 
 void TControlAdapter::SetItems(const QStringList&) {}
 
-QString TControlAdapter::ShownText(double stored) const {
-    return QString::number(stored);
-}
-
-QString TValueAdapter::ShownText(double stored) const {
-    const QString text = Display(StoredToShown(conv_, stored));
-    return text.isEmpty() ? QString::number(stored) : text;
-}
-
 void TValueAdapter::Load(const TBoundField& field) {
     Show(StoredToShown(conv_, field.Number()));
     // What the control shows (an edit clamps to its range) counts as unchanged until the
@@ -107,16 +97,6 @@ bool TValueAdapter::Differs() const {
     }
 }
 
-QStringList RowItemTexts(const TControlRow& row) {
-    QStringList texts;
-    for (const TText& t : row.items)
-        texts << t.text();
-    if (row.kind == TCtlKind::Combo && row.max > 0)
-        for (int n = int(row.min); n <= int(row.max); ++n)
-            texts << QString::number(n);
-    return texts;
-}
-
 namespace {
 
 constexpr int SpinMinWidth = 84; // px; keeps the spin edits of a column aligned
@@ -125,12 +105,12 @@ constexpr int SpinMinWidth = 84; // px; keeps the spin edits of a column aligned
 
 class TSpinAdapter final : public TValueAdapter {
 public:
-    TSpinAdapter(const TControlRow& row, QWidget* parent)
-        : TValueAdapter(new QDoubleSpinBox(parent), row.conv, false),
+    TSpinAdapter(const TSettingDesc& s, QWidget* parent)
+        : TValueAdapter(new QDoubleSpinBox(parent), s.conv, false),
           spin_(static_cast<QDoubleSpinBox*>(Control())) {
-        spin_->setDecimals(row.decimals);
-        spin_->setRange(row.min, row.max);
-        spin_->setSingleStep(row.step);
+        spin_->setDecimals(s.decimals);
+        spin_->setRange(s.min, s.max);
+        spin_->setSingleStep(s.step);
         spin_->setAlignment(Qt::AlignRight);
         spin_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
         spin_->setMinimumWidth(SpinMinWidth);
@@ -142,9 +122,6 @@ public:
 private:
     std::optional<double> Shown() const override { return spin_->value(); }
     void Show(double shown) override { spin_->setValue(shown); }
-    QString Display(double shown) const override {
-        return spin_->locale().toString(shown, 'f', spin_->decimals());
-    }
     QDoubleSpinBox* spin_;
 };
 
@@ -152,8 +129,8 @@ private:
 
 class TCheckAdapter final : public TValueAdapter {
 public:
-    TCheckAdapter(const TControlRow& row, QWidget* parent)
-        : TValueAdapter(new QCheckBox(parent), row.conv, true),
+    TCheckAdapter(const TSettingDesc& s, QWidget* parent)
+        : TValueAdapter(new QCheckBox(parent), s.conv, true),
           check_(static_cast<QCheckBox*>(Control())) {}
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
         QObject::connect(check_, &QCheckBox::clicked, context, std::move(commit));
@@ -163,9 +140,6 @@ public:
 private:
     std::optional<double> Shown() const override { return check_->isChecked() ? 1 : 0; }
     void Show(double shown) override { check_->setChecked(shown != 0); }
-    QString Display(double shown) const override {
-        return shown != 0 ? Tx("yes", "да") : Tx("no", "нет");
-    }
     QCheckBox* check_;
 };
 
@@ -174,8 +148,8 @@ private:
 // A list shows an item index, or with TConv::ItemNumber the item whose text is the number.
 class TListAdapter : public TValueAdapter {
 protected:
-    TListAdapter(QWidget* control, const TControlRow& row)
-        : TValueAdapter(control, row.conv, true), byNumber_(row.conv == TConv::ItemNumber) {}
+    TListAdapter(QWidget* control, const TSettingDesc& s)
+        : TValueAdapter(control, s.conv, true), byNumber_(s.conv == TConv::ItemNumber) {}
     virtual int Index() const = 0;
     virtual void SetIndex(int index) = 0;
     virtual QString ItemText(int index) const = 0;
@@ -188,13 +162,6 @@ private:
         return byNumber_ ? ItemText(index).toDouble() : double(index);
     }
     void Show(double shown) override { SetIndex(indexOf(shown)); }
-    QString Display(double shown) const override {
-        const int index = indexOf(shown);
-        // Accelerator marks of radio buttons are not part of what the user reads.
-        return index >= 0 && index < Count()
-                   ? QString(ItemText(index)).remove(QRegularExpression(QStringLiteral("&(?!&)")))
-                   : QString();
-    }
     int indexOf(double shown) const {
         if (!byNumber_) return int(shown);
         const QString number = QString::number(std::int64_t(shown));
@@ -207,9 +174,8 @@ private:
 
 class TRadioAdapter final : public TListAdapter {
 public:
-    TRadioAdapter(const TControlRow& row, QWidget* parent)
-        : TListAdapter(new TRadioGroup(parent), row), group_(static_cast<TRadioGroup*>(Control())) {
-    }
+    TRadioAdapter(const TSettingDesc& s, QWidget* parent)
+        : TListAdapter(new TRadioGroup(parent), s), group_(static_cast<TRadioGroup*>(Control())) {}
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
         QObject::connect(group_, &TRadioGroup::clicked, context, std::move(commit));
     }
@@ -225,8 +191,8 @@ private:
 
 class TComboAdapter final : public TListAdapter {
 public:
-    TComboAdapter(const TControlRow& row, QWidget* parent)
-        : TListAdapter(new QComboBox(parent), row), combo_(static_cast<QComboBox*>(Control())) {
+    TComboAdapter(const TSettingDesc& s, QWidget* parent)
+        : TListAdapter(new QComboBox(parent), s), combo_(static_cast<QComboBox*>(Control())) {
         combo_->setMinimumWidth(SpinMinWidth);
     }
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
@@ -254,11 +220,13 @@ private:
     QComboBox* combo_;
 };
 
-template <class A> std::unique_ptr<TControlAdapter> Make(const TControlRow& row, QWidget* parent) {
-    return std::make_unique<A>(row, parent);
+template <class A>
+std::unique_ptr<TControlAdapter> Make(const TControlRow&, const TSettingDesc& s, QWidget* parent) {
+    return std::make_unique<A>(s, parent);
 }
 
-using TAdapterFactory = std::unique_ptr<TControlAdapter> (*)(const TControlRow&, QWidget*);
+using TAdapterFactory = std::unique_ptr<TControlAdapter> (*)(const TControlRow&,
+                                                             const TSettingDesc&, QWidget*);
 
 struct TKindRow {
     TCtlKind kind;
@@ -274,19 +242,19 @@ constexpr TKindRow kKinds[] = {
     {TCtlKind::Date,       MakeDateAdapter},
     {TCtlKind::Time,       MakeTimeAdapter},
     {TCtlKind::Text,       MakeTextAdapter},
-    {TCtlKind::GridColumn, MakeGridColumnAdapter},
     {TCtlKind::SoundPair,  MakeSoundPairAdapter},
 };
 // clang-format on
 
 } // namespace
 
-std::unique_ptr<TControlAdapter> MakeControlAdapter(const TControlRow& row, QWidget* parent) {
+std::unique_ptr<TControlAdapter> MakeControlAdapter(const TControlRow& row,
+                                                    const TSettingDesc& setting, QWidget* parent) {
     for (const TKindRow& k : kKinds)
         if (k.kind == row.kind) {
-            std::unique_ptr<TControlAdapter> adapter = k.make(row, parent);
-            adapter->Control()->setObjectName(QString::fromUtf8(row.name));
+            std::unique_ptr<TControlAdapter> adapter = k.make(row, setting, parent);
+            adapter->Control()->setObjectName(RowControlName(row));
             return adapter;
         }
-    throw TError(QStringLiteral("No adapter for the kind of control %1").arg(row.name));
+    throw TError(QStringLiteral("No adapter for the kind of control %1").arg(RowControlName(row)));
 }

@@ -81,10 +81,6 @@ public:
     // it without the action that commits it (a click that gave no focus, a wheel over an edit
     // that never had focus). A value that cannot be read counts as changed.
     virtual bool Differs() const { return false; }
-    // What the control shows for a stored value (the load rule without loading): a number
-    // as the edit writes it, yes / no, an item's text. A value no item stands for, and
-    // kinds that show no single value, give the stored number.
-    virtual QString ShownText(double stored) const;
 
 protected:
     explicit TControlAdapter(QWidget* control) : control_(control) {}
@@ -99,7 +95,6 @@ class TValueAdapter : public TControlAdapter {
 public:
     void Load(const TBoundField& field) final;
     TCommitResult Commit(TBoundField& field, const TAcceptCheck& accept) final;
-    QString ShownText(double stored) const final;
     bool Differs() const final;
 
 protected:
@@ -111,9 +106,6 @@ protected:
     // The number shown; nullopt when nothing is chosen. May throw TError.
     virtual std::optional<double> Shown() const = 0;
     virtual void Show(double shown) = 0;
-    // The text the control shows for a shown value; empty when it shows none (the stored
-    // number stands in then).
-    virtual QString Display(double) const { return {}; }
 
 private:
     TConv conv_;
@@ -121,9 +113,7 @@ private:
     double last_ = std::numeric_limits<double>::quiet_NaN();
 };
 
-// Creates the row's control under `parent` (objectName = the row's name) with its adapter.
-std::unique_ptr<TControlAdapter> MakeControlAdapter(const TControlRow& row, QWidget* parent);
-
-// A list row's item texts in the current language: its own items, then for a combo box
-// the numbers min..max when max > 0.
-QStringList RowItemTexts(const TControlRow& row);
+// Creates the row's control under `parent` (objectName RowControlName(row)) with its
+// adapter, shaped by the setting it shows (range, step, decimals, conversion).
+std::unique_ptr<TControlAdapter> MakeControlAdapter(const TControlRow& row,
+                                                    const TSettingDesc& setting, QWidget* parent);

@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QStackedWidget>
 
 namespace {
@@ -47,18 +46,16 @@ TControlBinder::~TControlBinder() = default;
 
 QWidget* TControlBinder::Create(const TControlRow& row, QWidget* parent) {
     Binding& b = bind(row, parent);
-    const TControlRow& own = b.own.row;
     QWidget* control = b.adapter->Control();
+    if (row.label == TRowLabel::Bare) return control;
     const QString base = ControlBaseName(control->objectName());
-    if (QAbstractButton* button = b.adapter->CaptionButton()) {
-        if (HasText(own.caption)) Caption(button, own.caption);
-    } else if (HasText(own.caption)) {
-        b.label = Caption(new QLabel(parent), own.caption);
+    if (row.label == TRowLabel::Caption && !b.adapter->CaptionButton()) {
+        b.label = new QLabel(parent);
         b.label->setObjectName(QLatin1Char('l') + base);
         b.label->setBuddy(control);
     }
-    if (HasText(own.unit)) {
-        b.unit = Caption(new QLabel(parent), own.unit);
+    if (HasText(b.setting->unit)) {
+        b.unit = new QLabel(parent);
         b.unit->setObjectName(QLatin1Char('l') + base + QStringLiteral("Unit"));
     }
     return control;
@@ -87,24 +84,30 @@ void TControlBinder::AddRows(QGridLayout* grid, std::span<const TControlRow> row
 }
 
 TControlBinder::OwnedRow::OwnedRow(const TControlRow& from)
-    : row(from), name(from.name), field(from.field), partner(from.partner), mask(from.mask) {
+    : row(from), setting(from.setting), name(from.name), partner(from.partner) {
     Repoint();
 }
 
 void TControlBinder::OwnedRow::Repoint() {
-    row.name = name.constData();
-    row.field = field.isNull() ? nullptr : field.constData();
+    row.setting = setting.constData();
+    row.name = name.isNull() ? nullptr : name.constData();
     row.partner = partner.isNull() ? nullptr : partner.constData();
-    row.mask = mask.isNull() ? nullptr : mask.constData();
 }
 
 TControlBinder::Binding& TControlBinder::bind(const TControlRow& row, QWidget* parent) {
     OwnedRow own(row);
-    const TFieldRef ref = ResolveRowField(own.row);
-    if (!ref.field) throw TError(QStringLiteral("No settings field for control %1").arg(row.name));
-    std::unique_ptr<TControlAdapter> adapter = MakeControlAdapter(own.row, parent);
-    Binding& b = store_.emplace_back(Binding{
-        std::move(own), std::move(adapter), TBoundField(model_, ref), nullptr, nullptr, {}});
+    const TSettingDesc& setting = SettingByName(row.setting ? row.setting : "");
+    const TFieldRef ref = SettingField(setting, row.element);
+    if (!ref.field)
+        throw TError(QStringLiteral("No settings field for control %1").arg(RowControlName(row)));
+    std::unique_ptr<TControlAdapter> adapter = MakeControlAdapter(own.row, setting, parent);
+    Binding& b = store_.emplace_back(Binding{std::move(own),
+                                             &setting,
+                                             std::move(adapter),
+                                             TBoundField(model_, ref),
+                                             nullptr,
+                                             nullptr,
+                                             {}});
     b.own.Repoint(); // the names moved with the binding
     const QString name = b.adapter->Control()->objectName();
     names_ << name;
@@ -125,9 +128,41 @@ const QList<TControlBinder::Binding*>* TControlBinder::bindingsOf(const QString&
 void TControlBinder::ApplyCaptions() {
     for (const CaptionEntry& c : captions_)
         c.apply(c.target, c.text.text());
+    const TSettingContext context = SettingContextOf(model_);
     for (Binding& b : store_)
-        if (!b.own.row.items.empty()) // lists without items are filled by their page
-            b.adapter->SetItems(RowItemTexts(b.own.row));
+        describe(b, context, true);
+}
+
+void TControlBinder::describe(Binding& b, const TSettingContext& c, bool items) {
+    const TSettingDesc& s = *b.setting;
+    if (b.own.row.label == TRowLabel::Caption) {
+        const QString caption =
+            HasText(s.label) ? s.label.text() : SettingCaption(s, c, b.own.row.element);
+        if (QAbstractButton* button = b.adapter->CaptionButton())
+            button->setText(caption);
+        else if (b.label)
+            b.label->setText(caption);
+    }
+    if (b.unit) b.unit->setText(SettingUnit(s));
+    if (items && (s.kind == TSettingKind::List && (!s.items.empty() || s.itemsOf || s.max > 0)))
+        b.adapter->SetItems(SettingItems(s, c));
+}
+
+void TControlBinder::RefreshDescribed() {
+    const TSettingContext context = SettingContextOf(model_);
+    for (Binding& b : store_) {
+        const TSettingDesc& s = *b.setting;
+        if (!s.captionOf && !s.itemsOf && !s.elementCaption) continue;
+        describe(b, context, s.itemsOf != nullptr);
+        if (s.itemsOf) load(b);
+    }
+}
+
+void TControlBinder::ApplyOffers() {
+    const TSettingContext context = SettingContextOf(model_);
+    for (Binding& b : store_)
+        if (b.setting->offered)
+            SetShown(b.adapter->Control()->objectName(), b.setting->offered(context));
 }
 
 void TControlBinder::SetItems(const QString& name, const QStringList& items) {
@@ -267,24 +302,15 @@ TFieldRef TControlBinder::FieldOf(const QString& name) const {
     return list ? list->front()->field.Ref() : TFieldRef{};
 }
 
-QString TControlBinder::CaptionOf(const QString& name) const {
+const TSettingDesc* TControlBinder::SettingOf(const QString& name, int* element) const {
     const auto* list = bindingsOf(name);
-    if (!list) return {};
-    const Binding& b = *list->front();
-    QString text;
-    if (auto* button = qobject_cast<QAbstractButton*>(b.adapter->Control()))
-        text = button->text();
-    else if (b.label)
-        text = b.label->text();
-    if (text.isEmpty()) text = ControlBaseName(name);
-    return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+    if (!list) return nullptr;
+    if (element) *element = list->front()->own.row.element;
+    return list->front()->setting;
 }
 
-QString TControlBinder::ShownText(const QString& name, double stored) const {
-    const auto* list = bindingsOf(name);
-    if (!list) return {};
-    const Binding& b = *list->front();
-    QString text = b.adapter->ShownText(stored);
-    if (b.unit && !b.unit->text().isEmpty()) text += QLatin1Char(' ') + b.unit->text();
-    return text;
+QWidget* TControlBinder::ControlOf(const TSettingDesc& setting, int element) const {
+    for (const Binding& b : store_)
+        if (b.setting == &setting && b.own.row.element == element) return b.adapter->Control();
+    return nullptr;
 }

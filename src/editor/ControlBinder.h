@@ -1,11 +1,13 @@
 #pragma once
 
-// The editor's binding engine. Alike controls are described by rows (EditorControlTable.h);
-// the binder creates each through the adapter of its kind (ControlAdapters.h), loads it from
-// the settings model and commits it back, so the load and commit rules exist once.
+// The editor's binding engine. Alike controls are described by rows (EditorControlTable.h)
+// that name the setting they show; the binder creates each through the adapter of its kind
+// (ControlAdapters.h), gives it the setting's caption, unit and items
+// (SettingDescriptions.h), loads it from the settings model and commits it back, so the load
+// and commit rules exist once.
 //
 // The binder keeps its own copy of every row and of the names in it, so rows may be built in
-// a loop at run time; captions and item texts must be constant tables.
+// a loop at run time.
 
 #include "ControlAdapters.h"
 
@@ -38,7 +40,8 @@ public:
     ~TControlBinder() override;
 
     // Creates a row's control under parent, with its label ("l" + base name) and unit label
-    // ("l" + base name + "Unit"), and binds it. Returns the control.
+    // ("l" + base name + "Unit") unless the row is bare, and binds it. Returns the control.
+    // A setting no description has is a programming error: TError.
     QWidget* Create(const TControlRow& row, QWidget* parent);
     // Creates the rows as label | control | unit lines of a grid, from grid row `first`.
     void AddRows(QGridLayout* grid, std::span<const TControlRow> rows, int first = 0);
@@ -50,8 +53,15 @@ public:
             {w, text, [](QObject* o, const QString& s) { SetCaptionText(static_cast<W*>(o), s); }});
         return w;
     }
-    // Puts every registered caption and list item in the current language.
+    // Puts every registered caption, every bound control's caption and unit and every list's
+    // items in the current language and for the settings as they are.
     void ApplyCaptions();
+    // The words that follow the device, the protocol or other settings again: captions and
+    // list items (a list whose items changed shows the model's value again).
+    void RefreshDescribed();
+    // Shows or hides each control whose setting the device model or the protocol may not
+    // offer, by the setting's rule.
+    void ApplyOffers();
 
     // Load rule: sets controls from the model: all of them, those inside `root`, or one.
     void LoadAll();
@@ -87,11 +97,10 @@ public:
     const TControlRow* Row(const QString& name) const;
     // The field element (or bit) the control edits; no field for an unknown name.
     TFieldRef FieldOf(const QString& name) const;
-    // The caption the user reads for the control: its label, or a check box's own text.
-    QString CaptionOf(const QString& name) const;
-    // What the control shows for a stored value, with its unit (the change list before a
-    // write shows the device's and the new value so).
-    QString ShownText(const QString& name, double stored) const;
+    // The setting the control shows and which of its elements; nullptr for an unknown name.
+    const TSettingDesc* SettingOf(const QString& name, int* element = nullptr) const;
+    // The control that shows element `element` of a setting; nullptr when none is bound.
+    QWidget* ControlOf(const TSettingDesc& setting, int element = 0) const;
 
 private:
     // A row with its own copies of the names it points at.
@@ -99,10 +108,11 @@ private:
         explicit OwnedRow(const TControlRow& from);
         void Repoint(); // after a move
         TControlRow row;
-        QByteArray name, field, partner, mask;
+        QByteArray setting, name, partner;
     };
     struct Binding {
         OwnedRow own;
+        const TSettingDesc* setting;
         std::unique_ptr<TControlAdapter> adapter;
         TBoundField field;
         QLabel* label = nullptr;
@@ -119,6 +129,7 @@ private:
     TCommitResult commitControl(const QString& name);
     TCommitResult commit(Binding& b);
     void load(Binding& b);
+    void describe(Binding& b, const TSettingContext& c, bool items);
     const QList<Binding*>* bindingsOf(const QString& name) const;
 
     TMK& model_;

@@ -23,8 +23,8 @@ constexpr int LastYear = CenturyBase + 99;
 
 class TDateAdapter final : public TValueAdapter {
 public:
-    TDateAdapter(const TControlRow& row, QWidget* parent)
-        : TValueAdapter(new QDateEdit(parent), row.conv, false),
+    TDateAdapter(const TSettingDesc& s, QWidget* parent)
+        : TValueAdapter(new QDateEdit(parent), s.conv, false),
           edit_(static_cast<QDateEdit*>(Control())) {
         edit_->setDisplayFormat(QStringLiteral("dd.MM.yy"));
         edit_->setDateRange(QDate(CenturyBase, 1, 1), QDate(LastYear, 12, 31));
@@ -45,11 +45,6 @@ private:
         const double clamped = std::clamp(shown, 0.0, double(UINT32_MAX));
         edit_->setDate(DayNumberToCalendarDay(std::uint32_t(clamped)).date);
     }
-    QString Display(double shown) const override {
-        if (shown < 1 || shown > double(UINT16_MAX)) return {};
-        const CalendarDay day = DayNumberToCalendarDay(std::uint32_t(shown));
-        return day.exact ? day.date.toString(edit_->displayFormat()) : QString();
-    }
     QDateEdit* edit_;
 };
 
@@ -65,8 +60,8 @@ constexpr TText kNoTimeOfDay{"'%1' is not a time of day (hours 0..23, minutes 0.
 
 class TTimeAdapter final : public TValueAdapter {
 public:
-    TTimeAdapter(const TControlRow& row, QWidget* parent)
-        : TValueAdapter(new QLineEdit(parent), row.conv, false),
+    TTimeAdapter(const TSettingDesc& s, QWidget* parent)
+        : TValueAdapter(new QLineEdit(parent), s.conv, false),
           edit_(static_cast<QLineEdit*>(Control())) {
         edit_->setInputMask(TimeMask);
         edit_->setMaximumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("000:000")) +
@@ -93,9 +88,8 @@ private:
             throw TError(kNoTimeOfDay.text().arg(shown));
         return total;
     }
-    void Show(double shown) override { edit_->setText(Display(shown)); }
-    QString Display(double shown) const override {
-        return MinutesToText(std::uint16_t(std::int64_t(shown)));
+    void Show(double shown) override {
+        edit_->setText(MinutesToText(std::uint16_t(std::int64_t(shown))));
     }
     QLineEdit* edit_;
 };
@@ -104,7 +98,7 @@ private:
 
 class TTextAdapter final : public TControlAdapter {
 public:
-    TTextAdapter(const TControlRow&, QWidget* parent)
+    TTextAdapter(const TSettingDesc&, QWidget* parent)
         : TControlAdapter(new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(Control())) {}
     void OnUserCommit(QObject* context, std::function<void()> commit) override {
         QObject::connect(edit_, &QLineEdit::editingFinished, context, std::move(commit));
@@ -131,12 +125,15 @@ private:
 
 } // namespace
 
-std::unique_ptr<TControlAdapter> MakeDateAdapter(const TControlRow& row, QWidget* parent) {
-    return std::make_unique<TDateAdapter>(row, parent);
+std::unique_ptr<TControlAdapter> MakeDateAdapter(const TControlRow&, const TSettingDesc& s,
+                                                 QWidget* parent) {
+    return std::make_unique<TDateAdapter>(s, parent);
 }
-std::unique_ptr<TControlAdapter> MakeTimeAdapter(const TControlRow& row, QWidget* parent) {
-    return std::make_unique<TTimeAdapter>(row, parent);
+std::unique_ptr<TControlAdapter> MakeTimeAdapter(const TControlRow&, const TSettingDesc& s,
+                                                 QWidget* parent) {
+    return std::make_unique<TTimeAdapter>(s, parent);
 }
-std::unique_ptr<TControlAdapter> MakeTextAdapter(const TControlRow& row, QWidget* parent) {
-    return std::make_unique<TTextAdapter>(row, parent);
+std::unique_ptr<TControlAdapter> MakeTextAdapter(const TControlRow&, const TSettingDesc& s,
+                                                 QWidget* parent) {
+    return std::make_unique<TTextAdapter>(s, parent);
 }

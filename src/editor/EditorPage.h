@@ -22,7 +22,6 @@
 // is left out of the dialog.
 
 #include "Language.h"
-#include "PageChangeText.h"
 
 #include <QString>
 #include <QWidget>
@@ -45,12 +44,12 @@ template <class P> std::unique_ptr<TEditorPage> MakePage(TMK_SetParamsDlg& frame
     return std::make_unique<P>(frame);
 }
 
-// One row of the page table, in tab order.
+// One row of the page table, in tab order. The tab caption is the page's
+// (SettingPages.h), where the settings' page paths read it too.
 struct TPageDef {
     const char* name;  // the page widget's objectName ("tsCorr")
     const char* in;    // the set holding the page; nullptr: a tab of the dialog's pcMain
     const char* tabs;  // a set's tab widget ("pcDisp"); nullptr for a plain page
-    TText caption;     // the tab caption
     TPageFactory make; // nullptr: the page is not part of this build
 };
 
@@ -96,14 +95,6 @@ public:
     // OK was chosen: store what the page's own controls still hold (a grid or a text being
     // edited). False keeps the dialog open; the page has told the user why.
     virtual bool FinishEdits() { return true; }
-
-    // How a change of element `index` of `field` reads in the page's words, when the page
-    // edits it without a bound control. None when the setting is not the page's.
-    virtual std::optional<TPageChangeText> DescribeChange(const char* field, int index,
-                                                          double before, double after) {
-        (void)field, (void)index, (void)before, (void)after;
-        return std::nullopt;
-    }
 
 protected:
     TMK_SetParamsDlg& Frame() { return frame_; }

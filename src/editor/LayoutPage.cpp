@@ -30,7 +30,6 @@ constexpr TText kHint{"Right-click a place on a screen to choose the parameter i
                       "меню открывает список."};
 constexpr TText kScreensShown{"Screens shown", "Показывать дисплеи"};
 constexpr TText kEmptyPlace{"Empty place", "Пустое место"};
-constexpr TText kPlaceOfScreen{"%1, place %2", "%1, место %2"};
 constexpr TText kEmptyItem{"(empty)", "(пусто)"};
 constexpr TText kNotOffered{"%1: code %2, which this device's protocol does not offer",
                             "%1: код %2, которого нет в списке протокола устройства"};
@@ -155,21 +154,6 @@ std::uint8_t TLayoutPage::PlaceCode(const TPlacePreview& preview, int place) {
 
 QString TLayoutPage::Describe(const TPlacePreview& preview, int place) {
     return CodeText(PlaceCode(preview, place));
-}
-
-std::optional<TPageChangeText> TLayoutPage::DescribeChange(const char* field, int index,
-                                                           double before, double after) {
-    for (std::size_t i = 0; i < previews_.size(); ++i) {
-        const TPlacePreview& preview = *previews_[i];
-        const char* own = LayoutFieldOf(preview.Kind());
-        const int places = PlaceCount(preview.Kind());
-        if (!own || qstrcmp(own, field) != 0 || index / places != preview.ScreenNumber()) continue;
-        return TPageChangeText{
-            &preview,
-            kPlaceOfScreen.text().arg(def_.previews[i].caption.text()).arg(index % places + 1),
-            CodeText(std::uint8_t(before)), CodeText(std::uint8_t(after))};
-    }
-    return std::nullopt;
 }
 
 QString TLayoutPage::CodeText(std::uint8_t code) {

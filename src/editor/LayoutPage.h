@@ -51,9 +51,6 @@ public:
     void Refresh() override { ShowScreens(); }
     void Activate(bool active) override;
     void ProtocolRebuilt() override { ShowScreens(); }
-    // A place of one of the page's screens: "Display 3, place 4" and the parameters' names.
-    std::optional<TPageChangeText> DescribeChange(const char* field, int index, double before,
-                                                  double after) override;
 
     // Handlers named after their controls: a place of a preview asked for its pop-up (the
     // right button or the keyboard), and an item of the pop-up chosen.

@@ -9,8 +9,6 @@
 // one), the show sequence, the commit rule through the binder, the page refresh, the page
 // change, OK and Cancel.
 
-#include "PageChangeText.h"
-
 #include <QDialog>
 #include <QHash>
 #include <memory>
@@ -77,16 +75,6 @@ public:
     void SetPageShown(const char* name, bool shown);
     // The page widget, or nullptr when the page is not built.
     QWidget* Page(const char* name) const;
-    // Where a widget sits: its page's place in tab order (-1: on no page) and the page's
-    // caption as the tabs read ("Display / Colours" for a page inside a set).
-    struct TPagePlace {
-        int order = -1;
-        QString caption;
-    };
-    TPagePlace PlaceOf(const QWidget* w) const;
-    // The first page that words a change of element `index` of `field` as its own.
-    std::optional<TPageChangeText> DescribeChange(const char* field, int index, double before,
-                                                  double after) const;
 
 protected:
     void showEvent(QShowEvent* event) override;

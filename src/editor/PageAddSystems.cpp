@@ -17,17 +17,13 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
-
-constexpr TText kShowUnits[] = {{"All", "Все"}, {"Protocol", "Протокол"}};
-constexpr TText kShowList[] = {{"List", "Списком"}, {"By types", "По типам"}};
 
 // clang-format off
 constexpr TControlRow kShowRows[] = {
-    {"rgBlocksShow",     Radio, {"Show", "Показывать"}, {}, 0, 0, 0, 0, Plain, kShowUnits},
+    {Radio, "BlocksShow"},
 };
 constexpr TControlRow kShowListRows[] = {
-    {"rgBlocksShowList", Radio, {"Show", "Показывать"}, {}, 0, 0, 0, 0, Plain, kShowList},
+    {Radio, "BlocksShowList"},
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 #include "RadioGroup.h"
 #include "SampleScreens.h"
 #include "ScreenPreview.h"
+#include "SettingPages.h"
 #include "SettingsScreens.h"
 
 #include <QLabel>
@@ -20,7 +21,6 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 
 constexpr int ChannelMax = 31; // 5-bit units
 constexpr int PreviewColumns = 2;
@@ -44,8 +44,7 @@ constexpr TRoleRow kMenuRoles[] = {
 };
 
 constexpr TControlRow kActiveSchemeRows[] = {
-    // name                  kind   caption                                                          unit min max step dec conversion
-    {"rgActiveColorScheme",  Radio, {"Scheme in manual mode", "Цветовая схема в руч. режиме"},       {},  0,  0,  0,   0,  Plain, kDayNight},
+    {Radio, "ActiveColorScheme"},
 };
 
 struct TPreviewDef {
@@ -58,8 +57,6 @@ constexpr TPreviewDef kDigitPreviews[] = {
 };
 // clang-format on
 
-constexpr TText kDigitTab{"Digital displays", "Цифровые дисплеи"};
-constexpr TText kMenuTab{"Menu", "Меню"};
 constexpr TText kRestoreQuestion{
     "Initialize all the color scheme settings to their original state? ",
     "Привести все настройки цветовых схем в исходное состояние?"};
@@ -226,8 +223,8 @@ int TPageColor::SelectedRow(const QTableView* grid) {
 void TPageColor::Load() {
     TRefill refill(Frame().Refreshing);
     TEditorPage::Load();
-    pcColorDisp_->setTabText(0, kDigitTab.text());
-    pcColorDisp_->setTabText(1, kMenuTab.text());
+    pcColorDisp_->setTabText(0, FindSettingPage("tsColorDig")->caption.text());
+    pcColorDisp_->setTabText(1, FindSettingPage("tsColorMenu")->caption.text());
     rgCurrColorSchemeNum_->setItems({kDayNight[0].text(), kDayNight[1].text()});
     Frame().EditedScheme = 0;
     for (QTableView* grid : {sgPalette_, digit_->grid, menu_->grid}) {

@@ -5,21 +5,20 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 
 // clang-format off
 constexpr TControlRow kCorrRows[] = {
-    // name               kind  caption                                          unit               min    max   step dec conversion
-    {"seVelocityCorr",    Spin, {"Speed", "Скорость"},                           {"%", "%"},        -99,  999.9, 0.1, 1, Percent},
-    {"seExpenseCorr",     Spin, {"Petrol consumption", "Расход бензина"},        {"%", "%"},        -99,  999.9, 0.1, 1, Percent},
-    {"seGazExpenseCorr",  Spin, {"Gas consumption", "Расход газа"},              {"%", "%"},        -99,  999.9, 0.1, 1, Percent},
-    {"seAccCorr",         Spin, {"Battery voltage", "Напряжение АКБ"},           {"V", "В"},        -0.7,   0.7, 0.1, 1, Mul10},
-    {"seAirTemperCorr",   Spin, {"Air temperature", "Температура воздуха"},      {"°C", "°C"},       -20,    20,   1, 0, Plain},
-    {"seTimeCorr",        Spin, {"Clock", "Часы"},                               {},                 -30,    30,   1, 0, Plain},
+    // kind setting
+    {Spin, "VelocityCorr"},
+    {Spin, "ExpenseCorr"},
+    {Spin, "GazExpenseCorr"},
+    {Spin, "AccCorr"},
+    {Spin, "AirTemperCorr"},
+    {Spin, "TimeCorr"},
 };
 
 constexpr TControlRow kTachoRows[] = {
-    {"seForsCoefCarb",    Spin, {"Pulses per revolution", "Имп. на оборот"},     {},                 0.5,    12, 0.5, 1, Mul2},
+    {Spin, "ForsCoefCarb"},
 };
 // clang-format on
 

@@ -7,31 +7,26 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 
-// Both switching groups: by hand, by the time of day, by the side lights.
-constexpr TText kSwitching[] = {{"Manual", "Руч."}, {"Time", "Время"}, {"Side lights", "Габар."}};
-constexpr int SideLightsChoice = 2;
-constexpr TText kRates[] = {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"}};
-constexpr TText kBarScales[] = {{"Max.", "Макс."}, {"Limits", "Границы"}};
+constexpr int SideLightsChoice = 2; // "by the side lights" of both switching groups
 
 // clang-format off
 constexpr TControlRow kDisplayRows[] = {
-    // name               kind   caption                                                              unit              min max step dec conversion
-    {"rgDispSpeed",       Radio, {"Information output rate, times/s", "Скорость вывода информации, раз/сек"}, {},          0,  0,  0, 0, Plain, kRates},
-    {"cbDispShowTitle",   Check, {"Show the title screen", "Заставка показывать"},                    {},                0,  0,  0, 0, Plain},
-    {"cbShowDispName",    Check, {"Show screen names", "Подпись дисп. показывать"},                   {},                0,  0,  0, 0, Plain},
-    {"rgDispShowPBMeth",  Radio, {"Progress bar", "Прогрессбар"},                                     {},                0,  0,  0, 0, Plain, kBarScales},
-    {"seExpPBLim",        Spin,  {"Instant consumption bar, full scale", "Шкала прогрессбара мгнов. расхода"}, {"l/h", "л/ч"}, 3, 99, 1, 0, Plain},
+    // kind   setting
+    {Radio, "DispSpeed"},
+    {Check, "DispShowTitle"},
+    {Check, "ShowDispName"},
+    {Radio, "DispShowPBMeth"},
+    {Spin,  "ExpPBLim"},
 };
 
 constexpr TControlRow kSwitchRows[] = {
-    {"rgColorMeth",       Radio, {"Color scheme control", "Управление цветовой схемой"},              {},                0,  0,  0, 0, Plain, kSwitching},
-    {"rgIntenseMeth",     Radio, {"Display brightness control", "Управление яркостью дисплея"},       {},                0,  0,  0, 0, Plain, kSwitching},
-    {"meIntenseDayTime",  Time,  {"DAY brightness from", "Время вкл. ДНЕВНОЙ яркости"},               {"hh:mm", "чч:мм"}, 0,  0,  0, 0, Plain},
-    {"meIntenseNightTime", Time, {"NIGHT brightness from", "Время вкл. НОЧНОЙ яркости"},              {"hh:mm", "чч:мм"}, 0,  0,  0, 0, Plain},
-    {"seIntense0",        Spin,  {"Backlight brightness (Day)", "Яркость подсветки (День)"},          {},                0,  4,  1, 0, Plain},
-    {"seIntense1",        Spin,  {"Backlight brightness (Night)", "Яркость подсветки (Ночь)"},        {},                0,  4,  1, 0, Plain},
+    {Radio, "ColorMeth"},
+    {Radio, "IntenseMeth"},
+    {Time,  "IntenseDayTime"},
+    {Time,  "IntenseNightTime"},
+    {Spin,  "Intense0"},
+    {Spin,  "Intense1"},
 };
 // clang-format on
 

@@ -19,32 +19,29 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 
-constexpr TText kInclines[] = {{"Rev", "Обратный"}, {"Dir", "Прямой"}, {"Auto", "Авто"}};
 constexpr TText kLitres{"litres", "литры"};
 constexpr TText kUnits{"CU", "уе"};
-constexpr int MaxLitres = 2040;  // the largest tank; the page fill bounds by the tank's size
-constexpr int MaxReading = 2000; // sensor units of the point calibrations
+constexpr auto Bare = TRowLabel::Bare;
 
 // clang-format off
 // Captions stand in the group's heading and first column, not beside each edit.
 constexpr TControlRow kLinear2Rows[] = {
-    // name        kind  caption unit min  max         step dec conversion
-    {"seLit6L",    Spin, {},     {},  0,   MaxLitres,  1,   0,  Plain},
-    {"seOil6L",    Spin, {},     {},  0,   MaxReading, 1,   0,  Plain},
-    {"seLit43L",   Spin, {},     {},  0,   MaxLitres,  1,   0,  Plain},
-    {"seOil43L",   Spin, {},     {},  0,   MaxReading, 1,   0,  Plain},
+    // kind  setting   name     element label
+    {Spin, "Lit6L",   nullptr, 0,      Bare},
+    {Spin, "Oil6L",   nullptr, 0,      Bare},
+    {Spin, "Lit43L",  nullptr, 0,      Bare},
+    {Spin, "Oil43L",  nullptr, 0,      Bare},
 };
 
 constexpr TControlRow kQuantRows[] = {
-    {"seOilCalibrQuant", Spin, {"Points qnt", "Кол-во точек"}, {}, 0, SevenPointRows, 1, 0, Plain},
+    {Spin, "OilCalibrQuant"},
 };
 
 constexpr TControlRow kTareRows[] = {
-    {"seTarirLeng",       Spin,  {"Tare points qnt", "Количество точек тарировки"}, {}, 0, TareMaxPoints, 1, 0, Plain},
-    {"cbTarirFlagFinish", Check, {"Tare finished", "Тарировка проведена"},           {}, 0, 0, 0, 0, Plain},
-    {"rgTarirIncline",    Radio, {"FLS slope", "Наклон ДУТ (справочно)"},            {}, 0, 0, 0, 0, Plain, kInclines},
+    {Spin,  "TarirLeng"},
+    {Check, "TarirFlagFinish"},
+    {Radio, "TarirIncline"},
 };
 // clang-format on
 
@@ -159,8 +156,8 @@ void TPageFuel::BuildLinear7(QVBoxLayout* column) {
         number->setObjectName(SevenPointName("lOilCalibrNum", k));
         const QByteArray lit = SevenPointName("seOilCalibrLitArr", k).toLatin1();
         const QByteArray res = SevenPointName("seOilCalibrResArr", k).toLatin1();
-        const TControlRow litRow{lit.constData(), Spin, {}, {}, 0, MaxLitres, 1, 0, Plain};
-        const TControlRow resRow{res.constData(), Spin, {}, {}, 0, MaxReading, 1, 0, Plain};
+        const TControlRow litRow{Spin, "OilCalibrLitArr", lit.constData(), k, Bare};
+        const TControlRow resRow{Spin, "OilCalibrResArr", res.constData(), k, Bare};
         grid->addWidget(number, k + 2, 0, Qt::AlignRight);
         grid->addWidget(b.Create(litRow, box), k + 2, 1);
         grid->addWidget(b.Create(resRow, box), k + 2, 2);

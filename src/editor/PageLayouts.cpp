@@ -12,7 +12,6 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 using enum TScreenKind;
 
 constexpr int X1BoxRows = 10; // the x1 boxes fill columns of ten
@@ -43,24 +42,24 @@ constexpr TPreviewRow kInfoPanel[] = {
 };
 
 constexpr TControlRow kShow4_1[] = {
-    // name             kind   caption
-    {"cbShowDisp_4_0",  Check, {"#1", "#1"}},
-    {"cbShowDisp_4_1",  Check, {"#2", "#2"}},
-    {"cbShowDisp_4_2",  Check, {"#3", "#3"}},
+    // kind   setting
+    {Check, "ShowDisp_4_0"},
+    {Check, "ShowDisp_4_1"},
+    {Check, "ShowDisp_4_2"},
 };
 constexpr TControlRow kShow4_2[] = {
-    {"cbShowDisp_4_3",  Check, {"#4", "#4"}},
-    {"cbShowDisp_4_4",  Check, {"#5", "#5"}},
-    {"cbShowDisp_4_5",  Check, {"#6", "#6"}},
+    {Check, "ShowDisp_4_3"},
+    {Check, "ShowDisp_4_4"},
+    {Check, "ShowDisp_4_5"},
 };
 constexpr TControlRow kShow9[] = {
-    {"cbShowDisp_9_0",  Check, {"#1", "#1"}},
-    {"cbShowDisp_9_1",  Check, {"#2", "#2"}},
-    {"cbShowDisp_9_2",  Check, {"#3", "#3"}},
+    {Check, "ShowDisp_9_0"},
+    {Check, "ShowDisp_9_1"},
+    {Check, "ShowDisp_9_2"},
 };
 constexpr TControlRow kShow6[] = {
-    {"cbShowDisp_6_0",  Check, {"#1", "#1"}},
-    {"cbShowDisp_6_1",  Check, {"#2", "#2"}},
+    {Check, "ShowDisp_6_0"},
+    {Check, "ShowDisp_6_1"},
 };
 
 constexpr TLayoutDef kLayout4_1{kParams4_1, kShow4_1, "gbShowDisp4_1", "pmDig4", 3};
@@ -70,7 +69,6 @@ constexpr TLayoutDef kLayout6{kParams6, kShow6, "gbShowDisp6", "pmDig6", 2};
 constexpr TLayoutDef kLayoutInfoPanel{kInfoPanel, {}, nullptr, "pmDig1", 1};
 // clang-format on
 
-constexpr TText kX1Screens{"One-value screens shown", "Показывать дисплеи х1"};
 constexpr TText kX1Hint{"The device shows a one-value screen for each parameter checked. "
                         "The list is the chosen protocol's.",
                         "Устройство показывает дисплей х1 для каждого отмеченного параметра. "
@@ -91,14 +89,12 @@ void TPageParams1::Build(QWidget* page) {
     hint->setObjectName(QStringLiteral("lParams1Hint"));
     hint->setWordWrap(true);
     columns[0]->addWidget(hint);
-    QGridLayout* grid = AddGroup(b, columns[0], "gbShowDisp1", kX1Screens);
-    // Rows built here: the binder keeps its own copy of each name. The caption is the
-    // protocol's parameter, set by ShowBoxes.
+    QGridLayout* grid = AddGroup(b, columns[0], "gbShowDisp1", SettingByName("ShowDisp_1").caption);
+    // Rows built here: the binder keeps its own copy of each name.
     for (int n = 0; n < BoxCount; ++n) {
         const QByteArray name = "cbShowDisp_1_" + QByteArray::number(n);
-        TControlRow row;
-        row.name = name.constData();
-        row.kind = Check;
+        // The caption is the protocol's parameter, set by ShowBoxes.
+        const TControlRow row{Check, "ShowDisp_1", name.constData(), n, TRowLabel::Bare};
         auto* box = static_cast<QCheckBox*>(b.Create(row, grid->parentWidget()));
         grid->addWidget(box, n % X1BoxRows, n / X1BoxRows);
         boxes_.push_back(box);

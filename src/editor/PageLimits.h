@@ -9,7 +9,6 @@ class TPageLimits : public TEditorPage {
 public:
     using TEditorPage::TEditorPage;
     void Build(QWidget* page) override;
-    void ProtocolRebuilt() override;
 
     // Each trim limit bounds the other edit; the other's stored value changes only when
     // that edit is itself left.

@@ -15,63 +15,52 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QValidator>
 
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
 
-constexpr TText kThousandKm{"th.km", "тыс.км"};
-constexpr int MaxCounter = 99;
-constexpr int MaxEngineHours = 3000;
 constexpr int NameEditChars = 18; // room for the 15 characters of a name and the frame
+constexpr auto Bare = TRowLabel::Bare;
 
-// One reminder line: its switch, its caption or the edit of its user-given name, its counter.
+// One reminder line: its switch, the edit of its user-given name (or its caption beside the
+// counter), its counter.
 struct TCounterLine {
     TControlRow check;
-    TText caption;    // empty when the user names the item
-    TControlRow name; // the name's edit; no name for a line with a caption
+    TControlRow name; // no setting: the counter's own caption stands in a label
     TControlRow counter;
 };
 
 // clang-format off
-#define TO_CHECK(control, bit) {control, Check, {}, {}, 0, 0, 0, 0, Plain, {}, bit}
-#define TO_NAME(control, field) {control, Text, {}, {}, 0, 0, 0, 0, Plain, {}, field}
-#define TO_COUNTER(control) {control, Spin, {}, kThousandKm, 0, MaxCounter, 1, 0, Plain}
 const TCounterLine kCounterLines[] = {
-    {TO_CHECK("cbAirFiltCntK", "TOFlag_AirFiltCntK"),   {"Air filt.repl.", "Замена.возд.ф."},     {}, TO_COUNTER("seAirFiltCntK")},
-    {TO_CHECK("cbKPPOilCntK", "TOFlag_KPPOilCntK"),     {"Gearbox oil repl.", "Замена мас.КПП"},  {}, TO_COUNTER("seKPPOilCntK")},
-    {TO_CHECK("cbForsTOCntK", "TOFlag_ForsTOCntK"),     {}, TO_NAME("eForsTOCntK", "ForsTOName"),     TO_COUNTER("seForsTOCntK")},
-    {TO_CHECK("cbGRMStrapCntK", "TOFlag_GRMStrapCntK"), {}, TO_NAME("eGRMStrapCntK", "GRMStrapName"), TO_COUNTER("seGRMStrapCntK")},
-    {TO_CHECK("cbCoolLiqCntK", "TOFlag_CoolLiqCntK"),   {"Coolant repl.", "Замена охл.жидк."},    {}, TO_COUNTER("seCoolLiqCntK")},
-    {TO_CHECK("cbEngOilCntK", "TOFlag_EngOilCntK"),     {"Engine oil repl.", "Замена масла дв."}, {}, TO_COUNTER("seEngOilCntK")},
-    {TO_CHECK("cbCandleCntK", "TOFlag_CandleCntK"),     {}, TO_NAME("eCandleCntK", "CandleName"),     TO_COUNTER("seCandleCntK")},
+    {{Check, "TOFlag_AirFiltCntK", "cbAirFiltCntK", 0, Bare},   {},                                          {Spin, "AirFiltCntK"}},
+    {{Check, "TOFlag_KPPOilCntK", "cbKPPOilCntK", 0, Bare},     {},                                          {Spin, "KPPOilCntK"}},
+    {{Check, "TOFlag_ForsTOCntK", "cbForsTOCntK", 0, Bare},     {Text, "ForsTOName", "eForsTOCntK", 0, Bare},     {Spin, "ForsTOCntK", nullptr, 0, TRowLabel::UnitOnly}},
+    {{Check, "TOFlag_GRMStrapCntK", "cbGRMStrapCntK", 0, Bare}, {Text, "GRMStrapName", "eGRMStrapCntK", 0, Bare}, {Spin, "GRMStrapCntK", nullptr, 0, TRowLabel::UnitOnly}},
+    {{Check, "TOFlag_CoolLiqCntK", "cbCoolLiqCntK", 0, Bare},   {},                                          {Spin, "CoolLiqCntK"}},
+    {{Check, "TOFlag_EngOilCntK", "cbEngOilCntK", 0, Bare},     {},                                          {Spin, "EngOilCntK"}},
+    {{Check, "TOFlag_CandleCntK", "cbCandleCntK", 0, Bare},     {Text, "CandleName", "eCandleCntK", 0, Bare},     {Spin, "CandleCntK", nullptr, 0, TRowLabel::UnitOnly}},
 };
 
 // Models with a service counter count the next technical service in hundreds of km, shown
 // as thousands with one decimal.
-const TCounterLine kServiceCounterLine =
-    {TO_CHECK("cbAirFiltCntK", "TOFlag_AirFiltCntK"), {"TS th.km", "ТО тыс.км"}, {},
-     {"seAirFiltCntK", Spin, {}, kThousandKm, 0, 9.9, 0.1, 1, Mul10}};
+const TControlRow kServiceCounter{Spin, "TSCounter", "seAirFiltCntK"};
 
 struct TDateLine {
     TControlRow check;
-    TText caption;
     TControlRow date;
 };
 const TDateLine kDateLines[] = {
-    {TO_CHECK("cbTO", "TOFlag_TO"),       {"Next TS date", "Дата след.ТО"},            {"deTO", Date}},
-    {TO_CHECK("cbOSAGO", "TOFlag_OSAGO"), {"Insurance payment date", "Дата опл.ОСАГО"}, {"deOSAGO", Date}},
+    {{Check, "TOFlag_TO", "cbTO", 0, Bare},       {Date, "TO"}},
+    {{Check, "TOFlag_OSAGO", "cbOSAGO", 0, Bare}, {Date, "OSAGO"}},
 };
 
 const TControlRow kEngineHourRows[] = {
-    TO_CHECK("cbMotoHour", "TOFlag_MotoHour"),
-    {"seMotoHourLim", Spin, {"Engine hours", "Моточасы"}, {"h", "ч"}, 0, MaxEngineHours, 1, 0, Plain},
+    {Check, "TOFlag_MotoHour", "cbMotoHour", 0, Bare},
+    {Spin, "MotoHourLim"},
 };
-#undef TO_CHECK
-#undef TO_NAME
-#undef TO_COUNTER
 // clang-format on
 
 // Takes the characters the trip computer's code page has; the zero byte that ends a name
@@ -89,13 +78,17 @@ public:
     }
 };
 
-QString MarkName(const char* edit) {
-    return QLatin1Char('l') + QString::fromLatin1(edit + 2) + QStringLiteral("Mark");
+QString MarkName(const TControlRow& date) {
+    return QLatin1Char('l') + ControlBaseName(RowControlName(date)) + QStringLiteral("Mark");
 }
 
 QLabel* UnitLabel(QWidget* box, const TControlRow& row) {
-    return box->findChild<QLabel*>(QLatin1Char('l') + QString::fromLatin1(row.name + 2) +
+    return box->findChild<QLabel*>(QLatin1Char('l') + ControlBaseName(RowControlName(row)) +
                                    QStringLiteral("Unit"));
+}
+
+QLabel* CaptionLabel(QWidget* box, const TControlRow& row) {
+    return box->findChild<QLabel*>(QLatin1Char('l') + ControlBaseName(RowControlName(row)));
 }
 
 } // namespace
@@ -138,24 +131,21 @@ void TPageMaintenance::BuildCounters(QGridLayout* grid) {
     TControlBinder& b = Binder();
     QWidget* box = grid->parentWidget();
     int r = 0;
-    for (const TCounterLine& plain : kCounterLines) {
-        const TCounterLine& line =
-            &plain == &kCounterLines[0] && Caps().CapTSCounter ? kServiceCounterLine : plain;
+    for (const TCounterLine& line : kCounterLines) {
+        const TControlRow& counterRow =
+            &line == &kCounterLines[0] && Caps().CapTSCounter ? kServiceCounter : line.counter;
         grid->addWidget(b.Create(line.check, box), r, 0);
-        QWidget* counter = b.Create(line.counter, box);
-        if (line.name.name) {
+        QWidget* counter = b.Create(counterRow, box);
+        if (line.name.setting) {
             auto* name = static_cast<QLineEdit*>(b.Create(line.name, box));
             name->setValidator(new TDeviceTextValidator(name));
             name->setMinimumWidth(name->fontMetrics().averageCharWidth() * NameEditChars);
             grid->addWidget(name, r, 1);
         } else {
-            auto* caption = b.Caption(new QLabel(box), line.caption);
-            caption->setObjectName(QLatin1Char('l') + QString::fromLatin1(line.counter.name + 2));
-            caption->setBuddy(counter);
-            grid->addWidget(caption, r, 1);
+            grid->addWidget(CaptionLabel(box, counterRow), r, 1);
         }
         grid->addWidget(counter, r, 2);
-        grid->addWidget(UnitLabel(box, line.counter), r, 3);
+        grid->addWidget(UnitLabel(box, counterRow), r, 3);
         ++r;
     }
 }
@@ -171,27 +161,25 @@ void TPageMaintenance::BuildDates(QGridLayout* grid) {
                                        : QLocale(QLocale::Russian, QLocale::Russia));
         date->calendarWidget()->setWindowTitle(Tx("Date selection", "Выбор даты"));
         date->calendarWidget()->setGridVisible(true);
-        auto* caption = b.Caption(new QLabel(box), line.caption);
-        caption->setObjectName(QLatin1Char('l') + QString::fromLatin1(line.date.name + 2));
-        caption->setBuddy(date);
+        QLabel* caption = CaptionLabel(box, line.date);
         auto* mark = b.Caption(new QLabel(box), {"no valid date stored", "записана неверная дата"});
-        mark->setObjectName(MarkName(line.date.name));
+        mark->setObjectName(MarkName(line.date));
         mark->setStyleSheet(QStringLiteral("color: #c00000;"));
         mark->hide();
         grid->addWidget(b.Create(line.check, box), r, 0);
         grid->addWidget(caption, r, 1);
         grid->addWidget(date, r, 2);
         grid->addWidget(mark, r, 3);
-        const char* edit = line.date.name;
-        b.OnCommitted(QString::fromLatin1(edit), [this, edit] { ShowDateMark(edit, edit + 2); });
+        const TControlRow* row = &line.date;
+        b.OnCommitted(RowControlName(*row), [this, row] { ShowDateMark(*row); });
         ++r;
     }
 }
 
-void TPageMaintenance::ShowDateMark(const char* edit, const char* field) {
-    const auto stored = std::uint32_t(Model().Get(field));
+void TPageMaintenance::ShowDateMark(const TControlRow& date) {
+    const auto stored = std::uint32_t(Model().Get(date.setting));
     const bool exact = DayNumberToCalendarDay(stored).exact;
-    auto* mark = Find<QLabel>(MarkName(edit));
+    auto* mark = Find<QLabel>(MarkName(date));
     mark->setVisible(!exact);
     mark->setToolTip(exact ? QString()
                            : Tx("Stored day number: %1", "Записанный номер дня: %1").arg(stored));
@@ -200,7 +188,7 @@ void TPageMaintenance::ShowDateMark(const char* edit, const char* field) {
 void TPageMaintenance::Load() {
     TEditorPage::Load();
     for (const TDateLine& line : kDateLines)
-        ShowDateMark(line.date.name, line.date.name + 2);
+        ShowDateMark(line.date);
 }
 
 void TPageMaintenance::bTOSaveClick() {
@@ -212,8 +200,6 @@ void TPageMaintenance::bTOLoadClick() {
     // The file also holds the unit selection, the universal input and the temperature
     // caption: every page shows the loaded values at once.
     RelabelMeasPars(Model());
-    const bool wasRefreshing = Frame().Refreshing;
-    Frame().Refreshing = true;
+    const QScopedValueRollback refreshing(Frame().Refreshing, true);
     Frame().LoadPages();
-    Frame().Refreshing = wasRefreshing;
 }

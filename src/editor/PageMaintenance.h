@@ -5,6 +5,7 @@
 // engine-hours limit, each with its on/off switch; and the maintenance file that carries
 // them over a firmware change.
 
+#include "EditorControlTable.h"
 #include "EditorPage.h"
 
 class QGridLayout;
@@ -22,5 +23,5 @@ private:
     void BuildCounters(QGridLayout* grid);
     void BuildDates(QGridLayout* grid);
     // Marks a date edit whose stored day number names no day it can show.
-    void ShowDateMark(const char* edit, const char* field);
+    void ShowDateMark(const TControlRow& date);
 };

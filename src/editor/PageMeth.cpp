@@ -9,73 +9,55 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
-
-constexpr TText kEcuInjector[] = {{"ECU", "ЭБУ"}, {"Inj.", "Форс."}};
-constexpr TText kEcuSensor[] = {{"ECU", "ЭБУ"}, {"Sens.", "Датч."}};
-constexpr TText kPolarity[] = {{"+", "+"}, {"-", "-"}};
-constexpr TText kPulses[] = {{"1", "1"}, {"2", "2"}, {"4", "4"}};
-constexpr TText kLockTypes[] = {{"Physical", "Физич."}, {"Virtual", "Вирт."}};
-constexpr TText kLockLevels[] = {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"Start", "Стрт"}};
-constexpr TText kForecasts[] = {{"Average", "Средн"}, {"10 km", "10 км"}, {"Manual", "Ручн."}};
-constexpr TText kTankModes[] = {{"Calibr.2", "Калибров.2"},
-                                {"Calibr.7", "Калибров.7"},
-                                {"Tare", "Тарирован."},
-                                {"Not calibr.", "Некалибр."}};
-constexpr TText kBatteryModes[] = {{"12 V", "12 В"}, {"24 V", "24 В"}};
-constexpr TText kLightSources[] = {{"Input", "Вход"}, {"ECU", "ЭБУ"}};
-constexpr TText kLightPolarity[] = {{"1 (Direct)", "1 (Прямая)"}, {"0 (Inverse)", "0 (Инверсная)"}};
-constexpr TText kAirAlgorithms[] = {{"Normal", "Обычн."}, {"Dynamic", "Динамич."}};
-constexpr TText kGasVariants[] = {{"Var.1", "Вар.1"}, {"Var.2", "Вар.2"}};
 
 // clang-format off
 constexpr TControlRow kSourceRows[] = {
-    // name                 kind   caption                                           unit                   min   max step dec conversion
-    {"rgVelocityMeth",      Radio, {"Speed", "Скорость"},                            {},                      0,    0,  0, 0, Plain},
-    {"rgRevolutionsMeth",   Radio, {"Engine speed", "Обороты"},                      {},                      0,    0,  0, 0, Plain, kEcuInjector},
-    {"rgExpenseMeth",       Radio, {"Petrol consumption", "Расход бензина"},         {},                      0,    0,  0, 0, Plain, kEcuInjector},
-    {"rgGasMeth",           Radio, {"Gas consumption", "Расход газа"},               {},                      0,    0,  0, 0, Plain, kEcuInjector},
-    {"rgUaccMeth",          Radio, {"Battery voltage", "Напряжение АКБ"},            {},                      0,    0,  0, 0, Plain, kEcuSensor},
-    {"rgAirTemperGetMeth",  Radio, {"Air temperature", "Температура воздуха"},       {},                      0,    0,  0, 0, Plain, kEcuSensor},
+    // kind  setting
+    {Radio, "VelocityMeth"},
+    {Radio, "RevolutionsMeth"},
+    {Radio, "ExpenseMeth"},
+    {Radio, "GasMeth"},
+    {Radio, "UaccMeth"},
+    {Radio, "AirTemperGetMeth"},
 };
 
 constexpr TControlRow kInjectorRows[] = {
-    {"rgForsPosFlag",       Radio, {"Signal polarity", "Полярность сигнала"},        {},                      0,    0,  0, 0, Plain, kPolarity},
-    {"rgForsCoef",          Radio, {"Tachometer", "Тахометр"},                       {},                      0,    0,  0, 0, ItemNumber, kPulses},
+    {Radio, "ForsPosFlag"},
+    {Radio, "ForsCoef"},
 };
 
 constexpr TControlRow kLockRows[] = {
-    {"rgLockType",          Radio, {"Lock", "Замок"},                                {},                      0,    0,  0, 0, Plain, kLockTypes},
-    {"rgLockTypeLevel",     Radio, {"Virtual lock level", "Уровень вирт. замка"},    {},                      0,    0,  0, 0, IndexPlus1, kLockLevels},
+    {Radio, "LockType"},
+    {Radio, "LockTypeLevel"},
 };
 
 constexpr TControlRow kForecastRows[] = {
-    {"rgPrognozMeth",       Radio, {"Consumption", "Расход"},                        {},                      0,    0,  0, 0, Plain, kForecasts},
-    {"seK100Manual",        Spin,  {"Manual consumption", "Ручной расход"},          {"L/100 km", "л/100 км"}, 1, 99.9, 0.1, 1, Mul10},
+    {Radio, "PrognozMeth"},
+    {Spin,  "K100Manual"},
 };
 
 constexpr TControlRow kTankRows[] = {
-    {"cbTankMeth",          Combo, {"Level source", "Источник уровня"},              {},                      0,    0,  0, 0, Plain},
-    {"cbTankMode",          Combo, {"Calibration", "Калибровка"},                    {},                      0,    0,  0, 0, Plain, kTankModes},
-    {"seTankContFull",      Spin,  {"Petrol tank", "Бензобак"},                      {"L", "л"},             16, 2040,  1, 0, Plain},
-    {"seGazContFull",       Spin,  {"Gas tank", "Газовый баллон"},                   {"L", "л"},             10,  300,  1, 0, Plain},
-    {"cbUseTank2",          Check, {"Use tank 2", "Использовать бак 2"},             {},                      0,    0,  0, 0, Plain},
-    {"cbCorrTankByAcc",     Check, {"Compens. V batt.", "Компенсац. Uбс"},           {},                      0,    0,  0, 0, Plain},
+    {Combo, "TankMeth"},
+    {Combo, "TankMode"},
+    {Spin,  "TankContFull"},
+    {Spin,  "GazContFull"},
+    {Check, "UseTank2"},
+    {Check, "CorrTankByAcc"},
 };
 
 constexpr TControlRow kOptionRows[] = {
-    {"rg24VMode",           Radio, {"On-board voltage", "Бортовая сеть"},            {},                      0,    0,  0, 0, Plain, kBatteryModes},
-    {"rgGabarType",         Radio, {"Side lights signal", "Сигнал габаритов"},       {},                      0,    0,  0, 0, Plain, kLightSources},
-    {"rgGabarInvPol",       Radio, {"Side lights polarity", "Полярность габаритов"}, {},                      0,    0,  0, 0, Plain, kLightPolarity},
-    {"cbLightsOn",          Check, {"Low-beam control", "Управление ближним светом"}, {},                     0,    0,  0, 0, Plain},
-    {"rgAirTemperMeth",     Radio, {"Air temperature algorithm", "Алгоритм темп. воздуха"}, {},               0,    0,  0, 0, Plain, kAirAlgorithms},
-    {"cbGasOil",            Check, {"Gas/petrol mode", "Режим газ/бензин"},          {},                      0,    0,  0, 0, Plain},
-    {"rgGasCalcExp",        Radio, {"Gas consumption calculation", "Расчет расхода газа"}, {},                0,    0,  0, 0, Plain, kGasVariants},
+    {Radio, "24VMode"},
+    {Radio, "GabarType"},
+    {Radio, "GabarInvPol"},
+    {Check, "LightsOn"},
+    {Radio, "AirTemperMeth"},
+    {Check, "GasOil"},
+    {Radio, "GasCalcExp"},
 };
 
 constexpr TControlRow kHybridRows[] = {
-    {"cbHybrUse6VentSpeed", Check, {"Use the 6th HVB fan speed", "Использовать 6-ю скорость вент. ВВБ"}, {},  0,    0,  0, 0, Plain},
-    {"cbHybridCoolHVB",     Check, {"HVB heating", "Нагр.ВВБ"},                      {},                      0,    0,  0, 0, Plain},
+    {Check, "HybrUse6VentSpeed"},
+    {Check, "HybridCoolHVB"},
 };
 // clang-format on
 
@@ -113,22 +95,18 @@ void TPageMeth::Build(QWidget* page) {
     b.OnCommitted("cbTankMode", [this] { Frame().RefreshVisiblePage(); });
 }
 
-void TPageMeth::BuildSpeedSourceItems() {
-    const TDeviceCaps& caps = Caps();
-    QStringList items{Tx("ECU", "ЭБУ")};
-    if (caps.CapGPS) items << QStringLiteral("GPS");
-    if (!caps.CapNoSpeedSensor) items << Tx("Sens.", "Датч.");
-    if (caps.CapNMEA) items << QStringLiteral("NMEA");
-    Binder().SetItems("rgVelocityMeth", items);
+// The speed sources' items follow the device model (the binder fills them); the ECU needs
+// engine data.
+void TPageMeth::EnableSpeedSources() {
     if (auto* group = qobject_cast<TRadioGroup*>(Binder().Control("rgVelocityMeth")))
         group->setItemEnabled(0, EcuDataAvailable());
 }
 
 void TPageMeth::Load() {
-    // Radio-group items that depend on the model exist before the load sets the indexes.
-    BuildSpeedSourceItems();
-    FillProtocolLists();
+    EnableSpeedSources();
+    FillProtocolList();
     TEditorPage::Load();
+    cbProtocolSelectMethChange();
     ApplyLockLevelRule();
     ApplyInjectorRule();
     ApplyForecastRule();

@@ -30,15 +30,13 @@ public:
 private:
     void BuildProtocolGroup(QVBoxLayout* column);
     // Capability-dependent choices.
-    void BuildSpeedSourceItems();
+    void EnableSpeedSources();
     void ApplySpeedLockRule();
     void ApplyLockLevelRule();
     void ApplyInjectorRule();
     void ApplyForecastRule();
     // Protocol selection.
-    void FillProtocolLists();
-    void FillOptionLists();
-    void FillLevelSourceList();
+    void FillProtocolList();
 
     // Not bound: a changed protocol resets its options, so browsing must not apply it.
     TChoiceCombo* protocol_ = nullptr;

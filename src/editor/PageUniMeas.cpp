@@ -12,28 +12,24 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
-
-constexpr TText kTrimSources[] = {{"ECU", "ЭБУ"}, {"Sens.", "Датч."}};
-constexpr TText kTemperCaptions[] = {{"air", "воз"}, {"water", "вод"}, {"eng.", "дв."}};
 
 // clang-format off
-// Captions stand in the table's first column, not beside each edit.
+// Captions stand in the table's heading and first column, not beside each edit.
 constexpr TControlRow kPointRows[] = {
-    // name            kind  caption unit   min   max step dec conversion
-    {"seUniMeasDat0",  Spin, {},     {},   -180, 2500, 1, 0, Plain},
-    {"seUniMeasADC0",  Spin, {},     {},      0, 1023, 1, 0, Plain},
-    {"seUniMeasDat1",  Spin, {},     {},   -180, 2500, 1, 0, Plain},
-    {"seUniMeasADC1",  Spin, {},     {},      0, 1023, 1, 0, Plain},
+    // kind  setting        name     element label
+    {Spin, "UniMeasDat0",  nullptr, 0,      TRowLabel::Bare},
+    {Spin, "UniMeasADC0",  nullptr, 0,      TRowLabel::Bare},
+    {Spin, "UniMeasDat1",  nullptr, 0,      TRowLabel::Bare},
+    {Spin, "UniMeasADC1",  nullptr, 0,      TRowLabel::Bare},
 };
 
 constexpr TControlRow kTrimRows[] = {
-    {"sgTrimMeth",     Radio, {"Trim", "Трим"}, {}, 0, 0, 0, 0, Plain, kTrimSources},
+    {Radio, "TrimMeth", "sgTrimMeth"},
 };
 
 // What the input measures decides the caption of the temperature the device shows.
 constexpr TControlRow kTemperRows[] = {
-    {"rgAirWaterShow", Radio, {"Temperature", "Температура"}, {}, 0, 0, 0, 0, Plain, kTemperCaptions},
+    {Radio, "AirWaterShow"},
 };
 // clang-format on
 

@@ -10,5 +10,4 @@ class TPageVoiceMisc : public TEditorPage {
 public:
     using TEditorPage::TEditorPage;
     void Build(QWidget* page) override;
-    void ApplyRules() override;
 };

@@ -9,12 +9,14 @@
 #include "MK_SetParamsH.h"
 #include "ParamRelabel.h"
 #include "Pars32H.h"
-#include "ProtocolSelection.h"
+#include "ProtocolWording.h"
 #include "ProtsH.h"
+#include "SettingPages.h"
 
 #include <QApplication>
 #include <QLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -123,29 +125,6 @@ QWidget* TMK_SetParamsDlg::Page(const char* name) const {
     return page ? page->Widget() : nullptr;
 }
 
-std::optional<TPageChangeText> TMK_SetParamsDlg::DescribeChange(const char* field, int index,
-                                                                double before, double after) const {
-    for (const auto& page : pages_)
-        if (auto text = page->DescribeChange(field, index, before, after)) return text;
-    return std::nullopt;
-}
-
-TMK_SetParamsDlg::TPagePlace TMK_SetParamsDlg::PlaceOf(const QWidget* w) const {
-    TPagePlace place;
-    QStringList captions;
-    for (; w; w = w->parentWidget()) {
-        TEditorPage* page = byName_.value(w->objectName());
-        if (!page || page->Widget() != w) continue;
-        if (place.order < 0)
-            for (std::size_t i = 0; i < pages_.size(); ++i)
-                if (pages_[i].get() == page) place.order = int(i);
-        const QTabWidget* holder = holder_.value(page);
-        if (holder) captions.prepend(holder->tabText(holder->indexOf(page->Widget())));
-    }
-    place.caption = captions.join(QStringLiteral(" / "));
-    return place;
-}
-
 void TMK_SetParamsDlg::SetPageShown(const char* name, bool shown) {
     if (TEditorPage* page = byName_.value(QString::fromUtf8(name))) {
         QTabWidget* holder = holder_.value(page);
@@ -178,7 +157,8 @@ void TMK_SetParamsDlg::ApplyCaptions() {
     binder_->ApplyCaptions();
     for (const auto& page : pages_) {
         QTabWidget* holder = holder_.value(page.get());
-        holder->setTabText(holder->indexOf(page->Widget()), page->Def().caption.text());
+        holder->setTabText(holder->indexOf(page->Widget()),
+                           FindSettingPage(page->Def().name)->caption.text());
     }
 }
 
@@ -221,6 +201,11 @@ void TMK_SetParamsDlg::LoadPages() {
 
 void TMK_SetParamsDlg::RebuildForProtocol() {
     Catalogue().SetCurrent(int(model_.Get("Protocol")));
+    {
+        // The words and lists that follow the protocol; the lists show their stored items.
+        const QScopedValueRollback refreshing(Refreshing, true);
+        binder_->RefreshDescribed();
+    }
     for (const auto& page : pages_)
         page->ProtocolRebuilt();
     ApplyControlRules();

@@ -55,18 +55,6 @@ public:
         return byte >= 0 && byte != last_;
     }
 
-    // "first / repeated" as the two groups read.
-    QString ShownText(double stored) const override {
-        const int byte = int(stored);
-        QStringList texts;
-        for (auto [group, index] : {std::pair{first_, byte & SoundMask},
-                                    std::pair{repeated_, (byte >> SoundBits) & SoundMask}})
-            if (group)
-                texts << (index < group->count() ? group->button(index)->text().remove(u'&')
-                                                 : QString::number(index));
-        return texts.join(QStringLiteral(" / "));
-    }
-
 private:
     // The byte the groups show; -1 while either has no choice.
     int shown() const {
@@ -83,6 +71,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<TControlAdapter> MakeSoundPairAdapter(const TControlRow& row, QWidget* parent) {
+std::unique_ptr<TControlAdapter> MakeSoundPairAdapter(const TControlRow& row, const TSettingDesc&,
+                                                      QWidget* parent) {
     return std::make_unique<TSoundPairAdapter>(row, parent);
 }

@@ -20,8 +20,7 @@ std::array<QByteArray, 11> Records(const TMK& m) {
 
 // Bytes that the commit of this control may change: its element, or one bit of it.
 void ExpectOnlyItsFieldChanged(const std::array<QByteArray, 11>& before, const TMK& after,
-                               const QString& name, const TControlRow& row) {
-    const TFieldRef ref = ResolveRowField(row);
+                               const QString& name, const TFieldRef& ref) {
     const bool text = ref.field->type == FieldType::Text;
     const int width = text ? FieldByteSize(*ref.field) : FieldTypeWidth(ref.field->type);
     const int first = ref.field->offset + ref.index * width;
@@ -102,7 +101,7 @@ TEST_F(EditorTest, EveryControlCommitsItsOwnFieldAndLoadsItBack) {
             continue; // grids: their page decides the rows
         }
         ASSERT_TRUE(binder.Commit(name)) << name.toStdString();
-        ExpectOnlyItsFieldChanged(before, model, name, *binder.Row(name));
+        ExpectOnlyItsFieldChanged(before, model, name, binder.FieldOf(name));
         binder.Load(name);
         double reloaded = 0;
         if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))

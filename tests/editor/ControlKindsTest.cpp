@@ -1,5 +1,5 @@
 // The control kinds that the later pages use, bound on a plain window: the date, time and
-// text edits, the numeric grid column and the warning sound pair; and rows built at run time.
+// text edits and the warning sound pair; and rows built at run time.
 
 #include "ControlBinder.h"
 #include "FieldAccess.h"
@@ -11,8 +11,6 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -21,9 +19,6 @@
 namespace {
 
 using enum TCtlKind;
-using enum TConv;
-
-constexpr TText kSounds[] = {{"O", "О"}, {"N", "Н"}, {"B", "Б"}, {"M", "М"}, {"V", "Г"}};
 
 class ControlKindTest : public ::testing::Test {
 protected:
@@ -77,7 +72,7 @@ protected:
 // A date edit shows the day number as dd.mm.yy and stores the day number of the date left
 // in it; a stored number that is no date is kept until the user picks one.
 TEST_F(ControlKindTest, DateEditShowsAndStoresDayNumbers) {
-    TControlRow row{"deTO", Date, {}, {}, 0, 0, 0, 0, Plain};
+    TControlRow row{Date, "TO"};
     auto* edit = Add<QDateEdit>(row);
     Show();
     EXPECT_EQ(edit->text(), "09.01.12") << "day number 4392";
@@ -101,7 +96,7 @@ TEST_F(ControlKindTest, DateEditShowsAndStoresDayNumbers) {
 // as such, a minute left blank is refused with the parser's message, and hours past 23 or
 // minutes past 59 as no time of day.
 TEST_F(ControlKindTest, TimeEditStoresMinutesAndRefusesABlankMinute) {
-    TControlRow row{"meIntenseDayTime", Time, {}, {}, 0, 0, 0, 0, Plain};
+    TControlRow row{Time, "IntenseDayTime"};
     auto* edit = Add<QLineEdit>(row);
     model.Set("IntenseDayTime", 0, 450);
     Show();
@@ -136,7 +131,7 @@ TEST_F(ControlKindTest, TimeEditStoresMinutesAndRefusesABlankMinute) {
 // A text edit takes at most the field's length less one, stores the characters in the
 // device's code page and one zero, and keeps the bytes after the zero.
 TEST_F(ControlKindTest, TextEditStoresCharactersAndAZeroKeepingTheRest) {
-    TControlRow row{"eCandleCntK", Text, {}, {}, 0, 0, 0, 0, Plain, {}, "CandleName"};
+    TControlRow row{Text, "CandleName", "eCandleCntK"};
     auto* edit = Add<QLineEdit>(row);
     const FieldDef& f = FieldByName("CandleName");
     const int at = f.offset;
@@ -156,68 +151,16 @@ TEST_F(ControlKindTest, TextEditStoresCharactersAndAZeroKeepingTheRest) {
     EXPECT_EQ(model.Section(f.section).at(at + 15), '\0');
 }
 
-// Grid columns: row r shows element r; leaving the grid after an edit stores the edited
-// columns (digits only, an empty cell as 0) and runs the grid's handler once; a value that
-// does not fit stops the column there with a range error.
-TEST_F(ControlKindTest, GridColumnsCommitWhenTheGridIsLeftAfterAnEdit) {
-    TControlRow litres{
-        .name = "sgTarir", .kind = GridColumn, .field = "TarirLit", .column = 1, .mask = "000"};
-    TControlRow units{
-        .name = "sgTarir", .kind = GridColumn, .field = "TarirRes", .column = 2, .mask = "0000"};
-    auto* view = Add<QTableView>(litres);
-    ASSERT_EQ(binder->Create(units, window.get()), view) << "both columns share the grid";
-    auto* cells = static_cast<QStandardItemModel*>(view->model());
-    cells->setRowCount(3); // the page's choice
-    int handled = 0;
-    binder->OnCommitted("sgTarir", [&] { ++handled; });
-    Show();
-    EXPECT_EQ(cells->columnCount(), 3);
-    EXPECT_EQ(cells->index(2, 1).data().toString(), "22");
-    EXPECT_EQ(cells->index(2, 2).data().toString(), "100");
-    EXPECT_EQ(binder->Names(), QStringList{"sgTarir"});
-
-    view->setFocus();
-    Leave();
-    EXPECT_EQ(handled, 0) << "nothing edited: nothing stored";
-
-    model.Set("TarirRes", 2, -5); // shown as -5, but an edit of the column keeps digits only
-    binder->Load("sgTarir");
-    cells->setData(cells->index(0, 2), "1x2");
-    view->setFocus();
-    view->setCurrentIndex(cells->index(1, 2));
-    view->edit(cells->index(1, 2));
-    QTest::keyClicks(QApplication::focusWidget(), "77");
-    Leave();
-    EXPECT_EQ(model.Get("TarirRes", 0), 12);
-    EXPECT_EQ(model.Get("TarirRes", 1), 77);
-    EXPECT_EQ(model.Get("TarirRes", 2), 5);
-    EXPECT_EQ(model.Get("TarirLit", 1), 19) << "an unedited column is not rewritten";
-    EXPECT_EQ(handled, 1);
-
-    view->setFocus();
-    view->setCurrentIndex(cells->index(1, 1));
-    view->edit(cells->index(1, 1));
-    QTest::keyClicks(QApplication::focusWidget(), "300");
-    cells->setData(cells->index(0, 1), "9");
-    Leave();
-    EXPECT_EQ(errors, QStringList{"Range check error"});
-    EXPECT_EQ(model.Get("TarirLit", 0), 9) << "rows before the bad one are stored";
-    EXPECT_EQ(model.Get("TarirLit", 1), 19);
-    EXPECT_EQ(cells->index(1, 1).data().toString(), "19") << "the grid shows the model again";
-    EXPECT_EQ(handled, 1);
-}
-
 // A warning pair stores first + 8 x repeated when either group loses focus, a single group
 // its choice times 9; loading splits the byte.
 TEST_F(ControlKindTest, SoundPairsCommitWhenEitherGroupIsLeft) {
-    TControlRow pair{.name = "rgapVel_F",
-                     .kind = SoundPair,
-                     .items = kSounds,
-                     .field = "AlarmSound",
-                     .index = 2,
+    TControlRow pair{.kind = SoundPair,
+                     .setting = "AlarmVel",
+                     .name = "rgapVel_F",
+                     .label = TRowLabel::Bare,
                      .partner = "rgapVel_N"};
     TControlRow single{
-        .name = "rgapTO_F", .kind = SoundPair, .items = kSounds, .field = "AlarmSound", .index = 6};
+        .kind = SoundPair, .setting = "AlarmTO", .name = "rgapTO_F", .label = TRowLabel::Bare};
     auto* first = Add<TRadioGroup>(pair);
     auto* repeated = window->findChild<TRadioGroup*>("rgapVel_N");
     ASSERT_TRUE(repeated);
@@ -252,17 +195,15 @@ TEST_F(ControlKindTest, SoundPairsCommitWhenEitherGroupIsLeft) {
 // Rows built in a loop with names that live only as long as one pass: the binder keeps
 // its own copies, and the controls work on.
 TEST_F(ControlKindTest, RowsBuiltAtRunTimeKeepTheirNames) {
-    const TControlRow pattern{nullptr, Check, {}, {}, 0, 0, 0, 0, Plain};
     for (int bit = 0; bit < 9; ++bit) {
-        TControlRow row = pattern;
-        const QByteArray name = "cbShowDisp_S_" + QByteArray::number(bit);
-        row.name = name.constData();
-        Add(row);
+        const QByteArray setting = "ShowDisp_S_" + QByteArray::number(bit);
+        Add(TControlRow{Check, setting.constData()});
     }
     model.Set("ShowDisp_S", 0, 0);
     Show();
     ASSERT_EQ(binder->Names().size(), 9);
-    EXPECT_STREQ(binder->Row("cbShowDisp_S_7")->name, "cbShowDisp_S_7");
+    EXPECT_STREQ(binder->Row("cbShowDisp_S_7")->setting, "ShowDisp_S_7");
+    EXPECT_EQ(binder->Control("cbShowDisp_S_7")->property("text").toString(), "On petrol");
     QTest::mouseClick(binder->Control("cbShowDisp_S_7"), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(model.Get("ShowDisp_S"), 1 << 7);
 }

@@ -2,9 +2,9 @@
 // and every captioned widget can be found by a name of its own: a rule or a lookup by name
 // can no longer silently do nothing.
 
-#include "ControlRules.h"
 #include "EditorPage.h"
 #include "EditorTestSupport.h"
+#include "SettingPages.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -24,7 +24,6 @@ TEST_F(EditorTest, EveryNameTheTablesMentionIsAControlOfTheDialog) {
             sets.insert(def.name);
             EXPECT_TRUE(def.make) << "a set is built by a class";
         }
-        EXPECT_TRUE(*def.caption.en && *def.caption.ru);
         QWidget* page = dlg->Page(def.name);
         if (!def.make) {
             EXPECT_FALSE(page);
@@ -35,13 +34,24 @@ TEST_F(EditorTest, EveryNameTheTablesMentionIsAControlOfTheDialog) {
         }
     }
 
-    for (const TRuleTarget& t : RuleTargets()) {
-        SCOPED_TRACE(t.control);
-        EXPECT_TRUE(rows.count(t.page)) << "no page " << t.page;
-        if (QWidget* page = dlg->Page(t.page); page && std::string(t.control) != t.page) {
-            EXPECT_TRUE(page->findChild<QWidget*>(t.control)) << "not on " << t.page;
+    // Every setting sits on the page its description names, bound or drawn by the page
+    // itself: the page path that the change list, the search and describe read is right.
+    for (const TSettingDesc& s : SettingDescriptions()) {
+        SCOPED_TRACE(s.name);
+        const TSettingPage* settingPage = FindSettingPage(s.page);
+        QWidget* page = dlg->Page(s.page);
+        if (!page) { // a sub-page of a page's own tabs (the colour page's)
+            ASSERT_TRUE(settingPage->parent);
+            page = dlg->Page(settingPage->parent);
         }
+        ASSERT_TRUE(page) << "no page " << s.page;
+        QWidget* control = dlg->Binder().ControlOf(s);
+        if (!control && s.control) control = dlg->findChild<QWidget*>(s.control);
+        ASSERT_TRUE(control) << "no control shows it";
+        EXPECT_TRUE(page->isAncestorOf(control)) << "not on " << s.page;
     }
+    for (const TPageDef& def : EditorPageTable())
+        EXPECT_TRUE(FindSettingPage(def.name)) << def.name << " has no caption";
 
     QStringList names;
     for (QWidget* w : dlg->findChildren<QWidget*>()) {

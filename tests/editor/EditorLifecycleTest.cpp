@@ -3,7 +3,7 @@
 
 #include "../model/ImageBuilder.h"
 #include "ChangeList.h"
-#include "EditorChangeRows.h"
+#include "ChangeWords.h"
 #include "EditorTestSupport.h"
 #include "MeasParsH.h"
 
@@ -248,7 +248,7 @@ TEST_F(EditorTest, DISABLED_ChangeListBenchmark) {
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
         timer.start();
-        rows = EditorChangeRows(changes, target.SettingsImage, 0x8000).size();
+        rows = ChangeRowsInWords(changes, target.SettingsImage, 0x8000).size();
         times.push_back(timer.elapsed());
     }
     std::sort(times.begin(), times.end());

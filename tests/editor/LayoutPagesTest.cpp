@@ -2,8 +2,8 @@
 // click reaches, the parameter pop-up, the keyboard, the screen bits and the x1 boxes.
 
 #include "ChangeList.h"
+#include "ChangeWords.h"
 #include "ColorSchemes.h"
-#include "EditorChangeRows.h"
 #include "EditorTestSupport.h"
 #include "FieldTable.h"
 #include "MeasParsH.h"
@@ -232,7 +232,7 @@ TEST_F(LayoutPageTest, APlaceChangeIsListedInThePagesWords) {
     change.afterValue = after;
     EnglishVersion = true;
     const std::vector<TChangeRow> rows =
-        EditorChangeRows({change}, model.SettingsImage, model.DeviceVersion);
+        ChangeRowsInWords({change}, model.SettingsImage, model.DeviceVersion);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].group, "Display / Displays x 4 / Displays 4..6");
     EXPECT_EQ(rows[0].setting, "Display 4, place 4");
