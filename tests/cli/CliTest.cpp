@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -91,7 +92,9 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
 
     r = run({"diff", path("dev.veltg"), path("edited.veltg")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.out.contains(QStringLiteral("AllPathStart: %1 -> 123456\n").arg(odometer)))
+    EXPECT_TRUE(r.out.contains(
+        QStringLiteral("AllPathStart: %1 -> 123456 (Total mileage: %1 km -> 123456 km)\n")
+            .arg(odometer)))
         << qPrintable(r.out);
     EXPECT_TRUE(r.out.endsWith("Differing image bytes outside named fields: 0\n"));
     EXPECT_EQ(run({"diff", path("dev.veltg"), path("dev.veltg")}).code, 0);
@@ -99,7 +102,8 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
     r = run(device("write") << "--in" << path("edited.veltg") << "--backup-dir" << path("bk"));
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     EXPECT_TRUE(
-        r.out.startsWith("AllPathStart: 84250 -> 123456\n1 setting differs from the device.\n"
+        r.out.startsWith("AllPathStart: 84250 -> 123456 (Total mileage: 84250 km -> 123456 km)\n"
+                         "1 setting differs from the device.\n"
                          "The settings are recorded in the device\n"
                          "Checked by reading back. Backup: "))
         << qPrintable(r.out);
@@ -186,8 +190,9 @@ TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
     EXPECT_TRUE(r.out.contains("\nPriceExpense = " + price + "\n"));
     r = run({"diff", path("upper.veltg"), path("edited.veltg")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "PriceExpense: " + price +
-                         " -> 300\nDiffering image bytes outside named fields: 0\n");
+    EXPECT_EQ(r.out, "PriceExpense: " + price + " -> 300 (Petrol, 1 litre: " +
+                         QLocale().toString(price.toDouble() / 10, 'f', 1) +
+                         " -> 30.0)\nDiffering image bytes outside named fields: 0\n");
 
     // Section 7 from 4090 would run from 4095 into 4096, which no image holds.
     // The program saves no such file; another may have written one.
@@ -198,6 +203,39 @@ TEST_F(Cli, ShowAndDiffFindASectionOfTheUpperHalfAndRefuseOneAcrossTheHalves) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Section 7 of the settings lies outside the device memory."))
         << qPrintable(r.err);
+}
+
+// describe speaks the editor's words: caption, the shown value with its unit, the stored
+// value and the range, page by page, in either language; only what the device offers.
+TEST_F(Cli, DescribeTellsEachSettingInTheEditorsWords) {
+    TMK m;
+    m.SettingsImage = sim::ImageOfMemory(sim::BuildDefaultMemory(1));
+    m.DeviceVersion = 0x4000; // no gas on this model
+    m.ReadSections(1, SectionCountMax);
+    m.Set("UaccLowLimit", 0, 123);
+    m.Set("ParkSense", 0, 3);
+    m.WriteSections(1, SectionCountMax);
+    SaveSettingsFile(m, path("d.veltg"));
+
+    Result r = run({"describe", path("d.veltg")});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    const QString volts = QLocale().toString(12.3, 'f', 1);
+    EXPECT_TRUE(r.out.contains("\nLimits\n")) << qPrintable(r.out.left(400));
+    EXPECT_TRUE(r.out.contains("  Low battery voltage: " + volts + " V  [UaccLowLimit = 123; "));
+    EXPECT_TRUE(r.out.contains("  Sensitivity, rear: 3  [ParkSense[0] = 3; 1 .. 7]"));
+    EXPECT_FALSE(r.out.contains("Gas consumption")) << "not offered on this model";
+
+    r = run({"describe", path("d.veltg"), "UaccLowLimit", "--lang", "ru"});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    EXPECT_EQ(r.out, QString::fromUtf8("Границы\n  Низкое напряжение АКБ: ") + volts +
+                         QString::fromUtf8(" В  [UaccLowLimit = 123; ") +
+                         QLocale().toString(9.0, 'f', 1) + " .. " +
+                         QLocale().toString(13.9, 'f', 1) + QString::fromUtf8(" В]\n"));
+    EXPECT_EQ(run({"describe", path("d.veltg"), "NoSuchSetting"}).code, 1);
+    EXPECT_EQ(run({"describe"}).code, 2);
+    r = run({"describe", "--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith("tripconf-cli describe FILE.veltg [NAME...] [--lang en|ru]\n"));
 }
 
 TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {
@@ -287,8 +325,11 @@ TEST_F(Cli, DryRunListsTheChangesAndSendsNoWriteCommand) {
                                          << path("bk") << "--dry-run");
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     EXPECT_EQ(r.out.section("\n", 0, 3),
-              QString::fromUtf8("ParkSense[1]: 0 -> 3\nCandleName: Spark pl.repl. -> Plugs\n"
-                                "TankLimit: 10 -> 7\n3 settings differ from the device."));
+              QString::fromUtf8("ParkSense[1]: 0 -> 3 (Sensitivity, front: 0 -> 3)\n"
+                                "CandleName: Spark pl.repl. -> Plugs (Name of the third user-named "
+                                "item: Spark pl.repl. -> Plugs)\n"
+                                "TankLimit: 10 -> 7 (Fuel remaining: 10 L -> 7 L)\n"
+                                "3 settings differ from the device."));
     EXPECT_TRUE(r.out.contains("Dry run: nothing was written."));
     EXPECT_EQ(sim_->Memory(), before);
     for (const auto& req : sim_->Requests())
@@ -306,7 +347,8 @@ TEST_F(Cli, WriteKeepsTheDrivesTheDeviceRecordedUnlessToldToReplaceThem) {
 
     Result r = run(device("write") << "--in" << path("dev.veltg") << "--backup-dir" << path("bk"));
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
-    EXPECT_TRUE(r.out.startsWith("TankLimit: 10 -> 7\n1 setting differs from the device.\n"
+    EXPECT_TRUE(r.out.startsWith("TankLimit: 10 -> 7 (Fuel remaining: 10 L -> 7 L)\n"
+                                 "1 setting differs from the device.\n"
                                  "The device keeps its own journals and totals (--with-journals"))
         << qPrintable(r.out);
     TMK file;
@@ -375,7 +417,7 @@ TEST_F(Cli, GetAndSetWorkInStoredUnitsAndRefuseWithoutTouchingTheFile) {
     EXPECT_EQ(m.Get(bit->name, 0), 1);
     EXPECT_EQ(m.GetText("CandleName"), name15);
     r = run({"diff", file, path("new.veltg")});
-    EXPECT_TRUE(r.out.contains(QStringLiteral("\n%1: 0 -> 1\n").arg(bit->name)));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\n%1: 0 -> 1").arg(bit->name)));
     EXPECT_TRUE(r.out.contains("outside named fields: 0\n"));
 
     // Refused, each naming what it refuses; the file keeps every byte and no --out appears.
@@ -427,7 +469,8 @@ TEST_F(Cli, TankAndMaintenanceFilesCarrySettingsBetweenSettingsFiles) {
     r = run({"tank", "import", path("a.veltg"), path("t.velto"), "--out", path("b.veltg")});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     r = run({"diff", path("a.veltg"), path("b.veltg")});
-    EXPECT_EQ(r.out, "TarirRes[0]: 0 -> 777\nDiffering image bytes outside named fields: 0\n");
+    EXPECT_EQ(r.out, "TarirRes[0]: 0 -> 777 (Tare point 1, sensor units: 0 CU -> 777 CU)\n"
+                     "Differing image bytes outside named fields: 0\n");
     // Without --out the settings file itself is replaced.
     ASSERT_EQ(run({"maintenance", "import", path("b.veltg"), path("m.veltt")}).code, 0);
     r = run({"diff", path("edited.veltg"), path("b.veltg")});
@@ -438,8 +481,9 @@ TEST_F(Cli, TankAndMaintenanceFilesCarrySettingsBetweenSettingsFiles) {
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.err.contains("holds 2 of 117 bytes")) << qPrintable(r.err);
     r = run({"diff", path("edited.veltg"), path("b.veltg")});
-    EXPECT_EQ(r.out, "AirFiltCntK: 15 -> 5\nKPPOilCntK: 12 -> 6\nDiffering image bytes outside "
-                     "named fields: 0\n");
+    EXPECT_EQ(r.out, "AirFiltCntK: 15 -> 5 (Air filt.repl.: 15 th.km -> 5 th.km)\n"
+                     "KPPOilCntK: 12 -> 6 (Gearbox oil repl.: 12 th.km -> 6 th.km)\n"
+                     "Differing image bytes outside named fields: 0\n");
 
     r = run({"tank", "import", path("b.veltg"), path("none.velto")});
     EXPECT_EQ(r.code, 1);

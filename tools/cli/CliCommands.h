@@ -9,6 +9,7 @@
 #include <vector>
 
 struct TFieldChange;
+class TSettingWords;
 namespace journals {
 struct TRecordChange;
 }
@@ -25,9 +26,12 @@ struct Streams {
 };
 
 QString UsageText();
+// One command's usage and what it does (the whole usage for an unknown command).
+QString CommandUsage(const QString& command);
 int Run(const QStringList& args, Streams io);
 
 int Show(const QStringList& args, Streams io);
+int Describe(const QStringList& args, Streams io);
 int Diff(const QStringList& args, Streams io);
 int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);
@@ -38,10 +42,13 @@ int Maintenance(const QStringList& args, Streams io);
 int Get(const QStringList& args, Streams io);
 int Set(const QStringList& args, Streams io);
 
-// One "NAME: OLD -> NEW" line per changed setting, then what happens to the device's
-// records in words, then the count of settings.
-void PrintChangeList(const std::vector<TFieldChange>& changes,
+// One "NAME: OLD -> NEW (Caption: old -> new)" line per changed setting (the words of
+// `words`, where a setting describes it), then what happens to the device's records in
+// words, then the count of settings.
+void PrintChangeList(const std::vector<TFieldChange>& changes, const TSettingWords& words,
                      const std::vector<journals::TRecordChange>& records, QTextStream& out);
+// " (Caption: old -> new)" for a change a setting describes; empty otherwise.
+QString WordsOf(const TFieldChange& change, const TSettingWords& words);
 // Needs a QGuiApplication (main makes one for this command).
 int Render(const QStringList& args, Streams io);
 

@@ -1,3 +1,4 @@
+#include "ChangeWords.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
 #include "ConsoleStream.h"
@@ -194,8 +195,9 @@ int Write(const QStringList& args, Streams io) {
     steps.checkProgress = progressBar("Checking");
     steps.confirm = [&](const TWritePlan& plan) {
         const bool replacing = withJournals && plan.canReplaceRecords;
-        PrintChangeList(plan.changes, replacing ? plan.replacedRecordChanges : plan.recordChanges,
-                        io.out);
+        const TSettingWords words(plan.writtenImage, plan.deviceVersion);
+        PrintChangeList(plan.changes, words,
+                        replacing ? plan.replacedRecordChanges : plan.recordChanges, io.out);
         if (!withJournals && plan.canReplaceRecords)
             io.out << "The device keeps its own journals and totals (--with-journals replaces "
                       "them with those of "
@@ -217,10 +219,20 @@ int Write(const QStringList& args, Streams io) {
     return ExitOk;
 }
 
-void PrintChangeList(const std::vector<TFieldChange>& changes,
+QString WordsOf(const TFieldChange& change, const TSettingWords& words) {
+    QStringList parts;
+    for (const TChangeRow& r : words.Described(change))
+        parts << (r.before.isEmpty()
+                      ? QStringLiteral("%1: %2").arg(r.setting, r.after)
+                      : QStringLiteral("%1: %2 -> %3").arg(r.setting, r.before, r.after));
+    return parts.isEmpty() ? QString()
+                           : QStringLiteral(" (%1)").arg(parts.join(QStringLiteral("; ")));
+}
+
+void PrintChangeList(const std::vector<TFieldChange>& changes, const TSettingWords& words,
                      const std::vector<journals::TRecordChange>& records, QTextStream& out) {
     for (const TFieldChange& c : changes)
-        out << ChangeLine(c) << "\n";
+        out << ChangeLine(c) << WordsOf(c, words) << "\n";
     for (const journals::TRecordChange& r : records)
         out << journals::RecordChangeLine(r) << "\n";
     if (changes.empty())

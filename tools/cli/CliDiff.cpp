@@ -1,3 +1,5 @@
+#include "ChangeList.h"
+#include "ChangeWords.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
 #include "FieldAccess.h"
@@ -26,10 +28,27 @@ void markNamed(const TMK& m, std::vector<bool>& named) {
     }
 }
 
-int compareLine(QTextStream& out, const QString& name, const QString& a, const QString& b) {
+int compareLine(QTextStream& out, const QString& name, const QString& a, const QString& b,
+                const QString& words = {}) {
     if (a == b) return 0;
-    out << name << ": " << a << " -> " << b << "\n";
+    out << name << ": " << a << " -> " << b << words << "\n";
     return 1;
+}
+
+// The editor's words of one element that differs, by B's device and settings.
+QString words(const TSettingWords& w, const FieldDef& f, int index, const QString& a,
+              const QString& b, double va = 0, double vb = 0, bool numeric = true) {
+    if (a == b) return {};
+    TFieldChange c;
+    c.field = &f;
+    c.section = f.section;
+    c.index = index;
+    c.before = a;
+    c.after = b;
+    c.numeric = numeric;
+    c.beforeValue = va;
+    c.afterValue = vb;
+    return WordsOf(c, w);
 }
 
 } // namespace
@@ -61,17 +80,22 @@ int Diff(const QStringList& args, Streams io) {
                                    QString::number(b.SectionLength(i)));
     }
 
+    const TSettingWords w(b.SettingsImage, b.DeviceVersion);
     for (const FieldDef& f : FieldTable()) {
         const QByteArray &ra = a.Section(f.section), &rb = b.Section(f.section);
         if (f.type == FieldType::Text || f.type == FieldType::Bytes) {
             if (f.type == FieldType::Bytes) {
                 const QByteArray xa = ReadFieldBytes(ra, f), xb = ReadFieldBytes(rb, f);
-                for (int k = 0; k < xa.size(); ++k)
+                for (int k = 0; k < xa.size(); ++k) {
+                    const auto va = std::uint8_t(xa[k]), vb = std::uint8_t(xb[k]);
+                    const QString sa = QString::number(va), sb = QString::number(vb);
                     differences += compareLine(io.out, QStringLiteral("%1[%2]").arg(f.name).arg(k),
-                                               QString::number(std::uint8_t(xa[k])),
-                                               QString::number(std::uint8_t(xb[k])));
+                                               sa, sb, words(w, f, k, sa, sb, va, vb));
+                }
             } else {
-                differences += compareLine(io.out, f.name, FieldText(ra, f), FieldText(rb, f));
+                const QString ta = FieldText(ra, f), tb = FieldText(rb, f);
+                differences +=
+                    compareLine(io.out, f.name, ta, tb, words(w, f, 0, ta, tb, 0, 0, false));
             }
             continue;
         }
@@ -79,7 +103,10 @@ int Diff(const QStringList& args, Streams io) {
             const QString name = f.elementCount() == 1
                                      ? QString::fromLatin1(f.name)
                                      : QStringLiteral("%1[%2]").arg(f.name).arg(i);
-            differences += compareLine(io.out, name, ElementText(ra, f, i), ElementText(rb, f, i));
+            const QString ta = ElementText(ra, f, i), tb = ElementText(rb, f, i);
+            differences += compareLine(
+                io.out, name, ta, tb,
+                words(w, f, i, ta, tb, ReadFieldNumber(ra, f, i), ReadFieldNumber(rb, f, i)));
         }
     }
 

@@ -6,26 +6,91 @@
 
 namespace cli {
 
+namespace {
+
+using Handler = int (*)(const QStringList&, Streams);
+
+// One command: its handler, its usage lines and, for `COMMAND --help`, what it does.
+struct TCommand {
+    const char* name;
+    Handler run;
+    const char* usage;
+    const char* about;
+};
+
+// clang-format off
+const TCommand kCommands[] = {
+    {"ports", Ports,
+     "tripconf-cli ports\n",
+     "Lists the serial ports present, as COM numbers with their device paths.\n"},
+    {"read", Read,
+     "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n",
+     "Reads the trip computer's memory into a settings file. PORT is a COM number 1..32 or a\n"
+     "device path; --wait is how long to wait for the device to answer (30 s).\n"},
+    {"write", Write,
+     "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
+     "[--backup-dir DIR] [--dry-run] [--with-journals]\n",
+     "Writes a settings file to the trip computer: backs the device's memory up, lists what\n"
+     "changes (the stored values and the editor's words), writes and reads back. The device\n"
+     "keeps its own journals and totals unless --with-journals replaces them with the file's.\n"
+     "--dry-run stops after the list.\n"},
+    {"show", Show,
+     "tripconf-cli show FILE.veltg [--json]\n",
+     "Prints every field of a settings file in stored units.\n"},
+    {"describe", Describe,
+     "tripconf-cli describe FILE.veltg [NAME...] [--lang en|ru]\n",
+     "Prints the settings the file's device offers, page by page, in the editor's words: the\n"
+     "caption, the value with its unit, the stored value and the range. NAME picks settings\n"
+     "by their names, field names or FIELD[INDEX].\n"},
+    {"get", Get,
+     "tripconf-cli get FILE.veltg NAME[INDEX]...\n",
+     "Prints fields in stored units.\n"},
+    {"set", Set,
+     "tripconf-cli set FILE.veltg NAME[INDEX]=VALUE... [--out NEW.veltg]\n",
+     "Changes fields in stored units; every name and value is checked before anything changes.\n"},
+    {"diff", Diff,
+     "tripconf-cli diff A.veltg B.veltg\n",
+     "Lists the fields that differ, in stored units and in the editor's words; exits 1 when\n"
+     "the files differ.\n"},
+    {"journal", Journal,
+     "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n",
+     "Prints a journal as the journals viewer exports it.\n"},
+    {"tank", Tank,
+     "tripconf-cli tank export SETTINGS.veltg OUT.velto\n"
+     "tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]\n",
+     "Carries the fuel-tank calibration between settings files.\n"},
+    {"maintenance", Maintenance,
+     "tripconf-cli maintenance export SETTINGS.veltg OUT.veltt\n"
+     "tripconf-cli maintenance import SETTINGS.veltg IN.veltt [--out NEW.veltg]\n",
+     "Carries the maintenance settings between settings files.\n"},
+    {"render", Render,
+     "tripconf-cli render FILE.veltg --screen KIND[:N] --out FILE.png [--scheme day|night] "
+     "[--lang en|ru]\n",
+     "Draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
+     "x1, x4, x6, x9, avg (averages) or menu (the hot menus), N its number from 1.\n"},
+};
+// clang-format on
+
+const TCommand* FindCommand(const QString& name) {
+    for (const TCommand& c : kCommands)
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
+}
+
+} // namespace
+
 QString UsageText() {
-    return QStringLiteral(
-        "tripconf-cli ports\n"
-        "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n"
-        "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
-        "[--backup-dir DIR] [--dry-run] [--with-journals]\n"
-        "tripconf-cli show FILE.veltg [--json]\n"
-        "tripconf-cli get FILE.veltg NAME[INDEX]...\n"
-        "tripconf-cli set FILE.veltg NAME[INDEX]=VALUE... [--out NEW.veltg]\n"
-        "tripconf-cli diff A.veltg B.veltg\n"
-        "tripconf-cli journal FILE.veltg (--trip | --tank | --sums | --faults) [--lang en|ru]\n"
-        "tripconf-cli tank export SETTINGS.veltg OUT.velto\n"
-        "tripconf-cli tank import SETTINGS.veltg IN.velto [--out NEW.veltg]\n"
-        "tripconf-cli maintenance export SETTINGS.veltg OUT.veltt\n"
-        "tripconf-cli maintenance import SETTINGS.veltg IN.veltt [--out NEW.veltg]\n"
-        "tripconf-cli render FILE.veltg --screen KIND[:N] --out FILE.png [--scheme day|night] "
-        "[--lang en|ru]\n"
-        "    draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
-        "    x1, x4, x6, x9, avg (averages) or menu (the hot menus), N its number from 1\n"
-        "tripconf-cli --version | --help\n");
+    QString text;
+    for (const TCommand& c : kCommands)
+        text += QString::fromUtf8(c.usage);
+    return text + QStringLiteral("tripconf-cli COMMAND --help\n"
+                                 "tripconf-cli --version | --help\n");
+}
+
+QString CommandUsage(const QString& command) {
+    const TCommand* c = FindCommand(command);
+    if (!c) return UsageText();
+    return QString::fromUtf8(c->usage) + QString::fromUtf8(c->about);
 }
 
 int Run(const QStringList& args, Streams io) {
@@ -43,30 +108,24 @@ int Run(const QStringList& args, Streams io) {
         io.out << "tripconf-cli " << TRIPCONF_VERSION << "\n";
         return ExitOk;
     }
-    using Handler = int (*)(const QStringList&, Streams);
-    static const struct {
-        const char* name;
-        Handler run;
-    } commands[] = {{"ports", Ports},  {"read", Read},
-                    {"write", Write},  {"show", Show},
-                    {"get", Get},      {"set", Set},
-                    {"diff", Diff},    {"journal", Journal},
-                    {"tank", Tank},    {"maintenance", Maintenance},
-                    {"render", Render}};
-    for (const auto& c : commands) {
-        if (command != QLatin1String(c.name)) continue;
-        try {
-            return c.run(rest, io);
-        } catch (const TError& e) {
-            io.err << command << ": " << e.message() << "\n";
-            return ExitFailure;
-        } catch (const std::exception& e) {
-            io.err << command << ": " << e.what() << "\n";
-            return ExitFailure;
-        }
+    const TCommand* c = FindCommand(command);
+    if (!c) {
+        io.err << "Unknown command: " << command << "\n\n" << UsageText();
+        return ExitUsage;
     }
-    io.err << "Unknown command: " << command << "\n\n" << UsageText();
-    return ExitUsage;
+    if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
+        io.out << CommandUsage(command);
+        return ExitOk;
+    }
+    try {
+        return c->run(rest, io);
+    } catch (const TError& e) {
+        io.err << command << ": " << e.message() << "\n";
+        return ExitFailure;
+    } catch (const std::exception& e) {
+        io.err << command << ": " << e.what() << "\n";
+        return ExitFailure;
+    }
 }
 
 } // namespace cli

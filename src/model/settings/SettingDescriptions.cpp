@@ -67,13 +67,20 @@ QString WithoutAccelerators(QString text) {
     return text.remove(marks);
 }
 
+// The user's decimal separator, no digit grouping: as the editor's spin edits write them.
+QLocale NumberLocale() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString NumberText(const TSettingDesc& s, double shown) {
-    return QLocale().toString(shown, 'f', s.decimals);
+    return NumberLocale().toString(shown, 'f', s.decimals);
 }
 
 bool IsNumberText(const QString& text) {
     bool ok = false;
-    QLocale().toDouble(text, &ok);
+    NumberLocale().toDouble(text, &ok);
     return ok;
 }
 
