@@ -27,8 +27,6 @@ inline constexpr TText Recorded{"The settings are recorded in the device",
 inline constexpr TText Checking{"Checking what was written...", "Проверка записанного..."};
 inline constexpr TText Checked{"Checked by reading back. Backup: %1",
                                "Проверено обратным чтением. Резервная копия: %1"};
-inline constexpr TText FileExists{"The file already exists. Rewrite it?",
-                                  "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
 } // namespace MainTexts
 
