@@ -1,7 +1,7 @@
 #include "../model/ImageBuilder.h"
 #include "DialogTestSupport.h"
-#include "JournalTestData.h"
 #include "MK_ViewJournalsH.h"
+#include "records/JournalTestData.h"
 
 #include <QFile>
 #include <QLabel>
