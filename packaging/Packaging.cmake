@@ -38,6 +38,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "tripconf developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt runtime packages come from what the programs link against, not from a typed list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own Russian texts (file dialogs, standard buttons) are data no library links: without
+# them a Russian user gets those dialogs in English. The program runs either way.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # tripconf_<version>_<architecture>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_GENERATOR DEB)

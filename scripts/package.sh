@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Debian package tripconf_<version>_<architecture>.deb with CPack. Its
-# dependencies are worked out by dpkg-shlibdeps from the libraries the programs link.
+# dependencies are worked out by dpkg-shlibdeps from the libraries the programs link; it
+# recommends Qt's Russian translations (qt6-translations-l10n).
 #
 #   scripts/package.sh [--check] [BUILD_DIR]
 #
 # BUILD_DIR defaults to build-package (configured as a Release build when new); the
-# package lands in BUILD_DIR/package/. --check then lists the package, unpacks it into a
-# temporary folder, runs tripconf-cli --version and starts tripconf by its menu entry's
-# command from there. Without the dpkg tools there is nothing to do, and it says so.
+# package lands in BUILD_DIR/package/. --check then lists the package, checks its Depends
+# and Recommends, unpacks it into a temporary folder, runs tripconf-cli --version and starts
+# tripconf by its menu entry's command from there. Without the dpkg tools there is nothing
+# to do, and it says so.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -42,6 +44,7 @@ rm -f "$deb"
 [ -f "$deb" ] || { cat "$out.log"; echo "package: $deb was not made" >&2; exit 1; }
 echo "package: $deb"
 echo "package: Depends: $(dpkg-deb -f "$deb" Depends)"
+echo "package: Recommends: $(dpkg-deb -f "$deb" Recommends)"
 [ "$check" -eq 1 ] || exit 0
 
 # ---- the check ------------------------------------------------------------------------
@@ -79,6 +82,12 @@ for lib in libqt6core6 libqt6widgets6 libqt6serialport6; do
     *) fail "Depends lacks $lib: $depends" ;;
     esac
 done
+# Without Qt's translations the file dialogs of a Russian user stay English.
+recommends=$(dpkg-deb -f "$deb" Recommends || true)
+case ", $recommends," in
+*", qt6-translations-l10n"[\ ,]*) ;;
+*) fail "Recommends lacks qt6-translations-l10n: '$recommends'" ;;
+esac
 
 dpkg-deb -x "$deb" "$tmp/root"
 cli_version=$("$tmp/root/usr/bin/tripconf-cli" --version) || fail "tripconf-cli --version"

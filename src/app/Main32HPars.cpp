@@ -57,7 +57,8 @@ TMainForm::TMainForm(const TMainFormOptions& options, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-// The port and the line as the settings file and the options say, set on the link's thread.
+// The port as the settings file or the options say, and the fixed line settings, set on the
+// link's thread.
 void TMainForm::startLink() {
     QSettings& ini = ini_->Settings();
     const bool portGiven = !options_.portPath.isEmpty();
@@ -67,10 +68,9 @@ void TMainForm::startLink() {
             if (!portGiven) {
                 link.LoadSettings(ini);
             } else {
-                // The line settings still come from the file; only the port is given.
-                link.TMLBaseInterface::LoadSettings(ini);
-                // The port asked for, or none: another port opened in its place would only
-                // confuse.
+                // A port given for the run: the port map already has its path, and the line
+                // settings below are fixed, so nothing is read from the file. The port asked
+                // for, or none: another port opened in its place would only confuse.
                 if (link.PortAvailable[OverridePort])
                     link.Open(OverridePort);
                 else

@@ -1,5 +1,6 @@
 // Step 1 from a file and Step 3: the settings file dialogs, load and save.
 
+#include "CommonTexts.h"
 #include "Errors.h"
 #include "Main32HPars.h"
 #include "MainFormTexts.h"
@@ -18,7 +19,7 @@ TMainForm::SaveResult TMainForm::saveToFile() {
     const QString path =
         Prompt().saveFileName(bSaveParams->text(), MainTexts::FileFilter.text(), SettingsSuffix);
     if (path.isEmpty()) return SaveResult::Cancelled;
-    if (QFileInfo::exists(path) && !AskYesNo(MainTexts::FileExists.text()))
+    if (QFileInfo::exists(path) && !AskYesNo(CommonTexts::FileExists.text()))
         return SaveResult::Cancelled;
     try {
         SaveSettingsFile(*model_, path);

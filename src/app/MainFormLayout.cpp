@@ -233,7 +233,7 @@ void TMainForm::updateStatus() {
         const QString hex =
             QStringLiteral("0x%1").arg(model_->DeviceVersion, 4, 16, QLatin1Char('0'));
         const QString name = DeviceDesignation(model_->DeviceVersion);
-        if (name.isEmpty()) // a type no model has: the editor shows the default model's pages
+        if (name.isEmpty()) // a type no model has: editor and journals go by the default model
             lDeviceStatus->setText(
                 StatusTexts::UnknownDevice.text().arg(hex, DeviceDesignation(DefaultDeviceVersion),
                                                       QString::number(model_->SettingsVersion())));

@@ -27,8 +27,6 @@ inline constexpr TText Recorded{"The settings are recorded in the device",
 inline constexpr TText Checking{"Checking what was written...", "Проверка записанного..."};
 inline constexpr TText Checked{"Checked by reading back. Backup: %1",
                                "Проверено обратным чтением. Резервная копия: %1"};
-inline constexpr TText FileExists{"The file already exists. Rewrite it?",
-                                  "Файл уже существует. Переписать?"};
 inline constexpr TText FileFilter{"Settings files (*.veltg)", "Файлы настроек (*.veltg)"};
 } // namespace MainTexts
 
@@ -38,8 +36,10 @@ namespace StatusTexts {
 inline constexpr TText NoSettings{"No settings read yet", "Настройки ещё не считаны"};
 inline constexpr TText Device{"Device %1, settings version %2", "МК %1, версия настроек %2"};
 inline constexpr TText UnknownDevice{
-    "Device type %1 unknown: the editor offers the pages of the %2, settings version %3",
-    "Тип МК %1 неизвестен: редактор предлагает страницы %2, версия настроек %3"};
+    "Device type %1 unknown: the editor offers the pages of the %2 and the journals read fault "
+    "codes as the %2 does, settings version %3",
+    "Тип МК %1 неизвестен: редактор предлагает страницы %2, журналы читают коды ошибок как у "
+    "%2, версия настроек %3"};
 inline constexpr TText FromDevice{"read from the device at %1", "считаны из МК в %1"};
 inline constexpr TText FromFile{"from the file %1", "из файла %1"};
 inline constexpr TText WrittenAt{"written to the device at %1", "записаны в МК в %1"};

@@ -1,7 +1,7 @@
 #include "SideFileButtons.h"
 
+#include "CommonTexts.h"
 #include "Errors.h"
-#include "MainFormTexts.h"
 #include "Prompt.h"
 #include "SideFiles.h"
 
@@ -33,7 +33,7 @@ bool SaveSideFile(const TSideFileKind& kind, const TMK& model) {
     const QString path = Prompt().saveFileName(kind.saveCaption.text(), kind.filter(),
                                                QString::fromLatin1(kind.suffix));
     if (path.isEmpty()) return false;
-    if (QFileInfo::exists(path) && !AskYesNo(MainTexts::FileExists.text())) return false;
+    if (QFileInfo::exists(path) && !AskYesNo(CommonTexts::FileExists.text())) return false;
     try {
         kind.save(model, path);
     } catch (const TError& e) {
@@ -48,7 +48,8 @@ bool LoadSideFile(const TSideFileKind& kind, TMK& model) {
     if (path.isEmpty()) return false;
     try {
         const QByteArray file = kind.read(path);
-        if (file.size() < kind.size && !AskYesNo(ShortSideFileQuestion(int(file.size()), kind.size)))
+        if (file.size() < kind.size &&
+            !AskYesNo(ShortSideFileQuestion(int(file.size()), kind.size)))
             return false;
         kind.apply(file, model, path);
     } catch (const TError& e) {

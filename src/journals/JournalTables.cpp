@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace journals::ui {
 
@@ -32,6 +33,19 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, std::initializer_list<
     grid->horizontalHeader()->setHighlightSections(false);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return grid;
+}
+
+int FitColumns(QTableWidget* grid, std::span<const int> least) {
+    const QHeaderView* header = grid->horizontalHeader();
+    int total = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        int width = static_cast<const QAbstractItemView*>(grid)->sizeHintForColumn(c);
+        if (!header->isHidden()) width = std::max(width, header->sectionSizeHint(c));
+        if (c < int(least.size())) width = std::max(width, least[std::size_t(c)]);
+        grid->setColumnWidth(c, width);
+        total += width;
+    }
+    return total;
 }
 
 void FillGrid(QTableWidget* grid, const TextTable& table, bool rightAligned) {

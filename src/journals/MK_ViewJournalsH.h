@@ -40,6 +40,8 @@ private:
     QWidget* MakeFaultsPage();
 
     void FillDriveTable(journals::DriveJournal journal);
+    // Columns as wide as their texts; the table's minimum width follows them.
+    void FitDriveTable(QTableWidget* grid);
     void FillAdderTable(journals::Adder adder);
     void FillFaultTable();
     void SaveDriveJournal(journals::DriveJournal journal);

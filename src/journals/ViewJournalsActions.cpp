@@ -22,8 +22,9 @@ bool RunViewJournalsDialog(TMK& model, QWidget* parent) {
 }
 
 void TMK_ViewJournalsDlg::FillDriveTable(DriveJournal journal) {
-    ui::FillGrid(driveTables_[journal == DriveJournal::Trip ? 0 : 1], DriveTable(model_, journal),
-                 true);
+    QTableWidget* grid = driveTables_[journal == DriveJournal::Trip ? 0 : 1];
+    ui::FillGrid(grid, DriveTable(model_, journal), true);
+    FitDriveTable(grid);
 }
 
 void TMK_ViewJournalsDlg::FillAdderTable(Adder adder) {

@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 using namespace journals;
 
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int DialogWidth = 1016;
 constexpr int DialogHeight = 523;
+// The drive tables' designed column widths; longer texts widen their columns.
+constexpr int kDriveColumnWidths[] = {50, 140, 96, 84, 131, 156, 145, 113, 78};
 
 struct DrivePageNames {
     const char* page;
@@ -84,8 +87,7 @@ TMK_ViewJournalsDlg::TMK_ViewJournalsDlg(TMK& model, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pcJournals_);
     layout->addLayout(buttons);
-    // The designed size, grown where this system's fonts need more room.
-    resize(std::max(DialogWidth, sizeHint().width()), std::max(DialogHeight, sizeHint().height()));
+    setSizeGripEnabled(true);
 
     FillDriveTable(DriveJournal::Trip);
     FillDriveTable(DriveJournal::Tank);
@@ -94,22 +96,28 @@ TMK_ViewJournalsDlg::TMK_ViewJournalsDlg(TMK& model, QWidget* parent)
     FillFaultTable();
     sgErrors_->setCurrentCell(0, 0);
     sgErrorsSelectCell(0);
+    // The designed size, grown where this system's fonts or the journals' values need more
+    // room (the tables are filled and fitted by now).
+    resize(std::max(DialogWidth, sizeHint().width()), std::max(DialogHeight, sizeHint().height()));
+}
+
+void TMK_ViewJournalsDlg::FitDriveTable(QTableWidget* grid) {
+    // The whole journal fits without scrolling; a larger dialog gives its width to the last
+    // column.
+    const int frame = 2 * grid->frameWidth();
+    grid->setMinimumSize(ui::FitColumns(grid, kDriveColumnWidths) + frame,
+                         grid->horizontalHeader()->sizeHint().height() +
+                             JournalRecordCount * ui::RowHeight + frame);
 }
 
 QWidget* TMK_ViewJournalsDlg::MakeDrivePage(DriveJournal journal) {
     const DrivePageNames& n = kDrivePages[Index(journal)];
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(n.page));
-    QTableWidget* grid = ui::MakeGrid(page, n.grid, {50, 140, 96, 84, 131, 156, 145, 113, 78});
-    // Column captions wrap onto a second line rather than being cut off in fonts wider
-    // than the columns were measured for.
-    QHeaderView* header = grid->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter | Qt::Alignment(Qt::TextWordWrap));
-    header->setFixedHeight(2 * header->fontMetrics().height() + 6);
-    // The whole journal fits without scrolling.
-    const int frame = 2 * grid->frameWidth();
-    grid->setMinimumSize(header->length() + frame,
-                         header->height() + JournalRecordCount * ui::RowHeight + frame);
+    // Its column widths and minimum size come with its texts (FitDriveTable).
+    QTableWidget* grid = ui::MakeGrid(page, n.grid, {});
+    grid->setColumnCount(int(std::size(kDriveColumnWidths)));
+    grid->horizontalHeader()->setStretchLastSection(true);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     driveTables_[std::size_t(Index(journal))] = grid;

@@ -4,14 +4,18 @@
 #include "DeviceModels.h"
 #include "Pars32H.h"
 
+std::uint16_t CatalogueDeviceType(std::uint16_t deviceVersion) {
+    // An empty catalogue would give an editor with no protocols and every control shown,
+    // offering settings no device has, and journals without fault-code texts.
+    return IsKnownDevice(deviceVersion) ? deviceVersion : DefaultDeviceVersion;
+}
+
 void TMK::SelectCapabilities(std::uint16_t deviceVersion, int protocol,
                              [[maybe_unused]] int settingsVersion) {
     // No model row depends on the settings layout version yet; it stays an input so that
-    // one can without touching the callers. A type the device table does not know gets the
-    // default model's catalogues: an editor with no protocols and every control shown would
-    // offer settings no device has. DeviceVersion itself stays, so a write still needs the
-    // same device.
-    Prots.Build(IsKnownDevice(deviceVersion) ? deviceVersion : DefaultDeviceVersion, protocol);
+    // one can without touching the callers. DeviceVersion itself stays as read, so a write
+    // still needs the same device.
+    Prots.Build(CatalogueDeviceType(deviceVersion), protocol);
 }
 
 void TMK::BuildMeasParList() {

@@ -25,6 +25,11 @@ constexpr int PaletteOffsetA = SchemeOffset(0); // where the constructor puts sc
 constexpr int PaletteOffsetB = SchemeOffset(1); // and scheme B
 constexpr std::uint16_t DefaultDeviceVersion = 0x4000;
 
+// The device type whose catalogues serve a device: its own, or the default model's for a
+// type the device table does not know. The editor and the journals both ask this, so a
+// fault code reads with the protocol entry the editor shows.
+std::uint16_t CatalogueDeviceType(std::uint16_t deviceVersion);
+
 // The settings as plain values, without the catalogues: what a transfer on the link's
 // thread works on while the window keeps its own model.
 struct TSettingsCopy {
@@ -105,7 +110,7 @@ public:
 
     // Rebuilds the protocol catalogue and capabilities; a protocol position beyond the
     // model's list leaves no current entry. An unknown device type gets the catalogues of
-    // the default model (DefaultDeviceVersion).
+    // the default model (CatalogueDeviceType).
     void SelectCapabilities(std::uint16_t deviceVersion, int protocol, int settingsVersion);
     void BuildMeasParList();
     void BuildMenuItems();

@@ -170,8 +170,8 @@ TEST_F(MainWindow, AFileThatIsNoDeviceMemoryIsRefusedAndAnUnknownTypeIsNamed) {
     click(*form, "bLoadParams");
     EXPECT_EQ(form->Model().DeviceVersion, 0xA5C3);
     EXPECT_EQ(control<QLabel>(*form, "lDeviceStatus")->text(),
-              "Device type 0xa5c3 unknown: the editor offers the pages of the TC-4000, settings "
-              "version 3");
+              "Device type 0xa5c3 unknown: the editor offers the pages of the TC-4000 and the "
+              "journals read fault codes as the TC-4000 does, settings version 3");
     EXPECT_TRUE(prompt.infos.isEmpty());
 }
 

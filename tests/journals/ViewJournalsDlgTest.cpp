@@ -1,11 +1,13 @@
 #include "../model/ImageBuilder.h"
 #include "DialogTestSupport.h"
-#include "JournalTestData.h"
 #include "MK_ViewJournalsH.h"
+#include "records/JournalTestData.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -224,4 +226,51 @@ TEST_F(ViewJournalsDlg, FreezeFrameFollowsTheSelectedFault) {
     EXPECT_EQ(faults->selectionModel()->selectedRows(),
               QModelIndexList{faults->model()->index(0, 0)});
     EXPECT_EQ(frame->rowCount(), 2);
+}
+
+TEST_F(ViewJournalsDlg, ShowsTheLargestValuesWhole) {
+    for (bool english : {true, false}) {
+        LanguageScope lang(english);
+        TMK m;
+        const std::uint32_t top = 0xFFFFFFFF;
+        for (const char* journal : {"TripJournal", "TankJournal"})
+            for (int i = 0; i < JournalRecordCount; ++i)
+                PutDriveRecord(m, journal, i, {23 * 60 + 59, 31, 12, top, top, top, top});
+        for (const char* price : {"PriceExpense", "PriceTime", "PricePath", "PriceGas"})
+            m.Set(price, 0, 32767);
+        TMK_ViewJournalsDlg dlg(m);
+        dlg.show();
+        auto* pages = Find<QTabWidget>(&dlg, "pcJournals");
+        for (const char* name : {"sgTripJournal", "sgTankJournal"}) {
+            auto* grid = Find<QTableWidget>(&dlg, name);
+            pages->setCurrentWidget(grid->parentWidget());
+            const QHeaderView* header = grid->horizontalHeader();
+            EXPECT_EQ(Cell(grid, 3, 4), "8589934.590");
+            // The room the view and its header leave around a text before they elide it.
+            const int cellMargin =
+                2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+            const int headerMargin =
+                2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QString caption = grid->horizontalHeaderItem(c)->text();
+                int needed = header->fontMetrics().horizontalAdvance(caption) + headerMargin;
+                for (int r = 0; r < grid->rowCount(); ++r)
+                    needed =
+                        std::max(needed, grid->fontMetrics().horizontalAdvance(Cell(grid, r, c)) +
+                                             cellMargin);
+                EXPECT_LE(needed, grid->columnWidth(c))
+                    << name << (english ? " en " : " ru ") << caption.toStdString();
+            }
+            // No column lies beyond the view: the table is in sight without scrolling.
+            EXPECT_LE(header->length(), grid->viewport()->width()) << name;
+        }
+
+        // A larger window gives its room to the table.
+        auto* trip = Find<QTableWidget>(&dlg, "sgTripJournal");
+        pages->setCurrentIndex(0);
+        const int before = trip->width();
+        dlg.resize(dlg.width() + 200, dlg.height());
+        QApplication::processEvents();
+        EXPECT_EQ(trip->width(), before + 200);
+    }
 }

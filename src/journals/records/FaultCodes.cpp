@@ -113,10 +113,11 @@ FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
     // The model rebuilds its catalogue when the editor opens; after a device has been read
     // or a file loaded it may still describe the previous device, so then ask a catalogue
     // built for the device and choice of this moment (the model's own stays as it is).
+    // An unknown type reads as the default model, as in the editor.
+    const std::uint16_t device = CatalogueDeviceType(model.DeviceVersion);
     TProtCatalogue fresh;
-    if (model.Prots.DeviceType() != model.DeviceVersion ||
-        model.Prots.CurrentPosition() != protocol) {
-        fresh.Build(model.DeviceVersion, protocol);
+    if (model.Prots.DeviceType() != device || model.Prots.CurrentPosition() != protocol) {
+        fresh.Build(device, protocol);
         entry = fresh.Current();
     }
     return FaultCodeStyleOf(model, entry ? entry->FaultCodeFormat : 0);

@@ -132,8 +132,9 @@ struct FaultRecord {
 QString FaultCodeText(const FaultCodeStyle& style, std::uint32_t code);
 // The protocol's format with the model's sub-type choices (section 10).
 FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format);
-// The style of the protocol the settings choose for the model's device; format 0 when
-// the stored protocol position lies beyond the device's catalogue.
+// The style of the protocol the settings choose for the model's device (the default
+// model's for an unknown type, as the editor offers); format 0 when the stored protocol
+// position lies beyond that catalogue.
 FaultCodeStyle CurrentFaultCodeStyle(const TMK& model);
 
 FaultRecord ReadFaultRecord(const TMK& model, int slot);

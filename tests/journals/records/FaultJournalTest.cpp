@@ -64,6 +64,24 @@ TEST(FaultCode, FormatOfTheProtocolTheSettingsChoose) {
     EXPECT_EQ(CurrentFaultCodeStyle(m).format, 0);
 }
 
+TEST(FaultCode, UnknownDeviceTypeReadsWithTheEntryTheEditorShows) {
+    TMK m;
+    m.DeviceVersion = 0xA5C3; // no model has it
+    for (int protocol : {0, 4}) {
+        m.Set("Protocol", 0, protocol);
+        // Fresh from a file: the model's catalogue still belongs to the previous device.
+        m.SelectCapabilities(0x4400, 7, m.SettingsVersion());
+        const int before = CurrentFaultCodeStyle(m).format;
+        // What the editor builds and lists when it opens.
+        m.SelectCapabilities(m.DeviceVersion, protocol, m.SettingsVersion());
+        ASSERT_NE(m.Prots.Current(), nullptr) << protocol;
+        EXPECT_EQ(before, m.Prots.Current()->FaultCodeFormat) << protocol;
+        EXPECT_EQ(CurrentFaultCodeStyle(m).format, m.Prots.Current()->FaultCodeFormat) << protocol;
+    }
+    EXPECT_EQ(m.Prots.DeviceType(), DefaultDeviceVersion);
+    EXPECT_EQ(m.DeviceVersion, 0xA5C3); // a write still needs the device that was read
+}
+
 TEST(FaultJournal, RowsOfSlots) {
     LanguageScope lang(true);
     TMK m;
