@@ -16,6 +16,8 @@ bool HasText(const TText& t) {
     return t.en && *t.en;
 }
 
+} // namespace
+
 // Hidden itself or inside something hidden, not counting the pages a tab widget puts
 // behind its current one.
 bool HiddenByRule(const QWidget* w) {
@@ -23,8 +25,6 @@ bool HiddenByRule(const QWidget* w) {
         if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget())) return true;
     return false;
 }
-
-} // namespace
 
 void SetCaptionText(QLabel* label, const QString& text) {
     label->setText(text);

@@ -32,6 +32,10 @@ void SetCaptionText(QAbstractButton* button, const QString& text);
 void SetCaptionText(QGroupBox* group, const QString& text);
 void SetCaptionText(QWidget* window, const QString& text); // the window title
 
+// A control hidden itself or inside something hidden, not counting the pages a tab widget
+// puts behind its current one: a rule has taken it from the user.
+bool HiddenByRule(const QWidget* w);
+
 class TControlBinder : public QObject {
     Q_OBJECT
 public:

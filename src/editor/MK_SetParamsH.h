@@ -21,6 +21,7 @@ class TEditorPage;
 class TMK;
 class TProtBase;
 class TProtCatalogue;
+class TSettingSearch;
 struct TDeviceCaps;
 
 // Opens the editor over the model through TMK::Edit. True when the user confirmed; the
@@ -34,7 +35,11 @@ public:
     ~TMK_SetParamsDlg() override;
 
     TMK& Model() { return model_; }
+    const TMK& Model() const { return model_; }
     TControlBinder& Binder() { return *binder_; }
+    const TControlBinder& Binder() const { return *binder_; }
+    // "Find a setting" above the tabs.
+    TSettingSearch& Search() { return *search_; }
     const TDeviceCaps& Caps() const;
     TProtCatalogue& Catalogue();
     // The protocol entry chosen by the settings, or nullptr when `Protocol` lies beyond
@@ -90,6 +95,7 @@ private:
     TMK& model_;
     TControlBinder* binder_;
     QTabWidget* pcMain_;
+    TSettingSearch* search_ = nullptr;
     std::vector<std::unique_ptr<TEditorPage>> pages_; // table order
     QHash<QString, TEditorPage*> byName_;
     QHash<TEditorPage*, QTabWidget*> holder_; // the tab widget showing each page

@@ -12,9 +12,11 @@
 #include "ProtocolWording.h"
 #include "ProtsH.h"
 #include "SettingPages.h"
+#include "SettingSearch.h"
 
 #include <QApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -27,6 +29,7 @@ namespace {
 constexpr int PreferredWidth = 1040; // px; fits a 1366 x 768 screen with its task bar
 constexpr int PreferredHeight = 640;
 constexpr int ButtonWidth = 88;
+constexpr int SearchWidth = 360; // px: a caption and a page path fit
 
 // A set is built when some page inside it is; an empty tab would only puzzle the user.
 bool HasBuiltPage(std::span<const TPageDef> table, const char* set) {
@@ -77,7 +80,14 @@ TMK_SetParamsDlg::TMK_SetParamsDlg(TMK& model, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    search_ = new TSettingSearch(*this);
+    search_->Field()->setMinimumWidth(SearchWidth);
+    auto* top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addWidget(search_->Field());
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
     layout->addWidget(pcMain_);
     layout->addLayout(buttons);
     BuildPages();
@@ -155,6 +165,7 @@ void TMK_SetParamsDlg::showEvent(QShowEvent* event) {
 
 void TMK_SetParamsDlg::ApplyCaptions() {
     binder_->ApplyCaptions();
+    search_->SetCaptions();
     for (const auto& page : pages_) {
         QTabWidget* holder = holder_.value(page.get());
         holder->setTabText(holder->indexOf(page->Widget()),
