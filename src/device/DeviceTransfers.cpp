@@ -60,6 +60,24 @@ QByteArray encodeInto(TMK& model, const QByteArray& deviceImage, const TSectionR
     return model.SettingsImage;
 }
 
+// The device's memory as the write knows it: the header and the sections' blocks read now,
+// the rest from the caller's full read of the same device, or zero.
+QByteArray readForWrite(TML_RS& link, std::uint16_t deviceVersion, const WriteFlowSteps& steps) {
+    const std::function<void(int)>& progress = orNone(steps.readProgress);
+    if (steps.readWholeMemory) {
+        TMK whole;
+        ReadImage(link, whole, progress);
+        return whole.SettingsImage;
+    }
+    const devmem::TSectionRead read = ReadSectionBlocks(link, progress);
+    const std::optional<TFullRead>& earlier = steps.lastFullRead;
+    // Another device of the same type, or new firmware, would give the backup bytes that
+    // are not this device's: then it keeps zeros there.
+    const bool sameDevice = earlier && earlier->deviceVersion == deviceVersion &&
+                            earlier->image.left(HeaderSize) == read.image.left(HeaderSize);
+    return sameDevice ? devmem::WithBlocks(earlier->image, read) : read.image;
+}
+
 TSectionRecords sectionsOf(const TMK& model) {
     TSectionRecords records;
     for (int i = 1; i <= SectionCountMax; ++i)
@@ -84,13 +102,12 @@ TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t devi
         model.ReadHeader();
     };
 
-    ReadImage(link, model, orNone(steps.readProgress));
-    // The device's memory is now the image; the settings go in at its addresses.
+    const QByteArray deviceImage = readForWrite(link, deviceVersion, steps);
+    // The settings go in at the addresses of the device's table.
     TWriteOutcome outcome;
     TWritePlan& plan = outcome.plan;
     plan.deviceVersion = deviceVersion;
     try {
-        const QByteArray deviceImage = model.SettingsImage;
         outcome.backupPath = SaveDeviceBackup(steps.backupFolder.isEmpty() ? DefaultBackupFolder()
                                                                            : steps.backupFolder,
                                               deviceVersion, deviceImage);

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace devmem {
@@ -58,6 +59,27 @@ std::vector<TRegion> SectionRegions(const QByteArray& image) {
     return regions;
 }
 
+std::vector<int> BlocksOfSections(const QByteArray& image) {
+    std::set<int> blocks;
+    for (int b = FirstHeaderBlock; b <= LastHeaderBlock; ++b)
+        blocks.insert(b);
+    for (const TRegion& r : SectionRegions(image)) {
+        const int end = r.address + r.count + SectionTrailerBytes; // one past the table length
+        for (int b = r.address / BlockSize; b * BlockSize < end; ++b)
+            if (ImageOffset(b * BlockSize)) blocks.insert(b);
+    }
+    return {blocks.begin(), blocks.end()};
+}
+
+QByteArray WithBlocks(QByteArray base, const TSectionRead& read) {
+    if (base.size() != ImageSize || read.image.size() != ImageSize) return read.image;
+    for (int block : read.blocks) {
+        const int offset = *ImageOffset(block * BlockSize);
+        base.replace(offset, BlockSize, read.image.mid(offset, BlockSize));
+    }
+    return base;
+}
+
 int ReadProgress(int block) {
     return RoundedPercent(block, ReadBlockCount);
 }
@@ -102,6 +124,24 @@ void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progres
         }
     }
     model.SettingsImage = image;
+}
+
+TSectionRead ReadSectionBlocks(TML_RS& link, const std::function<void(int)>& progress) {
+    TSectionRead read{QByteArray(ImageSize, '\0'), {}};
+    auto take = [&](int block) {
+        read.image.replace(*ImageOffset(block * BlockSize), BlockSize, ReadBlock(link, block));
+    };
+    // The table says which other blocks are needed; the header's are the lowest of them.
+    for (int b = FirstHeaderBlock; b <= LastHeaderBlock; ++b)
+        take(b);
+    read.blocks = BlocksOfSections(read.image);
+    const int total = int(read.blocks.size());
+    for (int i = 0; i < total; ++i) {
+        const int block = read.blocks[std::size_t(i)];
+        if (block > LastHeaderBlock) take(block);
+        report(progress, RoundedPercent(i + 1, total));
+    }
+    return read;
 }
 
 QByteArray ReadBlock(TML_RS& link, int block) {

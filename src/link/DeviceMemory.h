@@ -1,16 +1,16 @@
 #pragma once
 
 // The trip computer's 8192-byte settings memory over the link: connecting, reading the
-// whole memory into the model's settings image, and writing the sections back. The memory
-// map and the image offsets are the model's (DeviceAddressMap.h).
+// whole memory into the model's settings image, reading only what a write needs, and
+// writing the sections back. The memory map and the image offsets are the model's
+// (DeviceAddressMap.h).
 
 #include "DeviceAddressMap.h"
 
+#include <QByteArray>
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-class QByteArray;
 
 class TML_RS;
 class TMK;
@@ -19,6 +19,9 @@ namespace devmem {
 
 constexpr std::uint8_t DeviceAddress = 0xF4;
 constexpr int ReadBlockCount = 2 * (HalfBlocks - 1);
+// The blocks that hold the header (device addresses 32..91).
+constexpr int FirstHeaderBlock = ImageBase / BlockSize;
+constexpr int LastHeaderBlock = (ImageBase + HeaderSize - 1) / BlockSize;
 
 constexpr std::uint16_t ConnectResponseTimeoutMs = 100;
 constexpr std::uint16_t WriteResponseTimeoutMs = 2000;
@@ -43,6 +46,22 @@ struct TRegion {
 // ERangeError.
 std::vector<TRegion> SectionRegions(const QByteArray& image);
 
+// What a write needs of the device's memory: the header's blocks and those holding the whole
+// table length of every section the image's table names (the device's 4 bytes behind each
+// section too), ascending, each once. Blocks the image has no place for (0 and 128, where a
+// section's last 4 bytes may run) are left out. The table is checked as SectionRegions
+// checks it.
+std::vector<int> BlocksOfSections(const QByteArray& image);
+
+// The blocks a write read and the image holding them (ImageSize bytes, zero elsewhere).
+struct TSectionRead {
+    QByteArray image;
+    std::vector<int> blocks; // ascending
+};
+// base (a full image, ImageSize bytes) with the blocks of read put in; read's image when base
+// is not a full image.
+QByteArray WithBlocks(QByteArray base, const TSectionRead& read);
+
 // Whole-memory progress of the read after the given block: round(block x 100 / 254).
 int ReadProgress(int block);
 // done x 100 / total rounded to the nearest integer, a half to the even neighbour.
@@ -64,6 +83,12 @@ TConnectResult WaitForDevice(TML_RS& link, const std::function<bool()>& isCancel
 // arrived, makes it the model's settings image. A failed read leaves the image as it was
 // and passes the link's error on. progress receives 0..100.
 void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progress);
+
+// Reads what a write needs (BlocksOfSections): the header's blocks first, then by their table
+// the sections' blocks in ascending order, with the retries and errors of ReadBlock. A table
+// the image cannot hold raises ERangeError before any section's block is read. progress
+// receives 0..100 over the blocks read.
+devmem::TSectionRead ReadSectionBlocks(TML_RS& link, const std::function<void(int)>& progress);
 
 // Reads one 32-byte block (0..255) of the device's memory.
 QByteArray ReadBlock(TML_RS& link, int block);
