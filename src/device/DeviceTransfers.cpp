@@ -32,6 +32,19 @@ QString checkFailedText(const QString& linkMessage, const QString& backupPath) {
 
 } // namespace
 
+QString WriteStoppedText(const QString& linkMessage, int section, int sections,
+                         const QString& backupPath) {
+    return linkMessage + QLatin1Char('\n') +
+           Tx("The write stopped in section %1 of %2: the device may hold some new and some old "
+              "settings. Write again, or restore the backup %3.",
+              "Запись остановилась на разделе %1 из %2: в МК могут оказаться частью новые, "
+              "частью старые настройки. Запишите настройки ещё раз или восстановите резервную "
+              "копию %3.")
+               .arg(section)
+               .arg(sections)
+               .arg(QDir::toNativeSeparators(backupPath));
+}
+
 QString DeviceVersionMismatchText() {
     return Tx("The settings version does not match the device version!",
               "Версия настроек не совпадает с версией устройства!");
@@ -143,7 +156,11 @@ TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t devi
         throw;
     }
     if (steps.writing) steps.writing();
-    WriteSections(link, model, orNone(steps.writeProgress));
+    try {
+        WriteSections(link, model, orNone(steps.writeProgress));
+    } catch (const devmem::EWriteStopped& e) {
+        throw TError(WriteStoppedText(e.message(), e.Section(), e.Sections(), outcome.backupPath));
+    }
     outcome.written = true;
 
     if (steps.checking) steps.checking();

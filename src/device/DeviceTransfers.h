@@ -89,12 +89,19 @@ struct TWriteOutcome {
 // 4. the plan is offered for confirmation, which may have the settings' records written
 //    instead;
 // 5. every section of the table is written, and the blocks holding them are read back and
-//    compared (EReadBackError when the device holds something else).
+//    compared (EReadBackError when the device holds something else). A link failure once a
+//    block has gone out says that the device may hold some new and some old settings, in
+//    which section the write stopped and which backup restores it.
 // Until the write starts, any failure or a choice not to write leaves the model's image,
 // sections and clears as they were. After a write the model holds what the device holds
 // (image and sections) and nothing counts as cleared.
 TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t deviceVersion,
                                     const WriteFlowSteps& steps);
+
+// What a write that stopped after a block had gone out says: the link's message, where it
+// stopped and what to do, in the current language.
+QString WriteStoppedText(const QString& linkMessage, int section, int sections,
+                         const QString& backupPath);
 
 // The messages of the two version checks, in the current language.
 QString DeviceVersionMismatchText();

@@ -27,10 +27,12 @@ void sendRegionCommand(TML_RS& link, std::uint8_t command, const TRegion& region
     link.Transact();
 }
 
-void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region) {
+// blockSent: set before the first block goes out, from when the device may hold part of it.
+void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region, bool& blockSent) {
     sendRegionCommand(link, CmdBeginRegion, region);
     for (int done = 0, block = 0; done < region.count; done += BlockSize, ++block) {
         const int size = std::min(BlockSize, region.count - done);
+        blockSent = true;
         link.BeginRequest(DeviceAddress, CmdWriteBlock);
         link.PutWord(static_cast<std::uint16_t>(block));
         link.PutWord(static_cast<std::uint16_t>(size));
@@ -159,9 +161,16 @@ void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)
     const QByteArray image = model.SettingsImage;
     const std::vector<TRegion> regions = SectionRegions(image);
     const int total = int(regions.size());
+    bool blockSent = false;
     for (int k = 1; k <= total; ++k) {
         link.ResponseTimeout = WriteResponseTimeoutMs;
-        writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)]);
+        try {
+            writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)], blockSent);
+        } catch (const TError& e) {
+            // Until a block has gone out the device holds what it held.
+            if (!blockSent) throw;
+            throw EWriteStopped(e.message(), k, total);
+        }
         report(progress, RoundedPercent(k, total));
     }
 }

@@ -6,6 +6,7 @@
 // (DeviceAddressMap.h).
 
 #include "DeviceAddressMap.h"
+#include "Errors.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -67,6 +68,19 @@ int ReadProgress(int block);
 // done x 100 / total rounded to the nearest integer, a half to the even neighbour.
 int RoundedPercent(int done, int total);
 
+// The line failed after a block of the write had gone out: the device may hold some new and
+// some old bytes. The message is the link's own.
+class EWriteStopped : public TError {
+public:
+    EWriteStopped(const QString& linkMessage, int section, int sections)
+        : TError(linkMessage), section_(section), sections_(sections) {}
+    int Section() const { return section_; }   // 1-based entry of the table being written
+    int Sections() const { return sections_; } // entries the write had to write
+private:
+    int section_;
+    int sections_;
+};
+
 } // namespace devmem
 
 struct TConnectResult {
@@ -97,5 +111,6 @@ QByteArray ReadBlock(TML_RS& link, int block);
 // region of Length - 4 bytes from the section's address, in 32-byte blocks and a short last
 // block. The whole table is checked first: a section the image has no place for
 // (SectionSpan) or does not hold raises ERangeError before anything is sent. Sets the reply
-// time-out to 2000 ms.
+// time-out to 2000 ms. A link error once a block has gone out is raised as
+// devmem::EWriteStopped (the device may hold part of the write); before, as it is.
 void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)>& progress);

@@ -1,14 +1,20 @@
-// What a write reads of the simulated trip computer and what its backup holds.
+// What a write reads of the simulated trip computer, what its backup holds, and what it says
+// when the line is cut half-way.
 
+#include "ChangeList.h"
 #include "CoreAppScope.h"
 #include "DeviceMemory.h"
 #include "DeviceTransfers.h"
+#include "Language.h"
+#include "LinkTexts.h"
 #include "ML_RS232.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
 #include "SimMemory.h"
 #include "TripSim.h"
+#include "WriteRequests.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -159,4 +165,50 @@ TEST_F(WriteRead, TheBytesAWriteDoesNotReadComeFromAFullReadOfTheSameDeviceElseA
         steps.lastFullRead = other;
         EXPECT_EQ(rig.write(model, steps), zeroFilled);
     }
+}
+
+TEST_F(WriteRead, AWriteCutOffAfterAFirstBlockSaysWhereItStoppedAndWhatToDo) {
+    EnglishVersion = false;
+    const QByteArray memory = sim::BuildDefaultMemory(1);
+    // The line is cut from the given request of the write on.
+    auto cutAt = [](TRig& rig, int section, int block) {
+        WriteFlowSteps steps;
+        steps.confirm = [&rig, section, block](const TWritePlan& plan) {
+            rig.sim->AddFault(
+                {sim::TFaultMode::CutReply,
+                 rig.sim->RequestCount() + WriteRequestOf(plan.writtenImage, section, block),
+                 1000000});
+            return TWriteChoice{};
+        };
+        return steps;
+    };
+    TRig rig(memory);
+    TMK settings = rig.editedSettings();
+    try {
+        rig.write(settings, cutAt(rig, 7, 1));
+        ADD_FAILURE() << "no error";
+    } catch (const TError& e) {
+        const QDir backups(rig.dir.filePath("backups"));
+        ASSERT_EQ(backups.entryList(QDir::Files).size(), 1);
+        EXPECT_EQ(e.message(),
+                  QString::fromLatin1(DelayWithinBlockText) +
+                      "\nЗапись остановилась на разделе 7 из 11: в МК могут оказаться частью "
+                      "новые, частью старые настройки. Запишите настройки ещё раз или "
+                      "восстановите резервную копию " +
+                      backups.filePath(backups.entryList(QDir::Files)[0]) + ".");
+    }
+    const TSectionRecords device = DecodeSectionRecords(sim::ImageOfMemory(rig.sim->Memory()));
+    EXPECT_EQ(device[3], settings.Section(3)) << "sections 1..6 were written";
+    EXPECT_NE(device[7], settings.Section(7)) << "section 7 was not";
+
+    // Cut at the first region's start: nothing was changed, the link's message alone.
+    TRig early(memory);
+    TMK again = early.editedSettings();
+    try {
+        early.write(again, cutAt(early, 1, -1));
+        ADD_FAILURE() << "no error";
+    } catch (const TError& e) {
+        EXPECT_EQ(e.message(), QString::fromLatin1(DelayWithinBlockText));
+    }
+    EXPECT_EQ(early.sim->Memory(), memory);
 }
