@@ -49,11 +49,10 @@ while read -r what ratio cpu; do
         missed=1
     fi
     echo "bench-link: $what ratio $ratio, cpu $cpu % of wall: $verdict"
-done < <(awk '$1 == "read" || $1 == "write" || $1 == "check" || $1 == "user" { print $1, $10, $12 }' \
-    "$tmp/result")
+done < <(awk '$2 == "wall" && ($1 == "read" || $1 == "write" || $1 == "check" || $1 == "user") {
+    print $1, $10, $12 }' "$tmp/result")
 
-share="$(awk '$1 == "user" { u = $3 } $1 == "user-old" { o = $3 } END { if (o > 0) printf "%.3f", u / o }' \
-    "$tmp/result")"
+share="$(awk '$1 == "user/old" { print $2 }' "$tmp/result")"
 verdict=ok
 if [ -z "$share" ] || awk -v s="$share" -v m="$max_user_share" 'BEGIN { exit !(s > m) }'; then
     verdict="MISSED (target: <= $max_user_share)"

@@ -215,8 +215,8 @@ int main(int argc, char* argv[]) {
         if (parser.isSet(oldFlowOpt)) {
             connecting.restart();
             const double old = userWrite("user-old", true);
-            std::printf("user write %.3f s with the old flow %.3f s: %.3f of its time\n", user, old,
-                        user / old);
+            std::printf("user/old %.3f  (the user's write %.3f s, with the old flow %.3f s)\n",
+                        user / old, user, old);
         }
     });
     if (!error.isEmpty()) {
