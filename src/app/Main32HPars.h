@@ -4,11 +4,14 @@
 // the trip computer or a file, editing them, viewing the journals, saving them to a file
 // and writing them back. It owns the one link and the one settings model of the run.
 
+#include "DeviceTransfers.h"
+
 #include <QString>
 #include <QTime>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -119,6 +122,9 @@ private:
     bool closePending_ = false; // a close request arrived while the link was in use
     bool unwritten_ = false;
     Source source_ = Source::None;
+    // The image of the last read from the device (Step 1) while the settings still stem from
+    // it; a file load drops it. A write fills the backup bytes it does not read from it.
+    std::optional<TFullRead> lastFullRead_;
     QTime sourceTime_;
     QString sourceFile_;
 

@@ -58,6 +58,8 @@ void TMainForm::bLoadParamsClick() {
     setStepButtons(true);
     Modified = false;
     setUnwritten(false);
+    // The settings no longer stem from the device read: its bytes may be another car's.
+    lastFullRead_.reset();
     // The status line names the device type; one no model has is said to be unknown.
     setSource(Source::File, path);
 }

@@ -139,6 +139,7 @@ void TMainForm::bGetParamsClick() {
     }
     if (!read) return;
     model_->TakeSettings(*read);
+    lastFullRead_ = TFullRead{read->image, read->deviceVersion};
     setStepButtons(true);
     setUnwritten(false);
     setSource(Source::Device);
@@ -172,6 +173,7 @@ void TMainForm::bSetParamsClick() {
     std::optional<TSettingsCopy> written;
     WriteFlowSteps steps;
     steps.backupFolder = options_.backupFolder;
+    steps.lastFullRead = lastFullRead_;
     TWriteOutcome outcome;
     const QString error = runTransfer([&](TLinkJob& job, TProgressForm& progress) {
         const TConnectResult device = connectDevice(job);

@@ -32,6 +32,19 @@ QString checkFailedText(const QString& linkMessage, const QString& backupPath) {
 
 } // namespace
 
+QString WriteStoppedText(const QString& linkMessage, int section, int sections,
+                         const QString& backupPath) {
+    return linkMessage + QLatin1Char('\n') +
+           Tx("The write stopped in section %1 of %2: the device may hold some new and some old "
+              "settings. Write again, or restore the backup %3.",
+              "Запись остановилась на разделе %1 из %2: в МК могут оказаться частью новые, "
+              "частью старые настройки. Запишите настройки ещё раз или восстановите резервную "
+              "копию %3.")
+               .arg(section)
+               .arg(sections)
+               .arg(QDir::toNativeSeparators(backupPath));
+}
+
 QString DeviceVersionMismatchText() {
     return Tx("The settings version does not match the device version!",
               "Версия настроек не совпадает с версией устройства!");
@@ -60,6 +73,24 @@ QByteArray encodeInto(TMK& model, const QByteArray& deviceImage, const TSectionR
     return model.SettingsImage;
 }
 
+// The device's memory as the write knows it: the header and the sections' blocks read now,
+// the rest from the caller's full read of the same device, or zero.
+QByteArray readForWrite(TML_RS& link, std::uint16_t deviceVersion, const WriteFlowSteps& steps) {
+    const std::function<void(int)>& progress = orNone(steps.readProgress);
+    if (steps.readWholeMemory) {
+        TMK whole;
+        ReadImage(link, whole, progress);
+        return whole.SettingsImage;
+    }
+    const devmem::TSectionRead read = ReadSectionBlocks(link, progress);
+    const std::optional<TFullRead>& earlier = steps.lastFullRead;
+    // Another device of the same type, or new firmware, would give the backup bytes that
+    // are not this device's: then it keeps zeros there.
+    const bool sameDevice = earlier && earlier->deviceVersion == deviceVersion &&
+                            earlier->image.left(HeaderSize) == read.image.left(HeaderSize);
+    return sameDevice ? devmem::WithBlocks(earlier->image, read) : read.image;
+}
+
 TSectionRecords sectionsOf(const TMK& model) {
     TSectionRecords records;
     for (int i = 1; i <= SectionCountMax; ++i)
@@ -84,13 +115,12 @@ TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t devi
         model.ReadHeader();
     };
 
-    ReadImage(link, model, orNone(steps.readProgress));
-    // The device's memory is now the image; the settings go in at its addresses.
+    const QByteArray deviceImage = readForWrite(link, deviceVersion, steps);
+    // The settings go in at the addresses of the device's table.
     TWriteOutcome outcome;
     TWritePlan& plan = outcome.plan;
     plan.deviceVersion = deviceVersion;
     try {
-        const QByteArray deviceImage = model.SettingsImage;
         outcome.backupPath = SaveDeviceBackup(steps.backupFolder.isEmpty() ? DefaultBackupFolder()
                                                                            : steps.backupFolder,
                                               deviceVersion, deviceImage);
@@ -126,7 +156,11 @@ TWriteOutcome WriteSettingsToDevice(TML_RS& link, TMK& model, std::uint16_t devi
         throw;
     }
     if (steps.writing) steps.writing();
-    WriteSections(link, model, orNone(steps.writeProgress));
+    try {
+        WriteSections(link, model, orNone(steps.writeProgress));
+    } catch (const devmem::EWriteStopped& e) {
+        throw TError(WriteStoppedText(e.message(), e.Section(), e.Sections(), outcome.backupPath));
+    }
     outcome.written = true;
 
     if (steps.checking) steps.checking();

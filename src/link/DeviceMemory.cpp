@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace devmem {
@@ -26,10 +27,12 @@ void sendRegionCommand(TML_RS& link, std::uint8_t command, const TRegion& region
     link.Transact();
 }
 
-void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region) {
+// blockSent: set before the first block goes out, from when the device may hold part of it.
+void writeRegion(TML_RS& link, const QByteArray& image, const TRegion& region, bool& blockSent) {
     sendRegionCommand(link, CmdBeginRegion, region);
     for (int done = 0, block = 0; done < region.count; done += BlockSize, ++block) {
         const int size = std::min(BlockSize, region.count - done);
+        blockSent = true;
         link.BeginRequest(DeviceAddress, CmdWriteBlock);
         link.PutWord(static_cast<std::uint16_t>(block));
         link.PutWord(static_cast<std::uint16_t>(size));
@@ -56,6 +59,27 @@ std::vector<TRegion> SectionRegions(const QByteArray& image) {
                            static_cast<std::uint16_t>(span->count), span->offset});
     }
     return regions;
+}
+
+std::vector<int> BlocksOfSections(const QByteArray& image) {
+    std::set<int> blocks;
+    for (int b = FirstHeaderBlock; b <= LastHeaderBlock; ++b)
+        blocks.insert(b);
+    for (const TRegion& r : SectionRegions(image)) {
+        const int end = r.address + r.count + SectionTrailerBytes; // one past the table length
+        for (int b = r.address / BlockSize; b * BlockSize < end; ++b)
+            if (ImageOffset(b * BlockSize)) blocks.insert(b);
+    }
+    return {blocks.begin(), blocks.end()};
+}
+
+QByteArray WithBlocks(QByteArray base, const TSectionRead& read) {
+    if (base.size() != ImageSize || read.image.size() != ImageSize) return read.image;
+    for (int block : read.blocks) {
+        const int offset = *ImageOffset(block * BlockSize);
+        base.replace(offset, BlockSize, read.image.mid(offset, BlockSize));
+    }
+    return base;
 }
 
 int ReadProgress(int block) {
@@ -104,6 +128,24 @@ void ReadImage(TML_RS& link, TMK& model, const std::function<void(int)>& progres
     model.SettingsImage = image;
 }
 
+TSectionRead ReadSectionBlocks(TML_RS& link, const std::function<void(int)>& progress) {
+    TSectionRead read{QByteArray(ImageSize, '\0'), {}};
+    auto take = [&](int block) {
+        read.image.replace(*ImageOffset(block * BlockSize), BlockSize, ReadBlock(link, block));
+    };
+    // The table says which other blocks are needed; the header's are the lowest of them.
+    for (int b = FirstHeaderBlock; b <= LastHeaderBlock; ++b)
+        take(b);
+    read.blocks = BlocksOfSections(read.image);
+    const int total = int(read.blocks.size());
+    for (int i = 0; i < total; ++i) {
+        const int block = read.blocks[std::size_t(i)];
+        if (block > LastHeaderBlock) take(block);
+        report(progress, RoundedPercent(i + 1, total));
+    }
+    return read;
+}
+
 QByteArray ReadBlock(TML_RS& link, int block) {
     link.BeginRequest(DeviceAddress, CmdReadBlock);
     link.PutWord(static_cast<std::uint16_t>(block));
@@ -119,9 +161,16 @@ void WriteSections(TML_RS& link, const TMK& model, const std::function<void(int)
     const QByteArray image = model.SettingsImage;
     const std::vector<TRegion> regions = SectionRegions(image);
     const int total = int(regions.size());
+    bool blockSent = false;
     for (int k = 1; k <= total; ++k) {
         link.ResponseTimeout = WriteResponseTimeoutMs;
-        writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)]);
+        try {
+            writeRegion(link, image, regions[static_cast<std::size_t>(k - 1)], blockSent);
+        } catch (const TError& e) {
+            // Until a block has gone out the device holds what it held.
+            if (!blockSent) throw;
+            throw EWriteStopped(e.message(), k, total);
+        }
         report(progress, RoundedPercent(k, total));
     }
 }

@@ -15,6 +15,7 @@
 #include "SideFiles.h"
 #include "SimMemory.h"
 #include "TripSim.h"
+#include "WriteRequests.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -119,7 +120,16 @@ TEST_F(Cli, ReadEditWriteChangesOnlyTheEditedBytesAndKeepsABackup) {
     EXPECT_TRUE(r.out.contains(backups.first()));
     TMK backup;
     LoadSettingsFile(backup, QDir(path("bk")).filePath(backups.first()));
-    EXPECT_EQ(backup.SettingsImage, sim::ImageOfMemory(before));
+    // The header and the sections' blocks as they were: all a write changes. The tool has no
+    // earlier read of the device for the other bytes.
+    const QByteArray was = sim::ImageOfMemory(before);
+    const std::vector<int> blocks = devmem::BlocksOfSections(was);
+    ASSERT_EQ(backup.SettingsImage.size(), ImageSize);
+    for (int offset = 0; offset < ImageSize; ++offset) {
+        const bool read =
+            std::count(blocks.begin(), blocks.end(), *DeviceAddressOf(offset) / BlockSize) > 0;
+        ASSERT_EQ(backup.SettingsImage[offset], read ? was[offset] : '\0') << offset;
+    }
     EXPECT_EQ(backup.DeviceVersion, 0x4610);
 }
 
@@ -391,6 +401,29 @@ TEST_F(Cli, AWriteTheDeviceDoesNotStoreFailsTheCheckNamingSectionAndBackup) {
     const QStringList backups = QDir(path("bk")).entryList(QDir::Files);
     ASSERT_EQ(backups.size(), 1);
     EXPECT_TRUE(r.err.contains(backups.first()));
+}
+
+TEST_F(Cli, AWriteCutOffMidwaySaysWhereItStoppedAndWhichBackupRestores) {
+    startSim();
+    ASSERT_EQ(run(device("read") << "--out" << path("dev.veltg")).code, 0);
+    ASSERT_EQ(run({"set", path("dev.veltg"), "TankLimit=7"}).code, 0);
+    // The line goes at the second block of section 7, after the connection and the read.
+    const QByteArray image = sim::ImageOfMemory(sim_->Memory());
+    const int read = int(devmem::BlocksOfSections(image).size());
+    sim_->AddFault({sim::TFaultMode::CutReply,
+                    sim_->RequestCount() + 1 + read + WriteRequestOf(image, 7, 1), 1000000});
+    const Result r =
+        run(device("write") << "--in" << path("dev.veltg") << "--backup-dir" << path("bk"));
+    EXPECT_EQ(r.code, 1);
+    const QStringList backups = QDir(path("bk")).entryList(QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(r.err.contains(
+        "writing the settings: RS232. Delay within block error.\nThe write stopped in section 7 "
+        "of 11: the device may hold some new and some old settings. Write again, or restore the "
+        "backup " +
+        QDir(path("bk")).filePath(backups[0]) + "."))
+        << qPrintable(r.err);
+    EXPECT_FALSE(r.out.contains("recorded"));
 }
 
 TEST_F(Cli, GetAndSetWorkInStoredUnitsAndRefuseWithoutTouchingTheFile) {

@@ -187,6 +187,11 @@ TEST_F(MainWindowTransfers, ReadSaveLoadAndWriteBackWithTheProgressWindowShowing
     EXPECT_EQ(after[a3 + 1], char(0x3C));
     for (int address : {0, 40, 91, 4096, 8000})
         EXPECT_EQ(after[address], before[address]) << address;
+    // Loaded from a file, the settings no longer stem from the read: where the write read
+    // nothing (address 4000 is in no section) the backup holds zero, not the read's byte.
+    TMK backup;
+    LoadSettingsFile(backup, prompt.infos.last().section("Backup: ", 1));
+    EXPECT_EQ(backup.SettingsImage[*ImageOffset(4000)], '\0');
     EXPECT_TRUE(form->Modified) << "a write does not save to disk";
     EXPECT_EQ(stepButtons(*form), 1);
 
@@ -384,6 +389,10 @@ TEST_F(MainWindowTransfers, EditsAreListedInTheEditorsWordsAndMarkedUntilWritten
         added.removeOne(name);
     ASSERT_EQ(added.size(), 1);
     EXPECT_TRUE(prompt.infos[0].endsWith(added[0])) << qPrintable(prompt.infos[0]);
+    TMK backup;
+    LoadSettingsFile(backup, prompt.infos[0].section("Backup: ", 1));
+    EXPECT_EQ(backup.SettingsImage, sim::ImageOfMemory(memory))
+        << "what the write did not read comes from Step 1's read of this device";
     EXPECT_FALSE(form->windowTitle().endsWith(" *"));
     EXPECT_TRUE(unwritten->isHidden());
     EXPECT_TRUE(source->text().startsWith("written to the device at "));

@@ -165,6 +165,13 @@ TEST(DeviceMemory, ASectionTableTheImageCannotHoldIsRefusedBeforeAnythingIsSent)
     EXPECT_TRUE(rig.port->writes.empty());
 }
 
+TEST(DeviceMemory, AWriteReadsNoBlockTheImageHasNoPlaceForWhereASectionsLast4BytesRun) {
+    // Data up to 4095 with its 4 bytes in block 128; data up to 8191 with them past the memory.
+    EXPECT_EQ(devmem::BlocksOfSections(imageWithTable({{4064, 36}, {8160, 36}})),
+              (std::vector<int>{1, 2, 127, 255}));
+    EXPECT_THROW(devmem::BlocksOfSections(imageWithTable({{4080, 24}})), ERangeError);
+}
+
 TEST(DeviceMemory, WaitForDeviceAsksUntilTheDeviceAnswersOrTheUserCancels) {
     TDeviceRig rig;
     rig.device.AddFault({sim::TFaultMode::PowerCycle, 1, 4});

@@ -10,8 +10,8 @@ class TMK;
 
 constexpr int MaxEditsPerCycle = 4;
 
-// Changes 1..MaxEditsPerCycle random fields of the field table (any section, any type) in
-// the model's decoded records.
+// Changes up to MaxEditsPerCycle random settings fields of the field table (any section, any
+// type, not the device's own records) in the model's decoded records.
 void EditRandomFields(TMK& model, std::mt19937& rng);
 
 // The device memory (8192 bytes, by device address) after a write of the model's sections

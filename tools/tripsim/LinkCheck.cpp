@@ -1,11 +1,14 @@
 // trip-link-check: connects to a trip computer (or tripsim) on a serial port, reads its whole
 // memory, writes every section back with a few bytes changed, reads again and checks that
-// exactly the changed bytes differ. Prints, for the read, the write and the write's read-back
-// check, the wall time, the time the bytes need on the line, their ratio and the CPU share of
-// the whole process. The link runs on its own thread with progress going to the main thread,
-// as in the window.
+// exactly the changed bytes differ. Then it writes once more as the user does, from the click
+// to "checked": connect, read what the write needs, write, read back (with --old-flow also
+// the same write reading the whole memory first, as writes once did). Prints, for the read,
+// the write, the write's read-back check and the user's write, the wall time, the time the
+// bytes need on the line, their ratio and the CPU share of the whole process. The link runs
+// on its own thread with progress going to the main thread, as in the window.
 
 #include "DeviceMemory.h"
+#include "DeviceTransfers.h"
 #include "Errors.h"
 #include "LinkThread.h"
 #include "ML_RS232.h"
@@ -15,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 
@@ -77,18 +81,26 @@ struct TMeasure {
         cpu0 = cpuSeconds();
         wall.start();
     }
-    bool report(const char* what) const {
+    double report(const char* what) const {
         const double wallS = double(wall.nsecsElapsed()) / 1e9;
         const double cpu = cpuSeconds() - cpu0;
         const long long sent = io.sent - sent0;
         const long long replies = io.received - received0 - (echo ? sent : 0);
         const double floorS = double(sent + replies) * BitsPerByte / baud;
-        std::printf("%-6s wall %7.3f s  line floor %7.3f s  ratio %5.3f  cpu %5.1f %% of wall"
+        std::printf("%-8s wall %7.3f s  line floor %7.3f s  ratio %5.3f  cpu %5.1f %% of wall"
                     "  (%lld bytes out, %lld reply bytes)\n",
                     what, wallS, floorS, wallS / floorS, 100.0 * cpu / wallS, sent, replies);
-        return true;
+        return wallS;
     }
 };
+
+// Changes one byte in every section, as an edit would.
+void editEverySection(TMK& model) {
+    for (int i = 1; i <= SectionCountMax; ++i) {
+        QByteArray& record = model.Section(i);
+        record[record.size() / 2] = static_cast<char>(record.at(record.size() / 2) ^ 0x5A);
+    }
+}
 
 } // namespace
 
@@ -104,7 +116,10 @@ int main(int argc, char* argv[]) {
                                      QStringLiteral("RATE"), QStringLiteral("19200"));
     const QCommandLineOption noEchoOpt(QStringLiteral("no-echo"),
                                        QStringLiteral("The line does not echo (RS-232)."));
-    parser.addOptions({portOpt, baudOpt, noEchoOpt});
+    const QCommandLineOption oldFlowOpt(
+        QStringLiteral("old-flow"),
+        QStringLiteral("Also time the user's write reading the whole memory first."));
+    parser.addOptions({portOpt, baudOpt, noEchoOpt, oldFlowOpt});
     parser.process(app);
     if (!parser.isSet(portOpt)) {
         std::fprintf(stderr, "trip-link-check: --port is required\n");
@@ -155,11 +170,7 @@ int main(int argc, char* argv[]) {
         measure.report("read");
         model.ReadSections(1, SectionCountMax);
 
-        // Change one byte in every section, as an edit would.
-        for (int i = 1; i <= SectionCountMax; ++i) {
-            QByteArray& record = model.Section(i);
-            record[record.size() / 2] = static_cast<char>(record.at(record.size() / 2) ^ 0x5A);
-        }
+        editEverySection(model);
         model.WriteSections(1, SectionCountMax);
         const QByteArray expected = model.SettingsImage;
 
@@ -181,6 +192,32 @@ int main(int argc, char* argv[]) {
             return;
         }
         std::printf("round trip OK (%d progress reports)\n", reports);
+
+        // The write as the user sees it: from the click (the device already on) to the
+        // read-back check, with the backup and the change list's work.
+        const QTemporaryDir backups;
+        auto userWrite = [&](const char* what, bool wholeMemory) {
+            editEverySection(model);
+            model.WriteSections(1, SectionCountMax);
+            WriteFlowSteps steps;
+            steps.backupFolder = backups.path();
+            steps.readWholeMemory = wholeMemory;
+            steps.readProgress = steps.writeProgress = steps.checkProgress = progress;
+            measure.start();
+            const TConnectResult again =
+                WaitForDevice(link, [&] { return connecting.elapsed() > ConnectTimeoutMs; });
+            if (!again.connected) throw TError(QStringLiteral("no answer"));
+            WriteSettingsToDevice(link, model, again.version, steps);
+            return measure.report(what);
+        };
+        connecting.restart();
+        const double user = userWrite("user", false);
+        if (parser.isSet(oldFlowOpt)) {
+            connecting.restart();
+            const double old = userWrite("user-old", true);
+            std::printf("user/old %.3f  (the user's write %.3f s, with the old flow %.3f s)\n",
+                        user / old, user, old);
+        }
     });
     if (!error.isEmpty()) {
         std::fprintf(stderr, "trip-link-check: %s\n", qPrintable(error));
