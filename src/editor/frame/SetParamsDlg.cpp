@@ -174,21 +174,21 @@ void TMK_SetParamsDlg::ApplyCaptions() {
 }
 
 void TMK_SetParamsDlg::FormShow() {
-    Refreshing = true;
-    ApplyCaptions();
-    ApplyControlRules();
-    // Every tab set starts on its first page.
-    pcMain_->setCurrentIndex(0);
-    for (QTabWidget* tabs : pcMain_->findChildren<QTabWidget*>())
-        tabs->setCurrentIndex(0);
-    LoadPages();
-    RefreshVisiblePage();
-    Refreshing = true;
-    // Relabelled first: the protocol's lists caption their parameters with these names.
-    RelabelMeasPars(model_);
-    RebuildForProtocol();
-    model_.MakeDefaultPalettes(Caps().CapAltPalette);
-    Refreshing = false;
+    {
+        const QScopedValueRollback refreshing(Refreshing, true);
+        ApplyCaptions();
+        ApplyControlRules();
+        // Every tab set starts on its first page.
+        pcMain_->setCurrentIndex(0);
+        for (QTabWidget* tabs : pcMain_->findChildren<QTabWidget*>())
+            tabs->setCurrentIndex(0);
+        LoadPages();
+        RefreshVisiblePage();
+        // Relabelled first: the protocol's lists caption their parameters with these names.
+        RelabelMeasPars(model_);
+        RebuildForProtocol();
+        model_.MakeDefaultPalettes(Caps().CapAltPalette);
+    }
     pcMainChange(pcMain_->currentIndex());
     // The captions arrived only now: line the controls up and make room for the longest.
     for (const auto& page : pages_)
@@ -251,9 +251,10 @@ void TMK_SetParamsDlg::pcMainChange(int) {
 }
 
 void TMK_SetParamsDlg::RefreshVisiblePage() {
-    Refreshing = true;
-    if (TEditorPage* page = VisiblePage()) page->Refresh();
-    Refreshing = false;
+    {
+        const QScopedValueRollback refreshing(Refreshing, true);
+        if (TEditorPage* page = VisiblePage()) page->Refresh();
+    }
     ApplyRefreshRules();
 }
 

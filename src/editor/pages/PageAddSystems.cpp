@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -141,11 +142,11 @@ void TPageAddSystems::Fill() {
         ShowError(e.message());
         return;
     }
-    const bool wasRefreshing = Frame().Refreshing;
-    Frame().Refreshing = true;
-    Binder().Load(QStringLiteral("rgBlocksShow"));
-    Binder().Load(QStringLiteral("rgBlocksShowList"));
-    Frame().Refreshing = wasRefreshing;
+    {
+        const QScopedValueRollback refreshing(Frame().Refreshing, true);
+        Binder().Load(QStringLiteral("rgBlocksShow"));
+        Binder().Load(QStringLiteral("rgBlocksShowList"));
+    }
     all_->Reset();
     FillGrids();
     loaded_ = true;

@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -69,18 +70,6 @@ QSpinBox* makeSpin(const char* name, int max, QWidget* parent) {
     return spin;
 }
 
-// Sets the flag for the duration of a refill and puts back what it was.
-class TRefill {
-public:
-    explicit TRefill(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~TRefill() { flag_ = was_; }
-    TRefill(const TRefill&) = delete;
-    TRefill& operator=(const TRefill&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
 
 } // namespace
 
@@ -221,7 +210,7 @@ int TPageColor::SelectedRow(const QTableView* grid) {
 }
 
 void TPageColor::Load() {
-    TRefill refill(Frame().Refreshing);
+    const QScopedValueRollback refill(Frame().Refreshing, true);
     TEditorPage::Load();
     pcColorDisp_->setTabText(0, FindSettingPage("tsColorDig")->caption.text());
     pcColorDisp_->setTabText(1, FindSettingPage("tsColorMenu")->caption.text());
@@ -244,7 +233,7 @@ void TPageColor::Activate(bool active) {
 }
 
 void TPageColor::ShowScheme() {
-    TRefill refill(Frame().Refreshing);
+    const QScopedValueRollback refill(Frame().Refreshing, true);
     rgCurrColorSchemeNum_->setIndex(Frame().EditedScheme);
     for (TColourGridModel* m : {palette_, digit_->model, menu_->model})
         m->Repaint();
@@ -277,7 +266,7 @@ void TPageColor::ShowScheme() {
 void TPageColor::sgPaletteClick(int row) {
     if (Frame().Refreshing || row < 0) return;
     lColorTab_->setText(palette_->RowName(row));
-    TRefill refill(Frame().Refreshing);
+    const QScopedValueRollback refill(Frame().Refreshing, true);
     const Rgb5 c = PaletteColour(Model(), Frame().EditedScheme, row).ToRgb5();
     seR_->setValue(c.r);
     seG_->setValue(c.g);
@@ -294,7 +283,7 @@ void TPageColor::seRChange() {
 void TPageColor::RoleClick(RoleGrid& g, int row) {
     if (Frame().Refreshing || row < 0) return;
     g.label->setText(g.model->RowName(row));
-    TRefill refill(Frame().Refreshing);
+    const QScopedValueRollback refill(Frame().Refreshing, true);
     g.spin->setValue(g.model->PaletteIndex(row));
 }
 

@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -185,8 +186,7 @@ void TPageFuel::BuildTare(QVBoxLayout* column) {
 }
 
 void TPageFuel::Fill() {
-    const bool wasRefreshing = Frame().Refreshing;
-    Frame().Refreshing = true;
+    const QScopedValueRollback refreshing(Frame().Refreshing, true);
     TControlBinder& b = Binder();
     const double tankFull = std::max<std::int64_t>(Model().Get("TankContFull"), 0);
     QStringList litres{QStringLiteral("seLit6L"), QStringLiteral("seLit43L")};
@@ -199,7 +199,6 @@ void TPageFuel::Fill() {
     tare_->SetRows(TareRows(Model().Section(4)));
     tare_->ClearModified();
     seOilCalibrQuantChange();
-    Frame().Refreshing = wasRefreshing;
 }
 
 void TPageFuel::seOilCalibrQuantChange() {
