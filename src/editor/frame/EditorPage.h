@@ -6,16 +6,16 @@
 // handler of its controls belongs to the page's own class.
 //
 // Adding a page:
-//   1. Write a class derived from TEditorPage in its own source pair (PageFoo.h/.cpp).
-//      Build() creates the controls, best from constant row tables through Binder();
-//      the page's handlers are its members, attached with Binder().OnCommitted(). Override
-//      only the hooks the page needs.
-//   2. Give its row of the page table in EditorPages.cpp the class (MakePage<TPageFoo>,
-//      including PageFoo.h there); a page without a row gets one: its name, the set it sits
-//      in, its tab captions.
-//   Nothing in the dialog changes. A capability rule that shows or hides the page goes to
-//   kPageRules in ControlRules.cpp, rules for its controls to kControlRules with the page's
-//   name; a test checks that every name there is a control of the page.
+//   1. Give it a row in the model's page list (SettingPages.cpp): its name, the page it sits
+//      in, its tab caption and, where the device model or protocol decides, when it is
+//      offered. Describe its settings in the model (SettingDescriptions.h): caption, unit,
+//      range, conversion, page and when each is offered.
+//   2. Write a class derived from TEditorPage in its own source pair (pages/PageFoo.h/.cpp).
+//      Build() creates the controls, best from constant row tables through Binder(): a row
+//      names the kind of control and the setting it shows. The page's handlers are its
+//      members, attached with Binder().OnCommitted(). Override only the hooks the page needs.
+//   3. Give its row of the page table in pages/EditorPages.cpp the class (MakePage<TPageFoo>).
+//   Nothing in the dialog changes; a test checks that every setting sits on its page.
 //
 // A page that holds pages is a TPageSet (EditorPageSet.h): its row names its tab widget,
 // and each sub-page's row names it as the page it sits in. A set with no built page inside
