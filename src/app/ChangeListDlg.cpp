@@ -1,26 +1,23 @@
 #include "ChangeListDlg.h"
 
+#include "ChangeTree.h"
 #include "Language.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
 constexpr int PreferredWidth = 720; // px; a caption, two values and room to spare
 constexpr int PreferredHeight = 480;
-constexpr int MaxScreenShare = 80;  // % of the screen the list may take at most
-constexpr int MinColumnWidth = 140; // px; values line up in a column of their own
-constexpr int ColumnPadding = 16;
+constexpr int MaxScreenShare = 80; // % of the screen the list may take at most
 
 QString countText(std::size_t count) {
     if (count == 0)
@@ -31,31 +28,11 @@ QString countText(std::size_t count) {
         .arg(count);
 }
 
-void fillModel(QStandardItemModel* model, const std::vector<TChangeRow>& rows) {
-    model->clear();
-    model->setHorizontalHeaderLabels({Tx("Setting", "Настройка"), Tx("In the device", "В МК"),
-                                      Tx("New value", "Новое значение")});
-    QStandardItem* group = nullptr;
-    for (const TChangeRow& r : rows) {
-        if (!group || group->text() != r.group) {
-            group = new QStandardItem(r.group);
-            QFont bold = group->font();
-            bold.setBold(true);
-            group->setFont(bold);
-            model->appendRow({group, new QStandardItem, new QStandardItem});
-        }
-        group->appendRow({new QStandardItem(r.setting), new QStandardItem(r.before),
-                          new QStandardItem(r.after)});
-    }
-    for (int i = 0; i < model->rowCount(); ++i)
-        for (int c = 0; c < model->columnCount(); ++c)
-            if (QStandardItem* item = model->item(i, c)) item->setEditable(false);
-}
-
 } // namespace
 
 TChangeListDlg::TChangeListDlg(const TChangeList& list, QWidget* parent)
-    : QDialog(parent), list_(list), count_(new QLabel(this)), view_(new QTreeView(this)),
+    : QDialog(parent), list_(list), count_(new QLabel(this)),
+      view_(MakeChangeTree(this, "tvChanges")),
       replace_(new QCheckBox(Tx("Also replace the device's journals and running totals with those "
                                 "of these settings",
                                 "Также заменить журналы и счётчики МК данными этих настроек"),
@@ -68,12 +45,6 @@ TChangeListDlg::TChangeListDlg(const TChangeList& list, QWidget* parent)
     count_->setObjectName(QStringLiteral("lChangeCount"));
     count_->setWordWrap(true);
 
-    view_->setObjectName(QStringLiteral("tvChanges"));
-    view_->setModel(new QStandardItemModel(view_));
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setSelectionMode(QAbstractItemView::NoSelection);
-    view_->setAlternatingRowColors(true);
-    view_->header()->setStretchLastSection(true);
     // Off by default: the device keeps what it recorded unless the user asks otherwise.
     replace_->setObjectName(QStringLiteral("cbReplaceRecords"));
     replace_->setChecked(false);
@@ -112,13 +83,11 @@ TChangeListDlg::TChangeListDlg(const TChangeList& list, QWidget* parent)
 void TChangeListDlg::showRows() {
     const std::vector<TChangeRow>& rows = ReplaceRecords() ? list_.replacingRows : list_.rows;
     count_->setText(countText(rows.size()));
-    fillModel(static_cast<QStandardItemModel*>(view_->model()), rows);
-    view_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-    view_->expandAll();
-    for (int c = 0; c < 3; ++c) {
-        view_->resizeColumnToContents(c);
-        view_->setColumnWidth(c, std::max(view_->columnWidth(c) + ColumnPadding, MinColumnWidth));
-    }
+    FillChangeTree(static_cast<QStandardItemModel*>(view_->model()),
+                   {Tx("Setting", "Настройка"), Tx("In the device", "В МК"),
+                    Tx("New value", "Новое значение")},
+                   rows);
+    FitChangeTree(view_);
     view_->setVisible(!rows.empty());
 }
 

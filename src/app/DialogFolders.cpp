@@ -12,11 +12,13 @@ const QString Section = QStringLiteral("FileDialogs/");
 TDialogFolders::TDialogFolders(QSettings& settings, QString fallbackFolder)
     : settings_(settings), fallback_(std::move(fallbackFolder)) {}
 
-QString TDialogFolders::StartFolder(const QString& kind) const {
-    if (kind.isEmpty()) return fallback_;
+QString TDialogFolders::StartFolder(const QString& kind, const QString& firstFolder) const {
+    const QString fallback =
+        !firstFolder.isEmpty() && QFileInfo(firstFolder).isDir() ? firstFolder : fallback_;
+    if (kind.isEmpty()) return fallback;
     const QString folder = settings_.value(Section + kind).toString();
     // A folder that was removed or renamed since (or an unreadable entry) falls back.
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return fallback_;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return fallback;
     return folder;
 }
 

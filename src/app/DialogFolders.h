@@ -16,7 +16,8 @@ public:
     // settings must outlive this object.
     TDialogFolders(QSettings& settings, QString fallbackFolder);
 
-    QString StartFolder(const QString& kind) const;
+    // firstFolder, when given and present, stands in for the fallback of a kind never chosen.
+    QString StartFolder(const QString& kind, const QString& firstFolder = QString()) const;
     // Remembers the folder of a file the user chose in a dialog of this kind.
     void Remember(const QString& kind, const QString& chosenFile);
     const QString& FallbackFolder() const { return fallback_; }

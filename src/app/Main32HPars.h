@@ -6,8 +6,8 @@
 
 #include "DeviceTransfers.h"
 
+#include <QDateTime>
 #include <QString>
-#include <QTime>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -63,6 +63,8 @@ public:
     void bViewJournalsClick();
     void bSaveParamsClick();
     void bSetParamsClick();
+    void bCompareClick();
+    void bSheetClick();
     void Timer1Timer();
     void cbEnglishVersionClick();
 
@@ -87,6 +89,10 @@ private:
     // Asks whether to save unsaved changes first; false when the command must not go on
     // because the asked-for save failed.
     bool offerSave();
+
+    // MainFormCompareSheet.cpp
+    // Where the settings came from and when, for the settings sheet.
+    QString sourceForSheet() const;
 
     // MainFormTransfers.cpp
     class Transfer;
@@ -125,7 +131,7 @@ private:
     // The image of the last read from the device (Step 1) while the settings still stem from
     // it; a file load drops it. A write fills the backup bytes it does not read from it.
     std::optional<TFullRead> lastFullRead_;
-    QTime sourceTime_;
+    QDateTime sourceTime_;
     QString sourceFile_;
 
     QLabel* Label5 = nullptr;
@@ -145,6 +151,10 @@ private:
     QGroupBox* GroupBox3 = nullptr;
     QLabel* Label4 = nullptr;
     QPushButton* bSaveParams = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* bCompare = nullptr;
+    QLabel* Label9 = nullptr;
+    QPushButton* bSheet = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* bSetParams = nullptr;

@@ -100,13 +100,18 @@ void TMainForm::buildControls() {
     bViewJournals = makeButton(this, "bViewJournals");
     Label4 = makeLabel(this, "Label4");
     bSaveParams = makeButton(this, "bSaveParams");
+    Label8 = makeLabel(this, "Label8");
+    bCompare = makeButton(this, "bCompare");
+    Label9 = makeLabel(this, "Label9");
+    bSheet = makeButton(this, "bSheet");
     Label1 = makeLabel(this, "Label1");
     bSetParams = makeButton(this, "bSetParams");
 
     GroupBox1 = makeStep(this, "GroupBox1", {{Label2, bGetParams}, {Label6, bLoadParams}});
     GroupBox2 = makeStep(this, "GroupBox2", {{Label3, bEditParams}});
     GroupBox5 = makeStep(this, "GroupBox5", {{Label7, bViewJournals}});
-    GroupBox3 = makeStep(this, "GroupBox3", {{Label4, bSaveParams}});
+    GroupBox3 =
+        makeStep(this, "GroupBox3", {{Label4, bSaveParams}, {Label8, bCompare}, {Label9, bSheet}});
     GroupBox4 = makeStep(this, "GroupBox4", {{Label1, bSetParams}});
 
     cbEnglishVersion = new QCheckBox(this);
@@ -164,6 +169,8 @@ void TMainForm::buildControls() {
         {bViewJournals, &TMainForm::bViewJournalsClick},
         {bSaveParams, &TMainForm::bSaveParamsClick},
         {bSetParams, &TMainForm::bSetParamsClick},
+        {bCompare, &TMainForm::bCompareClick},
+        {bSheet, &TMainForm::bSheetClick},
         {cbEnglishVersion, &TMainForm::cbEnglishVersionClick},
     };
     for (const auto& [button, handler] : handlers)
@@ -195,8 +202,8 @@ void TMainForm::setCaptions() {
     bRS232->setMinimumWidth(bRS232->sizeHint().width() + ButtonPadding);
 
     // The step buttons share one width so that they line up under each other.
-    const QList<QPushButton*> steps = {bGetParams,    bLoadParams, bEditParams,
-                                       bViewJournals, bSaveParams, bSetParams};
+    const QList<QPushButton*> steps = {bGetParams,  bLoadParams, bEditParams, bViewJournals,
+                                       bSaveParams, bCompare,    bSheet,      bSetParams};
     int width = 0;
     for (QPushButton* b : steps) {
         b->setMinimumWidth(0);
@@ -241,7 +248,7 @@ void TMainForm::updateStatus() {
             lDeviceStatus->setText(StatusTexts::Device.text()
                                        .arg(QStringLiteral("%1 (%2)").arg(name, hex))
                                        .arg(model_->SettingsVersion()));
-        const QString time = QLocale().toString(sourceTime_, QStringLiteral("HH:mm"));
+        const QString time = QLocale().toString(sourceTime_.time(), QStringLiteral("HH:mm"));
         switch (source_) {
         case Source::Device:
             lSourceStatus->setText(StatusTexts::FromDevice.text().arg(time));
@@ -264,7 +271,7 @@ void TMainForm::updateStatus() {
 
 void TMainForm::setSource(Source source, const QString& file) {
     source_ = source;
-    sourceTime_ = QTime::currentTime();
+    sourceTime_ = QDateTime::currentDateTime();
     sourceFile_ = file;
     lSourceStatus->setToolTip(QString());
     updateStatus();

@@ -68,7 +68,7 @@ TConnectResult connectDevice(TLinkJob& job) {
 } // namespace
 
 void TMainForm::setStepButtons(bool enabled) {
-    for (QPushButton* b : {bEditParams, bViewJournals, bSaveParams, bSetParams})
+    for (QPushButton* b : {bEditParams, bViewJournals, bSaveParams, bCompare, bSheet, bSetParams})
         b->setEnabled(enabled);
 }
 

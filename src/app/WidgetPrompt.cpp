@@ -70,6 +70,19 @@ QString WidgetPrompt::openFileName(const QString& caption, const QString& filter
     return path;
 }
 
+QString WidgetPrompt::openFileNameOfKind(const QString& caption, const QString& filter,
+                                         const QString& kind, const QString& firstFolder) {
+    const QString start = folders_            ? folders_->StartFolder(kind, firstFolder)
+                          : folder_.isEmpty() ? firstFolder
+                                              : folder_;
+    const QString path = QFileDialog::getOpenFileName(parent_, caption, start, filter);
+    if (!path.isEmpty() && folders_)
+        folders_->Remember(kind, path);
+    else if (!path.isEmpty())
+        folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
 QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter,
                                    const QString& defaultSuffix) {
     // The dialog asks nothing about overwriting: the caller asks its own question.

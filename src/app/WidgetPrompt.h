@@ -27,6 +27,8 @@ public:
     int choosePort(const QString& caption, const QString& prompt,
                    const std::vector<TPortChoice>& ports, int current) override;
     QString openFileName(const QString& caption, const QString& filter) override;
+    QString openFileNameOfKind(const QString& caption, const QString& filter, const QString& kind,
+                               const QString& firstFolder) override;
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
     TChangeAnswer confirmChanges(const TChangeList& list) override;

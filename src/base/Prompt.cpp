@@ -50,6 +50,11 @@ public:
     QString openFileName(const QString& caption, const QString& filter) override {
         return onMainThread([&] { return current()->openFileName(caption, filter); });
     }
+    QString openFileNameOfKind(const QString& caption, const QString& filter, const QString& kind,
+                               const QString& firstFolder) override {
+        return onMainThread(
+            [&] { return current()->openFileNameOfKind(caption, filter, kind, firstFolder); });
+    }
     int choosePort(const QString& caption, const QString& prompt,
                    const std::vector<TPortChoice>& ports, int chosen) override {
         return onMainThread([&] { return current()->choosePort(caption, prompt, ports, chosen); });
@@ -65,6 +70,11 @@ public:
 };
 
 } // namespace
+
+QString IPrompt::openFileNameOfKind(const QString& caption, const QString& filter, const QString&,
+                                    const QString&) {
+    return openFileName(caption, filter);
+}
 
 int IPrompt::choosePort(const QString& caption, const QString& prompt,
                         const std::vector<TPortChoice>& ports, int current) {

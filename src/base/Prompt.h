@@ -57,6 +57,10 @@ public:
                            const std::vector<TPortChoice>& ports, int current);
     // Return an empty path when cancelled. filter is in Qt's "Name (*.ext)" form.
     virtual QString openFileName(const QString& caption, const QString& filter) = 0;
+    // As openFileName, with its own remembered folder under `kind`; until a file of that kind
+    // has been chosen it opens in firstFolder (when that exists). By default openFileName.
+    virtual QString openFileNameOfKind(const QString& caption, const QString& filter,
+                                       const QString& kind, const QString& firstFolder);
     virtual QString saveFileName(const QString& caption, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     // Shows what a write will change (no rows: nothing differs) and takes the user's answer.

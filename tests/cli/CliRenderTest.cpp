@@ -1,4 +1,5 @@
-// tripconf-cli render: a settings file's screen as a PNG, and its refusals.
+// tripconf-cli render and sheet: a settings file's screen as a PNG, its settings sheet as a
+// PDF and an HTML file, and their refusals.
 
 #include "CliCommands.h"
 #include "CliRun.h"
@@ -13,7 +14,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +99,68 @@ TEST_F(CliRender, WrongScreensAndOptionsAreRefusedWithoutAPicture) {
     r = run({"render", path("car.veltg"), "--screen", "x4", "--out", path("no/such/dir/x.png")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Cannot write")) << qPrintable(r.err);
+}
+
+namespace {
+
+// The text of a PDF as poppler's pdftotext reads it, rows kept on their lines.
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        ADD_FAILURE() << "pdftotext (Debian's poppler-utils) did not read " << qPrintable(pdf);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The text of a well-formed XHTML file; empty (and a failure) when it is not well formed.
+QString XhtmlText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&file);
+    QString text;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::Characters) text += xml.text().toString() + u' ';
+    if (xml.hasError())
+        ADD_FAILURE() << qPrintable(xml.errorString()) << " at line " << xml.lineNumber();
+    return text.simplified();
+}
+
+} // namespace
+
+TEST_F(CliRender, TheSheetHoldsTheCaptionAndShownValueOfWhatWasSetInBothLanguages) {
+    const QString file = path("car.veltg");
+    const QString name = QString::fromUtf8("Свечи NGK");
+    ASSERT_EQ(run({"set", file, "UaccLowLimit=117", "CandleName=" + name}).code, 0);
+    const QString volts = QLocale().toString(11.7, 'f', 1);
+
+    struct Lang {
+        const char* code;
+        const char* caption;
+        const char* unit;
+    };
+    for (const Lang& l :
+         {Lang{"en", "Low battery voltage", " V"}, Lang{"ru", "Низкое напряжение АКБ", " В"}}) {
+        const QString caption = QString::fromUtf8(l.caption);
+        const QString shown = volts + QString::fromUtf8(l.unit);
+        Result r = run({"sheet", file, "--out", path("s.pdf"), "--lang", l.code});
+        ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+        const QString pdf = PdfText(path("s.pdf"));
+        EXPECT_TRUE(pdf.contains(QRegularExpression(QRegularExpression::escape(caption) +
+                                                    QStringLiteral(" +") +
+                                                    QRegularExpression::escape(shown))))
+            << l.code << "\n"
+            << qPrintable(pdf.left(3000));
+        EXPECT_TRUE(pdf.contains(name)) << l.code;
+
+        r = run({"sheet", file, "--out", path("s.html"), "--lang", l.code});
+        ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+        const QString html = XhtmlText(path("s.html"));
+        EXPECT_TRUE(html.contains(caption + u' ' + shown)) << l.code;
+        EXPECT_TRUE(html.contains(name)) << l.code;
+    }
+
+    // Neither a sheet of no file nor one of an unknown kind is written.
+    EXPECT_EQ(run({"sheet", file, "--out", path("s.txt")}).code, 2);
+    EXPECT_EQ(run({"sheet", path("none.veltg"), "--out", path("n.pdf")}).code, 1);
+    EXPECT_FALSE(QFile::exists(path("n.pdf")));
 }

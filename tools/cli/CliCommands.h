@@ -49,7 +49,8 @@ void PrintChangeList(const std::vector<TFieldChange>& changes, const TSettingWor
                      const std::vector<journals::TRecordChange>& records, QTextStream& out);
 // " (Caption: old -> new)" for a change a setting describes; empty otherwise.
 QString WordsOf(const TFieldChange& change, const TSettingWords& words);
-// Needs a QGuiApplication (main makes one for this command).
+// Need a QGuiApplication (main makes one for these commands).
 int Render(const QStringList& args, Streams io);
+int Sheet(const QStringList& args, Streams io);
 
 } // namespace cli

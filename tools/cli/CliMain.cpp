@@ -68,6 +68,11 @@ const TCommand kCommands[] = {
      "[--lang en|ru]\n",
      "Draws a screen of the settings as the device shows it (320 x 240 PNG); KIND is\n"
      "x1, x4, x6, x9, avg (averages) or menu (the hot menus), N its number from 1.\n"},
+    {"sheet", Sheet,
+     "tripconf-cli sheet FILE.veltg --out NAME.pdf|NAME.html [--lang en|ru]\n",
+     "Saves the settings sheet: every setting the device offers in the editor's words, the\n"
+     "tank calibration, the reminders, the hot menus and pictures of the screens; an A4 PDF\n"
+     "with page numbers, or one HTML file.\n"},
 };
 // clang-format on
 

@@ -7,9 +7,10 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Drawing a screen needs the fonts of a GUI application; the tool never opens a window,
-    // so that one runs on the offscreen platform, with or without a display.
-    const bool draws = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    // Drawing a screen or a sheet needs the fonts of a GUI application; the tool never opens
+    // a window, so that one runs on the offscreen platform, with or without a display.
+    const bool draws =
+        argc > 1 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "sheet") == 0);
     std::unique_ptr<QCoreApplication> app;
     if (draws) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -120,44 +120,91 @@ void ClearRecordParts(TSectionRecords& records, const TRecordParts& parts) {
     if (parts.Has(TRecordPart::FaultJournal)) ClearFaultJournal(records[11]);
 }
 
-std::vector<TRecordChange> DescribeRecordChanges(const TSectionRecords& device,
-                                                 const TSectionRecords& written) {
-    std::vector<TRecordChange> out;
-    for (Adder adder : AllAdders)
-        describeAdder(adder, device, written, out);
+namespace {
+
+// What the journals and the other record bytes do, told either as a write's outcome or as
+// the difference between two sets of records.
+void describeJournals(const TSectionRecords& a, const TSectionRecords& b, bool comparing,
+                      std::vector<TRecordChange>& out) {
+    auto add = [&](const QString& name, const TRecordCount& c, int filledA, int filledB) {
+        if (c.differing == 0) return;
+        if (!comparing) {
+            out.push_back({name, {}, recordsText(c)});
+            return;
+        }
+        out.push_back(
+            {Tx("%1, %2 records differ", "%1, различается записей: %2").arg(name).arg(c.differing),
+             Tx("%1 records", "записей: %1").arg(filledA),
+             Tx("%1 records", "записей: %1").arg(filledB)});
+    };
+    auto filled = [](int count, const std::function<bool(int)>& empty) {
+        int n = 0;
+        for (int i = 0; i < count; ++i)
+            n += !empty(i);
+        return n;
+    };
 
     const TText journalNames[2] = {{"Trip journal", "Журнал поездок"},
                                    {"Refuelling journal", "Журнал заправок"}};
     for (DriveJournal journal : {DriveJournal::Trip, DriveJournal::Tank}) {
         const char* field = journal == DriveJournal::Trip ? "TripJournal" : "TankJournal";
-        const QByteArray a = fieldBytes(device[7], field), b = fieldBytes(written[7], field);
+        const QByteArray x = fieldBytes(a[7], field), y = fieldBytes(b[7], field);
+        auto emptyIn = [journal](const TSectionRecords& r) {
+            return [&r, journal](int i) { return ReadJournalRecord(r[7], journal, i).isEmpty(); };
+        };
         const TRecordCount c = countRecords(
             JournalRecordCount,
             [&](int i) {
-                return a.mid(i * JournalRecordSize, JournalRecordSize) !=
-                       b.mid(i * JournalRecordSize, JournalRecordSize);
+                return x.mid(i * JournalRecordSize, JournalRecordSize) !=
+                       y.mid(i * JournalRecordSize, JournalRecordSize);
             },
-            [&](int i) { return ReadJournalRecord(written[7], journal, i).isEmpty(); });
+            emptyIn(b));
         if (c.differing > 0)
-            out.push_back({journalNames[journal == DriveJournal::Tank].text(), {}, recordsText(c)});
+            add(journalNames[journal == DriveJournal::Tank].text(), c,
+                filled(JournalRecordCount, emptyIn(a)), filled(JournalRecordCount, emptyIn(b)));
     }
 
-    const QByteArray a = fieldBytes(device[11], "FaultJournal");
-    const QByteArray b = fieldBytes(written[11], "FaultJournal");
+    const QByteArray x = fieldBytes(a[11], "FaultJournal"), y = fieldBytes(b[11], "FaultJournal");
+    auto faultEmptyIn = [](const TSectionRecords& r) {
+        return [&r](int i) { return ReadFaultRecord(r[11], i).isEmpty(); };
+    };
     const TRecordCount c = countRecords(
         FaultSlotCount,
         [&](int i) {
-            return a.mid(i * FaultRecordSize, FaultRecordSize) !=
-                   b.mid(i * FaultRecordSize, FaultRecordSize);
+            return x.mid(i * FaultRecordSize, FaultRecordSize) !=
+                   y.mid(i * FaultRecordSize, FaultRecordSize);
         },
-        [&](int i) { return ReadFaultRecord(written[11], i).isEmpty(); });
-    if (c.differing > 0) out.push_back({Tx("Fault journal", "Журнал ошибок"), {}, recordsText(c)});
+        faultEmptyIn(b));
+    if (c.differing > 0)
+        add(Tx("Fault journal", "Журнал ошибок"), c, filled(FaultSlotCount, faultEmptyIn(a)),
+            filled(FaultSlotCount, faultEmptyIn(b)));
 
-    if (const int n = otherDifferingBytes(device, written); n > 0)
+    if (const int n = otherDifferingBytes(a, b); n > 0)
         out.push_back({Tx("Other device records", "Прочие записи МК"),
                        {},
-                       Tx("%1 bytes replaced", "заменено байт: %1").arg(n)});
+                       comparing ? Tx("%1 bytes differ", "различается байт: %1").arg(n)
+                                 : Tx("%1 bytes replaced", "заменено байт: %1").arg(n)});
+}
+
+std::vector<TRecordChange> describe(const TSectionRecords& a, const TSectionRecords& b,
+                                    bool comparing) {
+    std::vector<TRecordChange> out;
+    for (Adder adder : AllAdders)
+        describeAdder(adder, a, b, out);
+    describeJournals(a, b, comparing, out);
     return out;
+}
+
+} // namespace
+
+std::vector<TRecordChange> DescribeRecordChanges(const TSectionRecords& device,
+                                                 const TSectionRecords& written) {
+    return describe(device, written, false);
+}
+
+std::vector<TRecordChange> DescribeRecordDifferences(const TSectionRecords& first,
+                                                     const TSectionRecords& second) {
+    return describe(first, second, true);
 }
 
 QString RecordChangeLine(const TRecordChange& c) {

@@ -28,6 +28,11 @@ struct TRecordChange {
 std::vector<TRecordChange> DescribeRecordChanges(const TSectionRecords& device,
                                                  const TSectionRecords& written);
 
+// The same records compared rather than written: a journal's line tells how many records
+// each holds and how many differ ("Trip journal, 7 records differ: 12 records -> 5 records").
+std::vector<TRecordChange> DescribeRecordDifferences(const TSectionRecords& first,
+                                                     const TSectionRecords& second);
+
 // "what: before -> after", or "what: after".
 QString RecordChangeLine(const TRecordChange& change);
 

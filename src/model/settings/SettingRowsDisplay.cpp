@@ -102,10 +102,14 @@ QString MenuItemValue(const TSettingContext& c, int, double stored) {
     const auto code = std::uint16_t(stored);
     if (code == 0) return Tx("(empty)", "(пусто)");
     const QString caption = HotMenuCaption(c.model.MenuItems, code);
-    return caption.isEmpty() ? QStringLiteral("#%1").arg(code) : caption;
+    return caption.isEmpty() ? QStringLiteral("#%1").arg(code) : caption.simplified();
 }
-QString MenuSlot(const TSettingContext&, int k) {
-    return Tx("item %1", "пункт %1").arg(k + 1);
+constexpr TText kHotMenus[] = {{"Hot menu: parameters", "Горячее меню: параметры"},
+                               {"Hot menu: averages", "Горячее меню: средние"},
+                               {"Hot menu: parking radar", "Горячее меню: парктроник"}};
+// Named with their menu: the three menus' items share one page and one list of changes.
+template <int Menu> QString MenuSlot(const TSettingContext&, int k) {
+    return Tx("%1, item %2", "%1, пункт %2").arg(kHotMenus[Menu].text()).arg(k + 1);
 }
 
 #define PLACES(setting, en, ru, field_, first, n, page_, caption_, control_)                       \
@@ -123,11 +127,11 @@ QString MenuSlot(const TSettingContext&, int k) {
         }                                                                                          \
     }
 
-#define HOT_MENU(setting, en, ru, first, control_, rule)                                           \
+#define HOT_MENU(setting, menu, control_, rule)                                                    \
     {                                                                                              \
-        .name = setting, .kind = Table, .caption = {en, ru}, .page = "tsHotMenu", .offered = rule, \
-        .field = "HotMenu", .index = first, .count = HotMenuSlots, .control = control_,            \
-        .elementCaption = MenuSlot, .valueText = MenuItemValue                                     \
+        .name = setting, .kind = Table, .caption = kHotMenus[menu], .page = "tsHotMenu",           \
+        .offered = rule, .field = "HotMenu", .index = (menu)*HotMenuSlots, .count = HotMenuSlots,  \
+        .control = control_, .elementCaption = MenuSlot<menu>, .valueText = MenuItemValue          \
     }
 
 #define SCHEME_BYTES(setting, en, ru, first, n, caption_, value_, control_)                        \
@@ -168,9 +172,9 @@ const TSettingDesc kRows[] = {
     SCREEN_BOX("ShowDisp_6_1", "Display 2 shown", "Показывать дисплей 2", "#2", "tsParams6"),
     PLACES("Digit6", "Places of the six-value displays", "Места дисплеев х6", "Digit6", 0, 12, "tsParams6", (PlaceOf<6, 0>), "pbDigit6_1"),
 
-    HOT_MENU("HotMenuParams", "Hot menu: parameters", "Горячее меню: параметры", 0, "sghmParams", nullptr),
-    HOT_MENU("HotMenuAver", "Hot menu: averages", "Горячее меню: средние", HotMenuSlots, "sghmAver", nullptr),
-    HOT_MENU("HotMenuPark", "Hot menu: parking radar", "Горячее меню: парктроник", 2 * HotMenuSlots, "sghmPark", offer::Park),
+    HOT_MENU("HotMenuParams", 0, "sghmParams", nullptr),
+    HOT_MENU("HotMenuAver", 1, "sghmAver", nullptr),
+    HOT_MENU("HotMenuPark", 2, "sghmPark", offer::Park),
 
     PLACES("Dig1", "Places of the bottom panel", "Места нижней панели", "Dig1", 0, 4, "tsInfoPanel", BarPlace, "pbDig1"),
 

@@ -1,6 +1,9 @@
 // The fuel tank page: the two-point, seven-point and tared calibrations of the level sensor.
 
 #include "SettingRows.h"
+#include "TareTable.h"
+
+#include "Pars32H.h"
 
 namespace settingrows {
 
@@ -11,7 +14,7 @@ constexpr TText kUnits{"CU", "уе"};
 constexpr int MaxLitres = 2040;  // the largest tank; the page bounds by the tank's size
 constexpr int MaxReading = 2000; // sensor units of the point calibrations
 constexpr int SevenPoints = 7;
-constexpr int TarePoints = 68;
+constexpr int TarePoints = TareMaxPoints;
 
 QString SevenPointLitres(const TSettingContext&, int k) {
     return Tx("7-point calibration: point %1, litres", "Калибровка по 7 точкам: точка %1, литры")
@@ -21,10 +24,17 @@ QString SevenPointUnits(const TSettingContext&, int k) {
     return Tx("7-point calibration: point %1, sensor units", "Калибровка по 7 точкам: точка %1, уе")
         .arg(k + 1);
 }
-QString TareLitres(const TSettingContext&, int k) {
+// Points past the stored length are not in the editor's table: they have no caption.
+bool InTareTable(const TSettingContext& c, int k) {
+    const std::int64_t length = c.model.Get("TarirLeng");
+    return length <= TareMaxPoints && k < length;
+}
+QString TareLitres(const TSettingContext& c, int k) {
+    if (!InTareTable(c, k)) return {};
     return Tx("Tare point %1, litres", "Точка тарировки %1, литры").arg(k + 1);
 }
-QString TareUnits(const TSettingContext&, int k) {
+QString TareUnits(const TSettingContext& c, int k) {
+    if (!InTareTable(c, k)) return {};
     return Tx("Tare point %1, sensor units", "Точка тарировки %1, уе").arg(k + 1);
 }
 
