@@ -2,7 +2,8 @@
 # Refreshes the README's pictures in docs/: starts the simulated trip computer at the real
 # line speed, then the configurator's windows against it under a virtual display, in
 # English, and saves the main window, the port dialog, two editor pages, the journals
-# viewer and one rendered device screen (plus the Russian file dialog).
+# viewer, one rendered device screen and a page of the settings sheet (plus the Russian
+# file dialog).
 #
 #   scripts/screenshots.sh            (BUILD_DIR, default build)
 set -euo pipefail
@@ -48,6 +49,16 @@ if "$build/tools/cli/tripconf-cli" --help | grep -q '^ *tripconf-cli render'; th
     "$build/tools/cli/tripconf-cli" read --port "$tty" --out "$tmp/device.veltg" >/dev/null
     "$build/tools/cli/tripconf-cli" render "$tmp/device.veltg" --screen x6:1 --out docs/screen-x6.png
     echo "screenshots: docs/screen-x6.png"
+    # The settings sheet's first page of device screens.
+    "$build/tools/cli/tripconf-cli" sheet "$tmp/device.veltg" --out "$tmp/sheet.pdf" --lang en >/dev/null
+    pages=$(pdfinfo "$tmp/sheet.pdf" | awk '/^Pages:/ { print $2 }')
+    for page in $(seq "$pages"); do
+        if pdftotext -f "$page" -l "$page" "$tmp/sheet.pdf" - | grep -q '^Screens of the device'; then
+            pdftoppm -f "$page" -l "$page" -r 60 -png -singlefile "$tmp/sheet.pdf" docs/sheet-screens
+            echo "screenshots: docs/sheet-screens.png (page $page of $pages)"
+            break
+        fi
+    done
 else
     echo "screenshots: this tripconf-cli renders no device screens; docs/screen-x6.png not made"
 fi

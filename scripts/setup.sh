@@ -3,8 +3,9 @@
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (file dialogs, standard buttons) in Russian.
+# fonts-dejavu-core: Cyrillic in the settings sheet; poppler-utils: its test reads the PDF.
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
-          libgtest-dev libgmock-dev qt6-translations-l10n)
+          libgtest-dev libgmock-dev qt6-translations-l10n fonts-dejavu-core poppler-utils)
 packages+=("$@")
 
 missing=()

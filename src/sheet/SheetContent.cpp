@@ -124,7 +124,8 @@ QString SettingsPages(const TMK& m, const TSettingContext& c) {
 
 QString UnitsPolled(const TMK& m) {
     QStringList names;
-    for (const TBlockListEntry& e : BuildBlockList(m.Prots).Entries())
+    const TBlockList list = BuildBlockList(m.Prots); // Entries() lives as long as the list
+    for (const TBlockListEntry& e : list.Entries())
         if (UnitSelected(m.Section(5), e.Code)) names << e.Name;
     return Heading(2, kUnitsPolled.text()) +
            QStringLiteral("<p>%1</p>\n")
@@ -181,7 +182,9 @@ QString HotMenus(const TMK& m, const TSettingContext& c) {
 QString Screens(const TMK& m, std::map<QString, QImage>& images) {
     TScreenRenderer renderer(SchemeColours(m, 0), m.MeasPars, DisplayOptionsOf(m));
     if (m.Prots.Current()) renderer.SetOfferedCodes(OfferedCodes(m));
-    QString html = Heading(2, kScreens.text());
+    // The pictures start a page of their own, so none is parted from its heading.
+    QString html = QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>\n")
+                       .arg(Escaped(kScreens.text()));
     auto picture = [&](const QString& name, const TScreenContent& content, const QString& caption) {
         images[name] = renderer.Render(content);
         return QStringLiteral("<td>%1<br/><img src=\"%2\" width=\"%3\" height=\"%4\" "
@@ -191,7 +194,12 @@ QString Screens(const TMK& m, std::map<QString, QImage>& images) {
             .arg(ScreenHeight);
     };
     for (const TScreenSet& set : kScreenSets) {
-        html += Heading(3, set.caption.text()) + QStringLiteral("<table class=\"screens\">");
+        // The nine-value screens start a page, so the x4 ones above keep theirs whole.
+        const bool newPage = set.kind == TScreenKind::X9;
+        html +=
+            QStringLiteral("<h3%1>%2</h3>\n<table class=\"screens\">")
+                .arg(newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString(),
+                     Escaped(set.caption.text()));
         const int count = ScreenCount(m, set.kind);
         for (int n = 0; n < count; ++n) {
             if (n % ScreensPerRow == 0) html += QStringLiteral("<tr>");
@@ -205,10 +213,12 @@ QString Screens(const TMK& m, std::map<QString, QImage>& images) {
     }
     if (ScreenCount(m, TScreenKind::X1) > 0) {
         const TSettingPage* panel = FindSettingPage("tsInfoPanel");
-        html += Heading(3, panel->caption.text()) +
+        // On a page of its own: a heading at the foot of the x6 page would lose its picture.
+        html += QStringLiteral("<h3 style=\"page-break-before: always\">%1</h3>\n")
+                    .arg(Escaped(panel->caption.text())) +
                 QStringLiteral("<table class=\"screens\"><tr>") +
                 picture(QStringLiteral("screen-panel"), ScreenFromSettings(m, TScreenKind::X1, 0),
-                        panel->caption.text()) +
+                        QString()) +
                 QStringLiteral("</tr></table>\n");
     }
     return html;

@@ -2,12 +2,14 @@
 // changes question and the application settings file.
 
 #include "../model/ImageBuilder.h"
+#include "CompareDlg.h"
 #include "LinkThread.h"
 #include "MainFormTexts.h"
 #include "MainWindowSupport.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -311,4 +313,55 @@ TEST_F(MainWindow, WithoutAnOpenPortATransferSaysSoInsteadOfWaitingForTheDevice)
     click(*form, "bSetParams");
     EXPECT_EQ(prompt.errors.size(), 2);
     EXPECT_TRUE(prompt.infos.isEmpty());
+}
+
+// Compare opens in the backup folder the first time, shows the differences and saves them as
+// text, and never changes the window's settings; a sheet that cannot be saved says so.
+TEST_F(MainWindow, ComparingAndTheSheetLeaveTheSettingsAsTheyWere) {
+    auto form = openWindow();
+    prompt.openPaths = {writeSettingsFile(dir.filePath("a.veltg"), 0x4610, 5)};
+    click(*form, "bLoadParams");
+    const QByteArray image = form->Model().SettingsImage;
+    const QString other = writeSettingsFile(dir.filePath("b.veltg"), 0x4610, 6);
+
+    QString shown;
+    prompt.openPaths = {other};
+    prompt.savePaths = {dir.filePath("cmp.txt")};
+    QTimer::singleShot(0, [&shown] {
+        auto* dlg = qobject_cast<TCompareDlg*>(QApplication::activeModalWidget());
+        if (!dlg) return;
+        shown = dlg->Text();
+        dlg->SaveAsClicked();
+        dlg->reject();
+    });
+    click(*form, "bCompare");
+    EXPECT_EQ(prompt.firstFolders.value(0), dir.filePath("backups"));
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8("Сравнение: Эти настройки -> b.veltg\n")))
+        << qPrintable(shown);
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("\nРазличающихся настроек: ")))
+        << qPrintable(shown);
+    EXPECT_EQ(QString::fromUtf8(fileBytes(dir.filePath("cmp.txt"))), shown);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+    EXPECT_FALSE(form->Modified);
+
+    // A file that is no settings file is refused; still nothing changes.
+    const QString bad = dir.filePath("bad.veltg");
+    QFile(bad).open(QIODevice::WriteOnly);
+    prompt.openPaths = {bad};
+    click(*form, "bCompare");
+    ASSERT_EQ(prompt.errors.size(), 1);
+    EXPECT_EQ(form->Model().SettingsImage, image);
+
+    prompt.savePaths = {dir.filePath("sheet.pdf")};
+    click(*form, "bSheet");
+    EXPECT_TRUE(fileBytes(dir.filePath("sheet.pdf")).startsWith("%PDF"));
+    EXPECT_EQ(prompt.infos.size(), 1);
+    prompt.savePaths = {dir.filePath("no/such/folder/sheet.pdf")};
+    click(*form, "bSheet");
+    ASSERT_EQ(prompt.errors.size(), 2);
+    EXPECT_TRUE(
+        prompt.errors.last().contains(QString::fromUtf8("Не удалось сохранить лист настроек")))
+        << qPrintable(prompt.errors.last());
+    EXPECT_EQ(prompt.infos.size(), 1) << "no success after a failure";
+    EXPECT_EQ(form->Model().SettingsImage, image);
 }

@@ -53,6 +53,13 @@ public:
         filters << filter;
         return take(openPaths, QString());
     }
+    QStringList kinds, firstFolders; // what openFileNameOfKind was given
+    QString openFileNameOfKind(const QString& caption, const QString& filter, const QString& kind,
+                               const QString& firstFolder) override {
+        kinds << kind;
+        firstFolders << firstFolder;
+        return openFileName(caption, filter);
+    }
     QString saveFileName(const QString&, const QString& filter,
                          const QString& defaultSuffix) override {
         filters << filter;
