@@ -57,6 +57,13 @@ max_len_of() {
     esac
 }
 
+# Targets write every input to a scratch file (QTemporaryDir): in memory where there is a
+# place for it, since on a busy disk each rewrite of that file waits for the disk.
+scratch="${TMPDIR:-}"
+if [ -z "$scratch" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    scratch=/dev/shm
+fi
+
 failed=0
 for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
@@ -68,7 +75,7 @@ for target in "${targets[@]}"; do
     status=0
     # Seeds are read from their folders; what the fuzzer learns goes to the corpus folder.
     # shellcheck disable=SC2046
-    (cd "$crashes" && QT_QPA_PLATFORM=offscreen \
+    (cd "$crashes" && TMPDIR="${scratch:-/tmp}" QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp" \
         "$build/$target" -max_total_time="$seconds" -max_len="$(max_len_of "$target")" \

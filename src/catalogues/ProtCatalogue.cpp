@@ -140,6 +140,12 @@ QStringList TProtCatalogue::Names() const {
     return names;
 }
 
+int EntryFaultCodeFormat(std::uint16_t deviceType, int protocol) {
+    const std::vector<std::uint8_t> numbers = prot::ModelEntries(deviceType);
+    const std::size_t position = std::size_t(protocol & 0xFF);
+    return position < numbers.size() ? prot::MasterEntry(numbers[position])->faultFormat : 0;
+}
+
 void SelectProtocol(TProtCatalogue& catalogue, QByteArray& section10, int position) {
     if (!catalogue.Entry(position)) throw ERangeError();
     bytes::checkRange(section10.size(), 0, SubtypeOffset + SubtypeSelectorCount);

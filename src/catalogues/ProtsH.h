@@ -102,6 +102,11 @@ private:
     std::bitset<256> unitsInUse_;
 };
 
+// The fault-code format of the entry a stored position picks in a device model's catalogue
+// (only the low byte counts, as in Build); 0 when the position lies beyond the model's list
+// or the model is unknown. Reads the master list alone: no catalogue is built.
+int EntryFaultCodeFormat(std::uint16_t deviceType, int protocol);
+
 // Section 10 places of the protocol choice (byte offsets in the 60-byte record).
 constexpr int ProtocolOffset = 4;        // u16 position of the chosen protocol
 constexpr int AppliedProtocolOffset = 6; // u16 copy made when a choice is applied

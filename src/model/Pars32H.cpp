@@ -98,6 +98,9 @@ void TMK::ReadHeader() {
 std::optional<ImageSpan> TMK::sectionPlace(int i) {
     checkSectionIndex(i);
     ReadHeader();
+    // The device lists its sections in the first SectionCount pairs; pairs behind them hold
+    // whatever the memory held, and the device write never sends what they would place.
+    if (i > SectionCount()) return ImageSpan{0, 0};
     // The device keeps 4 bytes of its own behind each section, and the next section may
     // follow at once: never touch more than the table gives.
     const int tableCount = SectionLength(i) - SectionTrailerBytes;

@@ -64,12 +64,14 @@ public:
 
     void ReadHeader();
     // Decode section i (1..11) from the image by the image's own section table. A section
-    // the image has no place for (SectionSpan) is skipped; only the bytes the image holds
-    // are read, at most the record's size; the rest of the record keeps its bytes.
+    // the image has no place for (SectionSpan) is skipped, as is one past the table's
+    // SectionCount (not the device's); only the bytes the image holds are read, at most the
+    // record's size; the rest of the record keeps its bytes.
     void ReadSection(int i);
     // Encode section i into the image at the table's address: min(record, Length - 4)
-    // bytes, growing the image when the section runs past its end. A section the image has
-    // no place for raises ERangeError and changes nothing.
+    // bytes, growing the image when the section runs past its end. A section past the
+    // table's SectionCount is left out; one the image has no place for raises ERangeError
+    // and changes nothing.
     void WriteSection(int i);
     void ReadSections(int first, int last);
     // All or nothing: when one section is refused, the image stays as it was.

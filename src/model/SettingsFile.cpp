@@ -22,10 +22,13 @@ QString fileError(const char* en, const char* ru, const QString& path, const QSt
 } // namespace
 
 QByteArray ScrambleImage(const QByteArray& data) {
-    QByteArray out(data.size(), '\0');
+    // Through plain pointers: QByteArray's operator[] checks for sharing at every byte, and
+    // every load and save runs this over the whole image.
+    QByteArray out(data.size(), Qt::Uninitialized);
+    const char* in = data.constData();
+    char* o = out.data();
     for (qsizetype i = 0; i < data.size(); ++i)
-        out[i] =
-            static_cast<char>(static_cast<std::uint8_t>(data[i]) ^ FileKeyTable[i % FileKeySize]);
+        o[i] = static_cast<char>(static_cast<std::uint8_t>(in[i]) ^ FileKeyTable[i % FileKeySize]);
     return out;
 }
 

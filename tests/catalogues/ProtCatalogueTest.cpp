@@ -115,6 +115,23 @@ TEST(ProtCatalogue, StoredPositionBeyondTheListLeavesNoCurrentEntry) {
     EXPECT_EQ(high.CurrentPosition(), 4);
 }
 
+TEST(ProtCatalogue, FaultCodeFormatWithoutACatalogueIsTheBuiltEntrys) {
+    std::vector<std::uint16_t> devices(DeviceTypeCodes().begin(), DeviceTypeCodes().end());
+    devices.push_back(0x4001); // unknown: no entries
+    for (std::uint16_t device : devices) {
+        const TProtCatalogue c = Built(device);
+        // Every entry, one past the list, and positions whose high byte the device ignores.
+        std::vector<int> positions{255, 0x0100 + c.Count() - 1, 0xFF00, 65535};
+        for (int protocol = 0; protocol <= c.Count(); ++protocol)
+            positions.push_back(protocol);
+        for (int protocol : positions) {
+            const TProtBase* entry = c.Entry(protocol & 0xFF);
+            EXPECT_EQ(EntryFaultCodeFormat(device, protocol), entry ? entry->FaultCodeFormat : 0)
+                << std::hex << device << " " << protocol;
+        }
+    }
+}
+
 TEST(ProtCatalogue, ParametersAreCommonThenOwnThenModelExtras) {
     LanguageGuard english(true);
     // "Uni." has no parameters of its own.

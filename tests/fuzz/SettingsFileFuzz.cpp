@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -27,28 +28,52 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
-// Every text the journals viewer shows and exports.
+// Every text the journals viewer shows and exports, each built once: the export texts are
+// the viewer's tables, so the tables are checked on the way.
 void allJournalTexts(const TMK& m) {
     using namespace journals;
-    const FaultCodeStyle style = CurrentFaultCodeStyle(m);
-    for (DriveJournal j : {DriveJournal::Trip, DriveJournal::Tank})
-        check(DriveTable(m, j).size() == std::size_t(JournalRecordCount + 1));
-    for (int format = 0; format <= 11; ++format)
-        FaultTable(m, FaultCodeStyleOf(m, format));
-    for (int slot = 0; slot < FaultSlotCount; ++slot)
-        FreezeFrameRows(ReadFaultRecord(m, slot), ReadFreezeFramePids(m));
-    check(!EncodeExportText(DriveJournalText(m, DriveJournal::Tank) + SumsText(m) +
-                            FaultJournalText(m, style))
-               .isEmpty());
+    QString text;
+    for (DriveJournal j : {DriveJournal::Trip, DriveJournal::Tank}) {
+        const TextTable table = DriveTable(m, j);
+        check(table.size() == std::size_t(JournalRecordCount + 1));
+        text += TableText(table);
+    }
+    // The fault table and freeze frames in the protocol's own code format...
+    text += SumsText(m) + FaultJournalText(m, CurrentFaultCodeStyle(m));
+    check(!EncodeExportText(text).isEmpty());
+    // ...and every stored code in every other format: the format changes the code text
+    // alone, so the rest of the table need not be built again for each.
+    for (int slot = 0; slot < FaultSlotCount; ++slot) {
+        const FaultRecord r = ReadFaultRecord(m, slot);
+        if (r.isEmpty()) continue;
+        for (int format = 0; format <= 11; ++format)
+            FaultCodeText(FaultCodeStyleOf(m, format), r.code);
+    }
 }
 
-// tripconf-cli show --json over an accepted file gives valid JSON.
-void showJson(const QString& path) {
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int code = cli::Run({QStringLiteral("show"), path, QStringLiteral("--json")}, {o, e});
+// The journals take the fault-code format from the master list alone; the catalogue the
+// editor builds for the same device and choice must agree. Each pair is built once: a
+// catalogue depends on nothing else, and building one costs more than the rest of an input.
+void catalogueAgrees(const TMK& m) {
+    static std::vector<bool> seen(std::size_t(1) << 24);
+    const int protocol = int(m.Get("Protocol")) & 0xFF;
+    const std::size_t pair = std::size_t(m.DeviceVersion) << 8 | std::size_t(protocol);
+    if (seen[pair]) return;
+    seen[pair] = true;
+    TProtCatalogue catalogue;
+    catalogue.Build(m.DeviceVersion, protocol);
+    const TProtBase* entry = catalogue.Current();
+    check(journals::CurrentFaultCodeStyle(m).format == (entry ? entry->FaultCodeFormat : 0));
+}
+
+// tripconf-cli show --json over an accepted file gives valid JSON. The command loads the
+// file into a fresh model; `loaded` is one (defaults, then this file), so the command's
+// writer runs on it rather than on a model built again for every input.
+void showJson(const TMK& loaded) {
+    QString out;
+    QTextStream o(&out);
+    cli::ShowJson(loaded, o);
     o.flush();
-    check(code == cli::ExitOk);
     QJsonParseError error;
     QJsonDocument::fromJson(out.toUtf8(), &error);
     check(error.error == QJsonParseError::NoError);
@@ -58,14 +83,16 @@ void showJson(const QString& path) {
 // done with one input. Between inputs the records go back to the defaults.
 struct TModels {
     TMK loaded, read;
+    QByteArray header;
     std::array<QByteArray, SectionCountMax + 1> defaults;
-    TModels() {
+    TModels() : header(loaded.Header) {
         for (int i = 1; i <= SectionCountMax; ++i)
             defaults[std::size_t(i)] = loaded.Section(i);
     }
     void reset(TMK& m) {
         m.DeviceVersion = DefaultDeviceVersion;
         m.SettingsImage.clear();
+        m.Header = header;
         for (int i = 1; i <= SectionCountMax; ++i)
             m.Section(i) = defaults[std::size_t(i)];
     }
@@ -112,12 +139,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         read.SettingsImage = decoded.image;
         read.ReadSections(1, SectionCountMax);
         allJournalTexts(read);
+        catalogueAgrees(read);
         // What a confirmed edit does: every section encoded back into the image.
         read.WriteSections(1, SectionCountMax);
         check(read.SettingsImage.size() <= MemorySize);
     } catch (const TError&) {
         check(!accepted);
     }
-    if (accepted) showJson(path);
+    if (accepted) showJson(loaded);
+    // What this input made is freed before it ends: libFuzzer runs an input again with a
+    // leak check whenever it ends with more allocations than it started with.
+    models.reset(loaded);
+    models.reset(read);
     return 0;
 }

@@ -133,6 +133,35 @@ TEST(SectionTransfer, InvalidAddressesAndShortImages) {
     EXPECT_EQ(empty.Section(1), rec1);
 }
 
+// A table that lists fewer than eleven sections leaves the pairs behind its count to
+// chance: here section 4's pair points at section 1 and section 11's nowhere. Such a file
+// passes the load check, so the model must neither read those sections from the image nor
+// write them into it (the device write never sends them anyway).
+TEST(SectionTransfer, SectionsPastTheTableCountTakeNoBytes) {
+    TMK m;
+    fillRecords(m, 33);
+    std::array<QByteArray, 12> records;
+    for (int i = 1; i <= 11; ++i)
+        records[i] = m.Section(i);
+    auto table = standardTable();
+    table[3] = table[0];
+    table[10].address = 0xFFFF;
+    QByteArray image = imageWithTable(table);
+    image[0] = 3;
+    m.SettingsImage = image;
+
+    m.ReadSections(1, 11);
+    EXPECT_EQ(m.Section(1), image.mid(*ImageOffset(table[0].address), SectionRecordSize(1)));
+    for (int i = 4; i <= 11; ++i)
+        EXPECT_EQ(m.Section(i), records[i]) << "section " << i;
+
+    fillRecords(m, 61);
+    ASSERT_NO_THROW(m.WriteSections(1, 11));
+    for (int i = 1; i <= 3; ++i)
+        image.replace(*ImageOffset(table[i - 1].address), SectionRecordSize(i), m.Section(i));
+    EXPECT_EQ(m.SettingsImage, image) << "only the three listed sections are written";
+}
+
 TEST(ModelEdit, CancelRestoresRecordsAndConfirmEncodesOnlySectionsOneToTen) {
     TMK m;
     m.SettingsImage = imageWithTable(standardTable());

@@ -8,6 +8,7 @@
 #include <QTextStream>
 #include <vector>
 
+class TMK;
 struct TFieldChange;
 class TSettingWords;
 namespace journals {
@@ -32,6 +33,8 @@ int Run(const QStringList& args, Streams io);
 
 int Show(const QStringList& args, Streams io);
 int Describe(const QStringList& args, Streams io);
+// What show --json prints for a loaded model.
+void ShowJson(const TMK& model, QTextStream& out);
 int Diff(const QStringList& args, Streams io);
 int Journal(const QStringList& args, Streams io);
 int Ports(const QStringList& args, Streams io);

@@ -40,7 +40,9 @@ void showText(const TMK& m, QTextStream& out) {
     }
 }
 
-void showJson(const TMK& m, QTextStream& out) {
+} // namespace
+
+void ShowJson(const TMK& m, QTextStream& out) {
     QJsonObject root;
     root.insert("DeviceVersion", int(m.DeviceVersion));
     root.insert("SettingsVersion", m.SettingsVersion());
@@ -58,8 +60,6 @@ void showJson(const TMK& m, QTextStream& out) {
     out << JsonText(QJsonDocument(root));
 }
 
-} // namespace
-
 int Show(const QStringList& args, Streams io) {
     const ParsedArgs p = ParseArgs(args, {}, {"--json"});
     if (!p.error.isEmpty() || p.positional.size() != 1) {
@@ -71,7 +71,7 @@ int Show(const QStringList& args, Streams io) {
     TMK m;
     LoadSettingsForTool(m, p.positional.first());
     if (p.flags.contains("--json"))
-        showJson(m, io.out);
+        ShowJson(m, io.out);
     else
         showText(m, io.out);
     return ExitOk;

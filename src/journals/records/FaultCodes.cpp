@@ -108,19 +108,13 @@ FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format) {
 }
 
 FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
-    const int protocol = int(model.Get("Protocol")) & 0xFF; // the catalogue counts the low byte
-    const TProtBase* entry = model.Prots.Current();
-    // The model rebuilds its catalogue when the editor opens; after a device has been read
-    // or a file loaded it may still describe the previous device, so then ask a catalogue
-    // built for the device and choice of this moment (the model's own stays as it is).
-    // An unknown type reads as the default model, as in the editor.
-    const std::uint16_t device = CatalogueDeviceType(model.DeviceVersion);
-    TProtCatalogue fresh;
-    if (model.Prots.DeviceType() != device || model.Prots.CurrentPosition() != protocol) {
-        fresh.Build(device, protocol);
-        entry = fresh.Current();
-    }
-    return FaultCodeStyleOf(model, entry ? entry->FaultCodeFormat : 0);
+    // The model's own catalogue is rebuilt only when the editor opens, so after a device
+    // read or a file load it may describe the previous device: the format comes from the
+    // master list for the device and choice of this moment. Building a whole catalogue
+    // for one number cost more than every journal text together. An unknown type reads as
+    // the default model, as in the editor.
+    return FaultCodeStyleOf(model, EntryFaultCodeFormat(CatalogueDeviceType(model.DeviceVersion),
+                                                        int(model.Get("Protocol"))));
 }
 
 std::uint32_t FaultRecord::freezeDtc() const {

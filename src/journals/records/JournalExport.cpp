@@ -41,9 +41,15 @@ template <std::size_t N> QStringList Texts(const TText (&texts)[N]) {
     return list;
 }
 
+// Piece by piece into `out`: a concatenated temporary per row or cell would be one more
+// string to allocate and copy each time.
 void AppendLabelValues(QString& out, const std::vector<LabelValue>& rows) {
-    for (const LabelValue& r : rows)
-        out += r.label + Tab + r.value + LineEnd;
+    for (const LabelValue& r : rows) {
+        out += r.label;
+        out += Tab;
+        out += r.value;
+        out += LineEnd;
+    }
 }
 
 } // namespace
@@ -88,8 +94,10 @@ TextTable FaultTable(const TMK& model, const FaultCodeStyle& style) {
 QString TableText(const TextTable& table) {
     QString out;
     for (const QStringList& row : table) {
-        for (const QString& cell : row)
-            out += cell + Tab;
+        for (const QString& cell : row) {
+            out += cell;
+            out += Tab;
+        }
         out += LineEnd;
     }
     return out;
@@ -102,7 +110,8 @@ QString DriveJournalText(const TMK& model, DriveJournal journal) {
 QString SumsText(const TMK& model) {
     QString out;
     for (Adder a : AllAdders) {
-        out += AdderCaption(a) + LineEnd;
+        out += AdderCaption(a);
+        out += LineEnd;
         AppendLabelValues(out, AdderRows(model, a));
     }
     return out;
