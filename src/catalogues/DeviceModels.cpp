@@ -25,11 +25,9 @@ enum CapBit : std::uint32_t {
     AltPalette = 1u << 16,
     NoVel100 = 1u << 17,
     CorrUOZ = 1u << 18,
-    NoFLS = 1u << 19,
-    AutoOBD = 1u << 20,
-    NoAutoVAG = 1u << 21,
-    AutoOpel = 1u << 22,
-    AccelCalib = 1u << 23,
+    AutoOBD = 1u << 19,
+    AutoOpel = 1u << 20,
+    AccelCalib = 1u << 21,
 };
 
 struct CapMember {
@@ -58,9 +56,7 @@ constexpr CapMember CapMembers[] = {
     {AltPalette, &TDeviceCaps::CapAltPalette},
     {NoVel100, &TDeviceCaps::CapNoVel100},
     {CorrUOZ, &TDeviceCaps::CapCorrUOZ},
-    {NoFLS, &TDeviceCaps::CapNoFLS},
     {AutoOBD, &TDeviceCaps::CapAutoOBD},
-    {NoAutoVAG, &TDeviceCaps::CapNoAutoVAG},
     {AutoOpel, &TDeviceCaps::CapAutoOpel},
     {AccelCalib, &TDeviceCaps::CapAccelCalib},
 };
@@ -73,7 +69,7 @@ struct DeviceRow {
 
 // The models fall into families that share most flags.
 constexpr std::uint32_t LowBeamFamily =
-    NoGasMeth | AddSystems | NoAirTemp | NoSpeedSensor | LowBeam | NoFLS;
+    NoGasMeth | AddSystems | NoAirTemp | NoSpeedSensor | LowBeam;
 constexpr std::uint32_t MarineFamily =
     NoPark | NoGas | NoJamStats | NoLights | TSCounter | NoVoice | AltPalette | NoVel100;
 constexpr std::uint32_t VagFamily = AddSystems | VAG | CorrUOZ | AutoOBD;
@@ -92,12 +88,12 @@ constexpr DeviceRow DeviceRows[] = {
     {0x4310, "TC-4310", LowBeamFamily | CorrUOZ | NoVoice},
     {0x4400, "TC-4400", AddSystems | CorrUOZ | AutoOBD},
     {0x4500, "TC-4500", AddSystems | CorrUOZ | AutoOBD | NoVoice},
-    {0x4600, "TC-4600", VagFamily | NoAutoVAG},
-    {0x4610, "TC-4610", VagFamily | NoAutoVAG},
-    {0x4700, "TC-4700", VagFamily | NoAutoVAG | NoVoice},
-    {0x4710, "TC-4710", VagFamily | NoAutoVAG | NoVoice},
-    {0x4800, "TC-4800", VagFamily | NoAutoVAG | NoVoice | NoPark},
-    {0x4810, "TC-4810", VagFamily | NoAutoVAG | NoVoice | NoPark},
+    {0x4600, "TC-4600", VagFamily},
+    {0x4610, "TC-4610", VagFamily},
+    {0x4700, "TC-4700", VagFamily | NoVoice},
+    {0x4710, "TC-4710", VagFamily | NoVoice},
+    {0x4800, "TC-4800", VagFamily | NoVoice | NoPark},
+    {0x4810, "TC-4810", VagFamily | NoVoice | NoPark},
     {0x5000, "TC-5000", MarineFamily | PowerReserve | SpeedLockRule | GPS | Trim},
     {0x5100, "TC-5100", MarineFamily | NoAirTemp | AutoOBD | AccelCalib},
     {0x5200, "TC-5200", MarineFamily | NoAirTemp | PowerReserve | AccelCalib},

@@ -33,11 +33,9 @@ struct TDeviceCaps {
 
     // Flags of our own for what the table above leaves open.
     bool CapAltPalette = false; // second set of default colour schemes
-    bool CapNoVel100 = false;   // no acceleration / braking timing (0-100 km/h)
+    bool CapNoVel100 = false;   // no acceleration / braking timing entries in the menu
     bool CapCorrUOZ = false;    // ignition-angle correction from the menu
-    bool CapNoFLS = false;      // no fuel-level-sensor input
     bool CapAutoOBD = false;    // automatic search among the OBD protocols
-    bool CapNoAutoVAG = false;  // no automatic VAG search despite CapVAG
     bool CapAutoOpel = false;   // automatic search among the Opel protocols
     bool CapAccelCalib = false; // accelerometer (pitch and roll) with a stored calibration
 

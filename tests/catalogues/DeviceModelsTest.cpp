@@ -83,7 +83,7 @@ TEST(DeviceModels, CapabilityFlagsAreSetOnTheRightNumberOfModels) {
 
 // Our own flags describe what the model's catalogue actually holds.
 TEST(DeviceModels, OwnFlagsAgreeWithEachModelsCatalogue) {
-    constexpr std::uint8_t Mikas = 0x1D, Obd2q = 0x67, Opel1 = 0x79, Vag1 = 0x52;
+    constexpr std::uint8_t Mikas = 0x1D, Obd2q = 0x67, Opel1 = 0x79;
     for (std::uint16_t code : DeviceTypeCodes()) {
         TProtCatalogue c;
         c.Build(code, 0);
@@ -91,7 +91,6 @@ TEST(DeviceModels, OwnFlagsAgreeWithEachModelsCatalogue) {
         EXPECT_EQ(caps.CapCorrUOZ, HasCode(c, Mikas)) << std::hex << code;
         EXPECT_EQ(caps.CapAutoOBD, HasCode(c, Obd2q)) << std::hex << code;
         EXPECT_EQ(caps.CapAutoOpel, HasCode(c, Opel1)) << std::hex << code;
-        EXPECT_EQ(caps.CapNoAutoVAG, caps.CapVAG && !HasCode(c, Vag1)) << std::hex << code;
         ASSERT_GT(c.Count(), 0);
         EXPECT_EQ(caps.CapAccelCalib, c.Entry(0)->HasParam(55)) << std::hex << code;
     }

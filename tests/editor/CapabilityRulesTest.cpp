@@ -170,7 +170,7 @@ TEST_F(EditorTest, EveryShowRuleShowsAndHides) {
                                                        {0x5000, 9}, {0x8000, 0}},
         {{"seLiqTemperLimit"},                         {0x4000, 0}, {0x5000, 3}},
         {{"seLiqTemperReady"},                         {0x4000, 0}, {0x5000, 8}},
-        {{"seVel100", "seVel100Down"},                 {0x4000, 0}, {0x5000, 0}},
+        {{"seVel100", "seVel100Down"},                 {0x4000, 0}, {0x5000, 3}}, // Yamaha
         {{"seOilAKPPTemperLimit", "seCVTFDeteriorLim"},{0x8080, 0}, {0x4000, 0}},
         {{"seOilEngTemperLimit"},                      None,        {0x8080, 0}},
         {{"seVentTempLimit"},                          None,        {0x8080, 0}},

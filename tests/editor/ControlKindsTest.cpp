@@ -203,7 +203,7 @@ TEST_F(ControlKindTest, RowsBuiltAtRunTimeKeepTheirNames) {
     Show();
     ASSERT_EQ(binder->Names().size(), 9);
     EXPECT_STREQ(binder->Row("cbShowDisp_S_7")->setting, "ShowDisp_S_7");
-    EXPECT_EQ(binder->Control("cbShowDisp_S_7")->property("text").toString(), "On petrol");
+    EXPECT_EQ(binder->Control("cbShowDisp_S_7")->property("text").toString(), "Petrol");
     QTest::mouseClick(binder->Control("cbShowDisp_S_7"), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(model.Get("ShowDisp_S"), 1 << 7);
 }

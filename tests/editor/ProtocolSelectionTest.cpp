@@ -27,14 +27,14 @@ TEST_F(EditorTest, MethodListFollowsTheModelAndShowsTheProtocolOnlyByHand) {
     EXPECT_EQ(Items("cbProtocolSelectMeth"),
               QStringList({"Auto", "AutoOBD", "AutoVAG", "AutoOpl", "Man."}));
     Open(0x4600);
-    EXPECT_EQ(Items("cbProtocolSelectMeth"), QStringList({"Auto", "AutoOBD", "Man."}))
-        << "a VAG model without the VAG search";
+    EXPECT_EQ(Items("cbProtocolSelectMeth"), QStringList({"Auto", "AutoOBD", "AutoVAG", "Man."}))
+        << "every VAG model has the VAG search";
 }
 
 // Another protocol clears all eight option bytes and refills what depends on it; the same
 // protocol again only refills the option lists.
 TEST_F(EditorTest, ProtocolChangeClearsTheOptionsAndTheSameOneKeepsThem) {
-    model.Set("ProtocolSelectMeth", 0, 2); // by hand on 0x4600
+    model.Set("ProtocolSelectMeth", 0, 3); // by hand on 0x4600
     for (int k = 0; k < 8; ++k)
         model.Set(kOptionFields[k], 0, k + 1);
     model.Set("ProtTypeAdd1", 0, 2);
@@ -74,7 +74,7 @@ TEST_F(EditorTest, ProtocolChangeClearsTheOptionsAndTheSameOneKeepsThem) {
 // until the list is left (or a pick, Enter, OK), and leaving it on the stored protocol keeps
 // its options however far the user went.
 TEST_F(EditorTest, BrowsingTheProtocolListChangesNothingUntilItIsLeft) {
-    model.Set("ProtocolSelectMeth", 0, 2);
+    model.Set("ProtocolSelectMeth", 0, 3); // by hand on 0x4600
     for (int k = 0; k < 8; ++k)
         model.Set(kOptionFields[k], 0, 1);
     Open(0x4600, 0);

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "HandlerGuard.h"
 #include "Prompt.h"
+#include "RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -37,6 +38,13 @@ void SetCaptionText(QGroupBox* group, const QString& text) {
 }
 void SetCaptionText(QWidget* window, const QString& text) {
     window->setWindowTitle(text);
+}
+
+void SetAccessibleNameOf(QObject* widget, const QString& name) {
+    if (auto* group = qobject_cast<TRadioGroup*>(widget))
+        group->setAccessibleCaption(name);
+    else if (auto* w = qobject_cast<QWidget*>(widget))
+        w->setAccessibleName(name);
 }
 
 TControlBinder::TControlBinder(TMK& model, const bool& refreshing, QObject* parent)
@@ -146,6 +154,26 @@ void TControlBinder::describe(Binding& b, const TSettingContext& c, bool items) 
     if (b.unit) b.unit->setText(SettingUnit(s));
     if (items && (s.kind == TSettingKind::List && (!s.items.empty() || s.itemsOf || s.max > 0)))
         b.adapter->SetItems(SettingItems(s, c));
+    nameForScreenReaders(b, c);
+}
+
+// The setting's caption and unit, whatever the page shows beside the control ("#1" under a
+// heading, or nothing in a grid of controls): read alone, the name must say what it is.
+void TControlBinder::nameForScreenReaders(Binding& b, const TSettingContext& c) {
+    const TSettingDesc& s = *b.setting;
+    QString name = SettingCaption(s, c, b.own.row.element);
+    // A caption that already ends with its unit ("point 1, CU") does not say it twice.
+    const QString unit = QStringLiteral(", ") + SettingUnit(s);
+    if (unit.size() > 2 && !name.endsWith(unit)) name += unit;
+    const QList<QWidget*> widgets = b.adapter->Widgets();
+    if (b.own.row.kind == TCtlKind::SoundPair && widgets.size() == 2) {
+        SetAccessibleNameOf(widgets[0], name + Tx(", first warning", ", первое предупреждение"));
+        SetAccessibleNameOf(widgets[1],
+                            name + Tx(", repeated warnings", ", повторные предупреждения"));
+        return;
+    }
+    for (QWidget* w : widgets)
+        SetAccessibleNameOf(w, name);
 }
 
 void TControlBinder::RefreshDescribed() {

@@ -31,6 +31,8 @@ void SetCaptionText(QLabel* label, const QString& text);
 void SetCaptionText(QAbstractButton* button, const QString& text);
 void SetCaptionText(QGroupBox* group, const QString& text);
 void SetCaptionText(QWidget* window, const QString& text); // the window title
+// A widget's name for screen readers; a radio group names its buttons by it too.
+void SetAccessibleNameOf(QObject* widget, const QString& name);
 
 // A control hidden itself or inside something hidden, not counting the pages a tab widget
 // puts behind its current one: a rule has taken it from the user.
@@ -57,8 +59,15 @@ public:
             {w, text, [](QObject* o, const QString& s) { SetCaptionText(static_cast<W*>(o), s); }});
         return w;
     }
-    // Puts every registered caption, every bound control's caption and unit and every list's
-    // items in the current language and for the settings as they are.
+    // Registers the name a screen reader reads for a widget the page draws itself (a grid,
+    // a preview, a choice of its own), applied with the captions. Returns the widget.
+    template <class W> W* AccessibleName(W* w, TText name) {
+        captions_.push_back({w, name, &SetAccessibleNameOf});
+        return w;
+    }
+    // Puts every registered caption, every bound control's caption, unit and name for screen
+    // readers and every list's items in the current language and for the settings as they
+    // are.
     void ApplyCaptions();
     // The words that follow the device, the protocol or other settings again: captions and
     // list items (a list whose items changed shows the model's value again).
@@ -134,6 +143,7 @@ private:
     TCommitResult commit(Binding& b);
     void load(Binding& b);
     void describe(Binding& b, const TSettingContext& c, bool items);
+    void nameForScreenReaders(Binding& b, const TSettingContext& c);
     const QList<Binding*>* bindingsOf(const QString& name) const;
 
     TMK& model_;

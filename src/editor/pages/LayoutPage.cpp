@@ -29,7 +29,6 @@ constexpr TText kHint{"Right-click a place on a screen to choose the parameter i
                       "дисплея. С клавиатуры: стрелки выбирают место, клавиша контекстного "
                       "меню открывает список."};
 constexpr TText kScreensShown{"Screens shown", "Показывать дисплеи"};
-constexpr TText kEmptyPlace{"Empty place", "Пустое место"};
 constexpr TText kEmptyItem{"(empty)", "(пусто)"};
 constexpr TText kNotOffered{"%1: code %2, which this device's protocol does not offer",
                             "%1: код %2, которого нет в списке протокола устройства"};
@@ -85,7 +84,8 @@ void TLayoutPage::Build(QWidget* page) {
     for (const TPreviewRow& row : def_.previews) {
         const int i = int(previews_.size());
         auto* cell = new QVBoxLayout;
-        auto* preview = new TPlacePreview(row.name, row.kind, row.screen, page);
+        auto* preview =
+            b.AccessibleName(new TPlacePreview(row.name, row.kind, row.screen, page), row.caption);
         auto* label = b.Caption(new QLabel(page), row.caption);
         label->setObjectName(QLatin1Char('l') + preview->objectName().mid(2));
         label->setBuddy(preview);
@@ -157,14 +157,11 @@ QString TLayoutPage::Describe(const TPlacePreview& preview, int place) {
 }
 
 QString TLayoutPage::CodeText(std::uint8_t code) {
-    if (code == EmptyCode) return kEmptyPlace.text();
-    const TMeasParBase* param = Model().MeasPars.Find(code);
+    const QString words = PlaceCodeWords(Model().MeasPars, code);
+    if (code == EmptyCode) return words;
     const bool offered = !CurrentProt() || Offered(OfferedCodes(Model()), code);
-    const QString name = !param                      ? QStringLiteral("?")
-                         : param->NameUnit.isEmpty() ? param->Name
-                                                     : param->NameUnit;
-    if (param && offered) return name;
-    return kNotOffered.text().arg(name).arg(code);
+    if (Model().MeasPars.Find(code) && offered) return words;
+    return kNotOffered.text().arg(words).arg(code);
 }
 
 void TLayoutPage::pbDigitMouseDown(const TPlacePreview* preview, int place, QPoint globalPos) {

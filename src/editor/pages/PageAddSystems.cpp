@@ -64,7 +64,8 @@ void TPageAddSystems::Build(QWidget* page) {
     auto* filterRow = new QHBoxLayout;
     auto* filterLabel = b.Caption(new QLabel(page), {"Filter", "Фильтр"});
     filterLabel->setObjectName(QStringLiteral("lBlocksFilter"));
-    filterEdit_ = new QLineEdit(page);
+    filterEdit_ = b.AccessibleName(new QLineEdit(page),
+                                   {"Filter of the units by name", "Фильтр блоков по названию"});
     filterEdit_->setObjectName(QStringLiteral("eBlocksFilter"));
     filterEdit_->setClearButtonEnabled(true);
     filterEdit_->setPlaceholderText(Tx("part of the name", "часть названия"));
@@ -78,7 +79,8 @@ void TPageAddSystems::Build(QWidget* page) {
     filter_->setSourceModel(all_);
     filter_->setFilterKeyColumn(TAllBlocksModel::NameColumn);
     filter_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    allGrid_ = MakeGrid(page, "sgAllBlocks");
+    allGrid_ = b.AccessibleName(MakeGrid(page, "sgAllBlocks"),
+                                {"Units of this model", "Блоки этой модели"});
     allGrid_->setModel(filter_);
     allGrid_->setToolTip(kAllTip.text());
     allGrid_->horizontalHeader()->setSectionResizeMode(TAllBlocksModel::NameColumn,
@@ -95,7 +97,8 @@ void TPageAddSystems::Build(QWidget* page) {
     columns[1]->addWidget(usedLabel);
 
     used_ = new TUsedBlocksModel(list_, section5, page);
-    usedGrid_ = MakeGrid(page, "sgUsedBlocks");
+    usedGrid_ =
+        b.AccessibleName(MakeGrid(page, "sgUsedBlocks"), {"Units polled", "Опрашиваемые блоки"});
     usedGrid_->setModel(used_);
     usedGrid_->setToolTip(kUsedTip.text());
     usedGrid_->horizontalHeader()->setStretchLastSection(true);

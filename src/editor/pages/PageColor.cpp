@@ -51,12 +51,24 @@ constexpr TControlRow kActiveSchemeRows[] = {
 struct TPreviewDef {
     const char* name;
     TScreenKind kind;
+    TText title; // for screen readers
 };
 constexpr TPreviewDef kDigitPreviews[] = {
-    {"pbDigit1", TScreenKind::X1}, {"pbDigit4", TScreenKind::X4},
-    {"pbDigit9", TScreenKind::X9}, {"pbDigit6", TScreenKind::X6},
+    {"pbDigit1", TScreenKind::X1, {"Sample one-value screen", "Образец дисплея х1"}},
+    {"pbDigit4", TScreenKind::X4, {"Sample four-value screen", "Образец дисплея х4"}},
+    {"pbDigit9", TScreenKind::X9, {"Sample nine-value screen", "Образец дисплея х9"}},
+    {"pbDigit6", TScreenKind::X6, {"Sample six-value screen", "Образец дисплея х6"}},
 };
 // clang-format on
+constexpr TText kMenuPreview{"Sample menu", "Образец меню"};
+
+// The grids and the edits beside them, for screen readers.
+constexpr TText kPaletteName{"Palette of the edited scheme", "Палитра редактируемой схемы"};
+constexpr TText kDigitRolesName{"Colors of the digital displays", "Цвета цифровых дисплеев"};
+constexpr TText kMenuRolesName{"Colors of the menu", "Цвета меню"};
+constexpr TText kRoleColourName{"Palette color of the chosen item",
+                                "Цвет палитры выбранного пункта"};
+constexpr TText kRed{"Red", "Красный"}, kGreen{"Green", "Зелёный"}, kBlue{"Blue", "Синий"};
 
 constexpr TText kRestoreQuestion{
     "Initialize all the color scheme settings to their original state? ",
@@ -69,7 +81,6 @@ QSpinBox* makeSpin(const char* name, int max, QWidget* parent) {
     spin->setAlignment(Qt::AlignRight);
     return spin;
 }
-
 
 } // namespace
 
@@ -103,15 +114,16 @@ void TPageColor::Build(QWidget* page) {
     QWidget* box = palette->parentWidget();
     palette_ = new TColourGridModel(
         Model(), {}, [this] { return Frame().EditedScheme; }, page);
-    sgPalette_ = MakeColourGrid("sgPalette", palette_, box);
+    sgPalette_ = b.AccessibleName(MakeColourGrid("sgPalette", palette_, box), kPaletteName);
     lColorTab_ = new QLabel(box);
     lColorTab_->setObjectName(QStringLiteral("lColorTab"));
     palette->addWidget(sgPalette_, 0, 0, 1, 6);
     palette->addWidget(lColorTab_, 1, 0, 1, 6);
     auto* channels = new QHBoxLayout;
-    for (auto [name, text, spin] : {std::tuple{"seR", "R", &seR_}, std::tuple{"seG", "G", &seG_},
-                                    std::tuple{"seB", "B", &seB_}}) {
-        *spin = makeSpin(name, ChannelMax, box);
+    for (auto [name, text, spin, spoken] :
+         {std::tuple{"seR", "R", &seR_, kRed}, std::tuple{"seG", "G", &seG_, kGreen},
+          std::tuple{"seB", "B", &seB_, kBlue}}) {
+        *spin = b.AccessibleName(makeSpin(name, ChannelMax, box), spoken);
         auto* label = new QLabel(QString::fromUtf8(text), box);
         label->setObjectName(QStringLiteral("l") + QString::fromUtf8(text));
         label->setBuddy(*spin);
@@ -131,7 +143,8 @@ void TPageColor::Build(QWidget* page) {
     box = schemes->parentWidget();
     auto* edited = b.Caption(new QLabel(box), {"Edited scheme", "Цветовая схема"});
     edited->setObjectName(QStringLiteral("lCurrColorSchemeNum"));
-    rgCurrColorSchemeNum_ = new TRadioGroup(box);
+    rgCurrColorSchemeNum_ =
+        b.AccessibleName(new TRadioGroup(box), {"Edited scheme", "Цветовая схема"});
     rgCurrColorSchemeNum_->setObjectName(QStringLiteral("rgCurrColorSchemeNum"));
     edited->setBuddy(rgCurrColorSchemeNum_);
     schemes->addWidget(edited, 0, 0);
@@ -151,17 +164,25 @@ void TPageColor::Build(QWidget* page) {
     pcColorDisp_->setObjectName(QStringLiteral("pcColorDisp"));
     right->addWidget(pcColorDisp_, 1);
     QWidget* digits = BuildRolePage(*digit_, "tsColorDig", "sgDigit", "lDigit", "seDigit");
+    b.AccessibleName(digit_->grid, kDigitRolesName);
     auto* previews = new QGridLayout;
     for (const TPreviewDef& p : kDigitPreviews) {
-        auto* preview = new TScreenPreview(p.name, digits);
+        auto* preview = b.AccessibleName(new TScreenPreview(p.name, digits), p.title);
         const int i = int(previews_.size());
         previews->addWidget(preview, i / PreviewColumns, i % PreviewColumns);
         previews_.push_back(preview);
+        preview->SetPlaceDescriber([this, preview](int place) {
+            const std::vector<std::uint8_t>& codes = preview->Screen().codes;
+            return place < int(codes.size())
+                       ? PlaceCodeWords(Model().MeasPars, codes[std::size_t(place)])
+                       : QString();
+        });
     }
     previews->setRowStretch(int(previews_.size() + 1) / PreviewColumns, 1); // keep them together
     static_cast<QHBoxLayout*>(digits->layout())->addLayout(previews, 1);
     QWidget* menu = BuildRolePage(*menu_, "tsColorMenu", "sgMenu", "lMenu", "seMenu");
-    auto* pbMenu = new TScreenPreview("pbMenu", menu);
+    b.AccessibleName(menu_->grid, kMenuRolesName);
+    auto* pbMenu = b.AccessibleName(new TScreenPreview("pbMenu", menu), kMenuPreview);
     previews_.push_back(pbMenu);
     static_cast<QHBoxLayout*>(menu->layout())->addWidget(pbMenu, 1, Qt::AlignTop);
     pcColorDisp_->addTab(digits, QString());
@@ -188,7 +209,7 @@ QWidget* TPageColor::BuildRolePage(RoleGrid& g, const char* page, const char* na
     g.grid = MakeColourGrid(name, g.model, tab);
     g.label = new QLabel(tab);
     g.label->setObjectName(QString::fromUtf8(label));
-    g.spin = makeSpin(spin, PaletteColourCount - 1, tab);
+    g.spin = Binder().AccessibleName(makeSpin(spin, PaletteColourCount - 1, tab), kRoleColourName);
     g.label->setBuddy(g.spin);
     auto* choice = new QHBoxLayout;
     choice->addWidget(g.label);

@@ -173,7 +173,7 @@ void TPageFuel::BuildTare(QVBoxLayout* column) {
     QGridLayout* grid = AddGroup(b, column, "gbOilTare", {"Tare", "Тарированный"});
     QWidget* box = grid->parentWidget();
     tare_ = new TTareGridModel(box);
-    grid_ = MakeTareGrid(box, tare_);
+    grid_ = b.AccessibleName(MakeTareGrid(box, tare_), {"Tare table", "Таблица тарировки"});
     grid->addWidget(grid_, 0, 0, 1, 4, Qt::AlignLeft);
     b.AddRows(grid, kTareRows, 1);
     b.Control(QStringLiteral("rgTarirIncline"))->setEnabled(false); // found by the device

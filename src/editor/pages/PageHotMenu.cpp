@@ -17,16 +17,17 @@ constexpr int Section9 = 9;
 constexpr int GridSpacing = 16; // px between the three lists
 
 struct TGridDef {
-    const char* grid;  // objectName of the grid; its list is its place in this table
-    const char* label; // objectName of the caption above it
-    TText caption;
+    const char* grid;    // objectName of the grid; its list is its place in this table
+    const char* label;   // objectName of the caption above it
+    TText caption;       // over the grid
+    const char* setting; // its setting, whose caption names it for screen readers
 };
 
 // clang-format off
 constexpr TGridDef kGrids[] = {
-    {"sghmParams", "lhmParams", {"Parameters", "Параметры"}},
-    {"sghmAver",   "lhmAver",   {"Averages", "Средние"}},
-    {"sghmPark",   "lhmPark",   {"Parking radar", "Парктроник"}},
+    {"sghmParams", "lhmParams", {"Parameters", "Параметры"},     "HotMenuParams"},
+    {"sghmAver",   "lhmAver",   {"Averages", "Средние"},         "HotMenuAver"},
+    {"sghmPark",   "lhmPark",   {"Parking radar", "Парктроник"}, "HotMenuPark"},
 };
 
 struct THint {
@@ -76,7 +77,7 @@ void TPageHotMenu::Build(QWidget* page) {
         column->setSpacing(2);
         auto* label = b.Caption(new QLabel(page), def.caption);
         label->setObjectName(QString::fromUtf8(def.label));
-        auto* view = new THotMenuView(page);
+        auto* view = b.AccessibleName(new THotMenuView(page), SettingByName(def.setting).caption);
         view->setObjectName(QString::fromUtf8(def.grid));
         view->setProperty("tag", list);
         auto* model = new THotMenuGridModel(Model(), list, view);

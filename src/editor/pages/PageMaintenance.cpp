@@ -141,6 +141,11 @@ void TPageMaintenance::BuildCounters(QGridLayout* grid) {
             name->setValidator(new TDeviceTextValidator(name));
             name->setMinimumWidth(name->fontMetrics().averageCharWidth() * NameEditChars);
             grid->addWidget(name, r, 1);
+            // The counter and its switch are named after the item, for screen readers too.
+            b.OnCommitted(name->objectName(), [this] {
+                const QScopedValueRollback refreshing(Frame().Refreshing, true);
+                Binder().RefreshDescribed();
+            });
         } else {
             grid->addWidget(CaptionLabel(box, counterRow), r, 1);
         }

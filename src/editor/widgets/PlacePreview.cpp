@@ -22,10 +22,6 @@ TPlacePreview::TPlacePreview(const char* name, TScreenKind kind, int screen, QWi
     setAttribute(Qt::WA_Hover);
 }
 
-void TPlacePreview::SetPlaceDescriber(std::function<QString(int)> describe) {
-    describe_ = std::move(describe);
-}
-
 int TPlacePreview::PlaceUnder(QPoint widgetPos) const {
     const QRect image = ImageRect();
     return PlaceAt(kind_, widgetPos - image.topLeft(), image.size());
@@ -126,7 +122,7 @@ bool TPlacePreview::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return TScreenPreview::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const int place = PlaceUnder(help->pos());
-    const QString text = place >= 0 && describe_ ? describe_(place) : QString();
+    const QString text = DescribePlace(place);
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();

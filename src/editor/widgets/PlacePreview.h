@@ -3,12 +3,11 @@
 // A screen preview whose places the user picks: a right click on a place, or the
 // context-menu key on the focused preview after choosing the place with the arrow keys,
 // asks for the place's parameter menu. The chosen place is outlined while the preview has
-// the focus, and hovering a place shows what it holds as a tool tip. Places are found by
-// the screen's own geometry over the picture, so they match what the preview draws.
+// the focus, and hovering a place shows what it holds as a tool tip, in the words of the
+// place describer. Places are found by the screen's own geometry over the picture, so they
+// match what the preview draws.
 
 #include "ScreenPreview.h"
-
-#include <functional>
 
 class TPlacePreview : public TScreenPreview {
     Q_OBJECT
@@ -24,8 +23,6 @@ public:
     QRect PlaceRectInWidget(int place) const;
     // The place the keys have chosen (0 at first).
     int CurrentPlace() const { return current_; }
-    // The tool tip of a place (what it shows); empty: none.
-    void SetPlaceDescriber(std::function<QString(int place)> describe);
 
 signals:
     // The place's menu is asked for, to be opened at globalPos.
@@ -48,5 +45,4 @@ private:
     TScreenKind kind_;
     int screen_;
     int current_ = 0;
-    std::function<QString(int)> describe_;
 };

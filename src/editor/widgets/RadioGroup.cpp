@@ -30,6 +30,7 @@ void TRadioGroup::setItems(const QStringList& items, int columns) {
     }
     for (int i = 0; i < items.size(); ++i)
         buttons_[i]->setText(items[i]);
+    nameButtons();
     updateGeometry(); // also while on a hidden page, whose layouts do not ask
 }
 
@@ -55,4 +56,16 @@ QRadioButton* TRadioGroup::button(int i) const {
 
 void TRadioGroup::setItemEnabled(int i, bool enabled) {
     if (QRadioButton* b = button(i)) b->setEnabled(enabled);
+}
+
+void TRadioGroup::setAccessibleCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(caption);
+    nameButtons();
+}
+
+void TRadioGroup::nameButtons() {
+    for (QRadioButton* b : buttons_)
+        b->setAccessibleName(caption_.isEmpty() ? b->text()
+                                                : caption_ + QStringLiteral(": ") + b->text());
 }

@@ -26,13 +26,19 @@ public:
     void setIndex(int i);
     QRadioButton* button(int i) const;
     void setItemEnabled(int i, bool enabled);
+    // The name a screen reader reads for the group; each button reads it before its item
+    // ("Speed: GPS"), since the group has no frame that would say it.
+    void setAccessibleCaption(const QString& caption);
 
 signals:
     // The user chose item i (never sent by setIndex).
     void clicked(int i);
 
 private:
+    void nameButtons();
+
     QButtonGroup* group_;
     QGridLayout* layout_;
     QList<QRadioButton*> buttons_;
+    QString caption_;
 };

@@ -8,7 +8,7 @@
 QStringList ProtocolMethodItems(const TSettingContext& c) {
     QStringList methods{Tx("Auto", "Авт.")};
     if (c.caps.CapAutoOBD) methods << Tx("AutoOBD", "АвтOBD");
-    if (c.caps.CapVAG && !c.caps.CapNoAutoVAG) methods << Tx("AutoVAG", "АвтVAG");
+    if (c.caps.CapVAG) methods << Tx("AutoVAG", "АвтVAG");
     if (c.caps.CapAutoOpel) methods << Tx("AutoOpl", "АвтOpl");
     methods << Tx("Man.", "Руч.");
     return methods;
@@ -39,11 +39,11 @@ QStringList SpeedSourceItems(const TSettingContext& c) {
 }
 
 // The calculation, the device's own sensor input, and as many ECU level readings as the
-// protocol supplies.
+// protocol supplies. The stored position reads the same on every model (1 the sensor, 2 the
+// first ECU reading), so the sensor item is never left out.
 QStringList LevelSourceItems(const TSettingContext& c) {
     const int ecuLevels = c.prot ? c.prot->EcuFuelLevels : 0;
-    QStringList items{Tx("Calculated", "Расчетный")};
-    if (!c.caps.CapNoFLS) items << Tx("FLS", "ДУТ");
+    QStringList items{Tx("Calculated", "Расчетный"), Tx("FLS", "ДУТ")};
     if (ecuLevels >= 1) items << Tx("ECU FLS", "ДУТ ЭБУ");
     if (ecuLevels >= 2) items << Tx("ECU FLS2", "ДУТ ЭБУ2");
     if (ecuLevels >= 3) items << Tx("ECU FLS3", "ДУТ ЭБУ3");

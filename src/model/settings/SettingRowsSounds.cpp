@@ -89,7 +89,7 @@ const TSettingDesc kRows[] = {
     // name                   kind    caption                                                                  unit        min max step dec conversion items     page           offered
     {"SoundVolume",           Number, {"Sound volume", "Громкость"},                                           {},          0,  8,  1,  0, Plain, {},        "tsVoiceMisc", offer::Voice},
     {"FlagSound",             List,   {"Sound off", "Откл.звук"},                                              {},          0,  0,  0,  0, Plain, kSoundOff, "tsVoiceMisc", nullptr},
-    {"SayHelloMode",          List,   {"Greeting", "Приветствие"},                                             {},          0,  0,  0,  0, Plain, kHello,    "tsVoiceMisc", offer::Voice},
+    {"SayHelloMode",          List,   {"Hello", "Здравствуйте"},                                             {},          0,  0,  0,  0, Plain, kHello,    "tsVoiceMisc", offer::Voice},
     {"SayParamPeriod",        Number, {"Period of auto.rep. of the sound of parameters (4=Off)", "Период автоповтора озвучки параметров (4=Откл.)"}, {}, 4, 99, 1, 0, Plain, {}, "tsVoiceMisc", offer::Voice},
     {"AlarmVelSecNoSayMax",   Number, {"Thinning out reports of speeding(-1=N)", "Прореживание сообщений о превышении скорости (-1=Нет)"}, kMin, -1, 99, 1, 0, Plain, {}, "tsVoiceMisc", nullptr},
     {"SayEconomPeriod",       Number, {"Econometer period", "Период эконометра"},                              {},          1, 20,  1,  0, Plain, {},        "tsVoiceMisc", nullptr},

@@ -51,13 +51,13 @@ bool Hybrid(const TSettingContext& c)         { return Prot(c, &TProtBase::Hybri
 bool HybridCooling(const TSettingContext& c)  { return Hybrid(c) && Prot(c, &TProtBase::HybridCooling); }
 bool Coolant(const TSettingContext& c)        { return CoolantWordingFor(c.prot).coolantLimit; }
 bool Ready(const TSettingContext& c)          { return CoolantWordingFor(c.prot).warmUpLimit; }
-bool Timing(const TSettingContext& c)         { return !c.caps.CapNoVel100 && CoolantWordingFor(c.prot).accelerationRows; }
+bool Timing(const TSettingContext& c)         { return CoolantWordingFor(c.prot).accelerationRows; }
 bool Retarder(const TSettingContext& c)       { return c.prot && c.prot->Code == ProtCodeJ1939; }
 bool Voice(const TSettingContext& c)          { return !c.caps.CapNoVoice; }
 bool ServiceCounter(const TSettingContext& c) { return c.caps.CapTSCounter; }
 bool AirFilterCounter(const TSettingContext& c) { return !c.caps.CapTSCounter; }
-// Hybrids that cool their engine by an electric pump report when it fails.
-bool EnginePump(const TSettingContext& c)     { return HybridCooling(c); }
+// The hybrid drives run their engine's coolant pump electrically and report when it fails.
+bool EnginePump(const TSettingContext& c)     { return Hybrid(c); }
 bool PumpOrWater(const TSettingContext& c)    { return EnginePump(c) || (c.prot && c.prot->Code == ProtCodeOutboardNoData); }
 bool SootFilter(const TSettingContext& c)     { return c.caps.CapVAG && !PumpOrWater(c); }
 bool ManualProtocol(const TSettingContext& c) { return IsManualProtocolMethod(c); }
