@@ -40,7 +40,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own Russian texts (file dialogs, standard buttons) are data no library links: without
 # them a Russian user gets those dialogs in English. The program runs either way.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The vehicles' history needs Qt's SQLite driver, a plugin no library links; without it the
+# program works as before and says that vehicles are off.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libqt6sql6-sqlite")
 # tripconf_<version>_<architecture>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_GENERATOR DEB)

@@ -4,8 +4,10 @@ set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (file dialogs, standard buttons) in Russian.
 # fonts-dejavu-core: Cyrillic in the settings sheet; poppler-utils: its test reads the PDF.
+# libqt6sql6-sqlite: the vehicles' history (Qt SQL's SQLite driver).
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
-          libgtest-dev libgmock-dev qt6-translations-l10n fonts-dejavu-core poppler-utils)
+          libgtest-dev libgmock-dev qt6-translations-l10n fonts-dejavu-core poppler-utils
+          libqt6sql6-sqlite)
 packages+=("$@")
 
 missing=()

@@ -145,3 +145,5 @@ private:
 // Fills one section record with its defaults from the field table and the few irregular
 // defaults (tare points, sample journal records, maintenance names in the current language).
 void FillSectionDefaults(int section, QByteArray& record);
+// Whether a text field holds its default text in either language (a name nobody chose).
+bool IsDefaultText(std::string_view field, const QString& text);

@@ -109,3 +109,10 @@ void FillSectionDefaults(int section, QByteArray& record) {
     for (const JournalSample& s : kJournalSamples)
         if (FieldByName(s.journal).section == section) PutJournalSample(record, s);
 }
+
+bool IsDefaultText(std::string_view field, const QString& text) {
+    for (const TextDefault& t : kTextDefaults)
+        if (field == t.name)
+            return text == QString::fromUtf8(t.text.en) || text == QString::fromUtf8(t.text.ru);
+    return false;
+}
