@@ -2,6 +2,7 @@
 
 #include "ChangeListDlg.h"
 #include "ML_RS232_SetNumDlg.h"
+#include "VehicleChoiceDlg.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -94,6 +95,12 @@ QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter
     const QString path = dlg.selectedFiles().constFirst();
     chosen(filter, path);
     return path;
+}
+
+TVehicleAnswer WidgetPrompt::chooseVehicle(const TVehicleChoice& choice) {
+    TVehicleChoiceDlg dlg(choice, parent_);
+    dlg.exec();
+    return dlg.Answer();
 }
 
 TChangeAnswer WidgetPrompt::confirmChanges(const TChangeList& list) {
