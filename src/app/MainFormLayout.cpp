@@ -27,7 +27,7 @@
 namespace {
 
 constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
-constexpr int InitialWidth = 760;
+constexpr int InitialWidth = 920;        // the status line's four parts side by side
 constexpr int ButtonPadding = 24; // beside a button's caption, so it does not touch the edges
 constexpr int StatusPadding = 8;  // px either side of each part of the status line
 

@@ -222,9 +222,12 @@ void TMainForm::bSetParamsClick() {
     setSource(Source::Written);
     ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +
              MainTexts::Checked.text().arg(QDir::toNativeSeparators(outcome.backupPath)));
-    if (vehicle_)
-        recordEvent(TEventKind::Write, keepEventCopy(TEventKind::Write), outcome.backupPath,
-                    changes.join(QLatin1Char('\n')));
+    if (vehicle_) {
+        const QString copy = keepEventCopy(TEventKind::Write);
+        // The written settings are on disk in the vehicle's folder: nothing to save first.
+        if (!copy.isEmpty()) Modified = false;
+        recordEvent(TEventKind::Write, copy, outcome.backupPath, changes.join(QLatin1Char('\n')));
+    }
 }
 
 void TMainForm::bRS232Click() {

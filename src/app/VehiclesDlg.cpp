@@ -173,6 +173,7 @@ TVehiclesDlg::TVehiclesDlg(TVehicleStore& store, std::optional<qint64> currentVe
     split->addWidget(right);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
+    split->setSizes({PreferredWidth * 2 / 5, PreferredWidth * 3 / 5});
 
     auto* close = new QDialogButtonBox(this);
     close->addButton(Tx("Close", "Закрыть"), QDialogButtonBox::RejectRole);

@@ -1,6 +1,7 @@
 #include "WidgetPrompt.h"
 
 #include "ChangeListDlg.h"
+#include "Language.h"
 #include "ML_RS232_SetNumDlg.h"
 #include "VehicleChoiceDlg.h"
 
@@ -20,18 +21,18 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
 } // namespace
 
 void WidgetPrompt::showError(const QString& text) {
-    showBox(parent_, QMessageBox::Critical, QStringLiteral("Error"), text);
+    showBox(parent_, QMessageBox::Critical, Tx("Error", "Ошибка"), text);
 }
 
 void WidgetPrompt::showInfo(const QString& text) {
-    showBox(parent_, QMessageBox::Information, QStringLiteral("Information"), text);
+    showBox(parent_, QMessageBox::Information, Tx("Information", "Информация"), text);
 }
 
 bool WidgetPrompt::askYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
-                    parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, Tx("Confirm", "Подтверждение"), text,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(Tx("&Yes", "&Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Tx("&No", "&Нет"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
