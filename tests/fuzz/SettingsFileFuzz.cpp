@@ -52,16 +52,18 @@ void allJournalTexts(const TMK& m) {
 }
 
 // The journals take the fault-code format from the master list alone; the catalogue the
-// editor builds for the same device and choice must agree. Each pair is built once: a
+// editor builds for the same device and choice must agree, an unknown device reading as the
+// default model in both. Each pair is built once: a
 // catalogue depends on nothing else, and building one costs more than the rest of an input.
 void catalogueAgrees(const TMK& m) {
     static std::vector<bool> seen(std::size_t(1) << 24);
     const int protocol = int(m.Get("Protocol")) & 0xFF;
-    const std::size_t pair = std::size_t(m.DeviceVersion) << 8 | std::size_t(protocol);
+    const std::uint16_t type = CatalogueDeviceType(m.DeviceVersion);
+    const std::size_t pair = std::size_t(type) << 8 | std::size_t(protocol);
     if (seen[pair]) return;
     seen[pair] = true;
     TProtCatalogue catalogue;
-    catalogue.Build(m.DeviceVersion, protocol);
+    catalogue.Build(type, protocol);
     const TProtBase* entry = catalogue.Current();
     check(journals::CurrentFaultCodeStyle(m).format == (entry ? entry->FaultCodeFormat : 0));
 }
