@@ -1,6 +1,7 @@
 // The main window's controls, their layout and their captions in both languages.
 
 #include "DeviceModels.h"
+#include "ElidedLabel.h"
 #include "HandlerGuard.h"
 #include "LinkThread.h"
 #include "Main32HPars.h"
@@ -128,13 +129,13 @@ void TMainForm::buildControls() {
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
-    lDeviceStatus = new QLabel(StatusBar);
+    lDeviceStatus = new TElidedLabel(StatusBar);
     lDeviceStatus->setObjectName(QStringLiteral("lDeviceStatus"));
-    lSourceStatus = new QLabel(StatusBar);
+    lSourceStatus = new TElidedLabel(StatusBar);
     lSourceStatus->setObjectName(QStringLiteral("lSourceStatus"));
     lUnwrittenStatus = new QLabel(StatusBar);
     lUnwrittenStatus->setObjectName(QStringLiteral("lUnwrittenStatus"));
-    lVehicleStatus = new QLabel(StatusBar);
+    lVehicleStatus = new TElidedLabel(StatusBar);
     lVehicleStatus->setObjectName(QStringLiteral("lVehicleStatus"));
     QFont bold = lUnwrittenStatus->font();
     bold.setBold(true);

@@ -27,6 +27,7 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -173,7 +174,7 @@ TVehiclesDlg::TVehiclesDlg(TVehicleStore& store, std::optional<qint64> currentVe
     split->addWidget(right);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
-    split->setSizes({PreferredWidth * 2 / 5, PreferredWidth * 3 / 5});
+    split->setSizes({PreferredWidth / 3, PreferredWidth * 2 / 3});
 
     auto* close = new QDialogButtonBox(this);
     close->addButton(Tx("Close", "Закрыть"), QDialogButtonBox::RejectRole);
@@ -239,9 +240,10 @@ std::optional<qint64> TVehiclesDlg::chosenVehicle() const {
 
 void TVehiclesDlg::loadEvents() {
     eventModel_->clear();
-    eventModel_->setHorizontalHeaderLabels(
-        {Tx("Time", "Время"), Tx("Event", "Событие"), Tx("Device", "МК"),
-         Tx("Settings version", "Версия настроек"), Tx("File", "Файл")});
+    eventModel_->setHorizontalHeaderLabels({Tx("Time", "Время"), Tx("Event", "Событие"),
+                                            Tx("Device", "МК"), Tx("Changes", "Изменения"),
+                                            Tx("Settings version", "Версия настроек"),
+                                            Tx("File", "Файл")});
     events_.clear();
     if (const std::optional<qint64> id = chosenVehicle()) {
         try {
@@ -257,13 +259,19 @@ void TVehiclesDlg::loadEvents() {
                                              : QStringLiteral("\n") +
                                                    Tx("Backup: %1", "Резервная копия: %1")
                                                        .arg(QDir::toNativeSeparators(e.backup))));
-        auto* kind = new QStandardItem(EventKindCaption(e.kind));
-        if (!e.changes.isEmpty()) kind->setToolTip(e.changes);
-        eventModel_->appendRow({new QStandardItem(timeText(e.time)), kind,
-                                new QStandardItem(deviceText(e.deviceType)),
+        // What a write changed, seen without hovering; every line in the tool tip.
+        auto* changes =
+            new QStandardItem(QString(e.changes).replace(QLatin1Char('\n'), QStringLiteral("; ")));
+        if (!e.changes.isEmpty()) changes->setToolTip(e.changes);
+        eventModel_->appendRow({new QStandardItem(timeText(e.time)),
+                                new QStandardItem(EventKindCaption(e.kind)),
+                                new QStandardItem(deviceText(e.deviceType)), changes,
                                 new QStandardItem(QString::number(e.settingsVersion)), file});
     }
     eventView_->resizeColumnsToContents();
+    // A file name or a long change list may not push the other columns out of sight.
+    for (int column : {3, 5})
+        eventView_->setColumnWidth(column, std::min(eventView_->columnWidth(column), 260));
     updateButtons();
 }
 
