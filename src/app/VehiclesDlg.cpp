@@ -34,6 +34,7 @@ namespace {
 constexpr int PreferredWidth = 1040;
 constexpr int PreferredHeight = 560;
 constexpr int IdRole = Qt::UserRole + 1;
+constexpr int SearchRole = Qt::UserRole + 2; // what the search field looks in: name and notes
 
 QTableView* makeTable(QWidget* parent, const char* name, QAbstractItemModel* model) {
     auto* view = new QTableView(parent);
@@ -100,7 +101,8 @@ TVehiclesDlg::TVehiclesDlg(TVehicleStore& store, std::optional<qint64> currentVe
     search_->setClearButtonEnabled(true);
     filtered_->setSourceModel(vehicles_);
     filtered_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    filtered_->setFilterKeyColumn(-1);
+    filtered_->setFilterKeyColumn(0);
+    filtered_->setFilterRole(SearchRole);
     vehicleView_ = makeTable(this, "tvVehicles", filtered_);
     vehicleView_->setSelectionMode(QAbstractItemView::SingleSelection);
     eventView_ = makeTable(this, "tvEvents", eventModel_);
@@ -199,6 +201,7 @@ void TVehiclesDlg::loadVehicles(std::optional<qint64> select) {
     for (const TVehicle& v : store_.Vehicles()) {
         auto* name = new QStandardItem(v.name);
         name->setData(v.id, IdRole);
+        name->setData(v.name + QLatin1Char('\n') + v.notes, SearchRole);
         // Notes on one line in the list; the whole text in the tip.
         auto* notes =
             new QStandardItem(QString(v.notes).replace(QLatin1Char('\n'), QStringLiteral("; ")));
