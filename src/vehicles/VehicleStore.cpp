@@ -21,7 +21,7 @@ namespace {
 
 const QString DatabaseName = QStringLiteral("vehicles.sqlite");
 const QString VehiclesFolder = QStringLiteral("vehicles");
-constexpr int BusyTimeoutMs = 3000; // another writer on a shared drive finishes within this
+constexpr int DefaultBusyTimeoutMs = 3000; // another writer on a shared drive finishes within this
 
 // SQLite's primary result codes (the low byte of an extended code).
 enum SqliteCode { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, NotADatabase = 26 };
@@ -100,7 +100,8 @@ QString TVehicleStore::DefaultDataDir() {
 }
 
 TVehicleStore::TVehicleStore(QString dataDir)
-    : dataDir_(std::move(dataDir)), connection_(nextConnectionName()) {}
+    : dataDir_(std::move(dataDir)), connection_(nextConnectionName()),
+      busyTimeoutMs_(DefaultBusyTimeoutMs) {}
 
 TVehicleStore::~TVehicleStore() {
     close();
@@ -145,7 +146,7 @@ bool TVehicleStore::openFile() {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
         if (!db.open()) {
             problem_ = Tx("The vehicles' database %1 cannot be opened: %2",
                           "Не удалось открыть базу автомобилей %1: %2")
