@@ -1,4 +1,5 @@
 #include "Main32HPars.h"
+#include "VehicleStore.h"
 
 #include "HandlerGuard.h"
 #include "Language.h"

@@ -5,6 +5,7 @@
 // and writing them back. It owns the one link and the one settings model of the run.
 
 #include "DeviceTransfers.h"
+#include "VehicleEvents.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,6 +25,7 @@ class TLinkThread;
 class TMIniFile;
 class TMK;
 class TProgressForm;
+class TVehicleStore;
 struct TChangeList;
 struct TWritePlan;
 
@@ -33,8 +35,11 @@ struct TMainFormOptions {
     // When set, COM1 stands for this device path for this run and is opened at once; the
     // port saved in the settings file is then neither used nor overwritten.
     QString portPath;
-    // Where a write keeps the device's memory first; empty: DefaultBackupFolder().
+    // Where a write keeps the device's memory first; empty: DefaultBackupFolder(), or the
+    // current vehicle's folder.
     QString backupFolder;
+    // Where the vehicles' history lives; empty: TVehicleStore::DefaultDataDir().
+    QString dataDir;
 };
 
 class TMainForm : public QWidget {
@@ -65,6 +70,9 @@ public:
     void bSetParamsClick();
     void bCompareClick();
     void bSheetClick();
+    void bVehiclesClick();
+    // The vehicle whose history the reads, writes and files are kept in; none: no history.
+    const std::optional<TVehicle>& CurrentVehicle() const { return vehicle_; }
     void Timer1Timer();
     void cbEnglishVersionClick();
 
@@ -93,6 +101,21 @@ private:
     // MainFormCompareSheet.cpp
     // Where the settings came from and when, for the settings sheet.
     QString sourceForSheet() const;
+
+    // MainFormVehicles.cpp
+    // Opens the history when it is not open yet; false (said once) when it cannot be used.
+    bool vehiclesReady(bool quiet);
+    void setVehicle(std::optional<TVehicle> vehicle);
+    // After a read: which car is this, unless the current vehicle is plainly the one.
+    void offerVehicleAfterRead();
+    // Keeps a copy of the settings in the vehicle's folder; empty when it could not.
+    QString keepEventCopy(TEventKind kind);
+    void recordEvent(TEventKind kind, const QString& file, const QString& backup = {},
+                     const QString& changes = {});
+    // Where a write keeps its backup: the current vehicle's folder unless told otherwise.
+    QString writeBackupFolder() const;
+    // Loads an event's settings as Step 1's file load does; a restore then writes them.
+    void takeEvent(const TVehicleEvent& event, bool restore);
 
     // MainFormTransfers.cpp
     class Transfer;
@@ -133,9 +156,14 @@ private:
     std::optional<TFullRead> lastFullRead_;
     QDateTime sourceTime_;
     QString sourceFile_;
+    std::unique_ptr<TVehicleStore> vehicles_;
+    std::optional<TVehicle> vehicle_;
+    bool vehiclesProblemSaid_ = false;
+    bool vehiclesNoticesSaid_ = false;
 
     QLabel* Label5 = nullptr;
     QPushButton* bRS232 = nullptr;
+    QPushButton* bVehicles = nullptr;
     QLabel* lPort = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -163,5 +191,6 @@ private:
     QLabel* lDeviceStatus = nullptr;
     QLabel* lSourceStatus = nullptr;
     QLabel* lUnwrittenStatus = nullptr;
+    QLabel* lVehicleStatus = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -29,6 +29,7 @@ TMainForm::SaveResult TMainForm::saveToFile() {
     }
     setStepButtons(true);
     Modified = false;
+    recordEvent(TEventKind::Save, path);
     return SaveResult::Saved;
 }
 
@@ -62,4 +63,5 @@ void TMainForm::bLoadParamsClick() {
     lastFullRead_.reset();
     // The status line names the device type; one no model has is said to be unknown.
     setSource(Source::File, path);
+    recordEvent(TEventKind::Load, path);
 }

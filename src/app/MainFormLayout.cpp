@@ -27,7 +27,7 @@
 namespace {
 
 constexpr int MinimumContentWidth = 600; // the widest step text wraps to at most two lines
-constexpr int InitialWidth = 760;
+constexpr int InitialWidth = 920;        // the status line's four parts side by side
 constexpr int ButtonPadding = 24; // beside a button's caption, so it does not touch the edges
 constexpr int StatusPadding = 8;  // px either side of each part of the status line
 
@@ -89,6 +89,7 @@ void TMainForm::buildControls() {
 
     bRS232 = makeButton(this, "bRS232");
     lPort = makeLabel(this, "lPort");
+    bVehicles = makeButton(this, "bVehicles");
 
     Label2 = makeLabel(this, "Label2");
     bGetParams = makeButton(this, "bGetParams");
@@ -121,6 +122,7 @@ void TMainForm::buildControls() {
     port->setSpacing(12);
     port->addWidget(bRS232);
     port->addWidget(lPort, 1);
+    port->addWidget(bVehicles);
 
     // The status line runs along the window's bottom edge, outside the margins of the steps.
     StatusBar = new QStatusBar(this);
@@ -132,15 +134,18 @@ void TMainForm::buildControls() {
     lSourceStatus->setObjectName(QStringLiteral("lSourceStatus"));
     lUnwrittenStatus = new QLabel(StatusBar);
     lUnwrittenStatus->setObjectName(QStringLiteral("lUnwrittenStatus"));
+    lVehicleStatus = new QLabel(StatusBar);
+    lVehicleStatus->setObjectName(QStringLiteral("lVehicleStatus"));
     QFont bold = lUnwrittenStatus->font();
     bold.setBold(true);
     lUnwrittenStatus->setFont(bold);
-    for (QLabel* l : {lDeviceStatus, lSourceStatus, lUnwrittenStatus})
+    for (QLabel* l : {lDeviceStatus, lSourceStatus, lUnwrittenStatus, lVehicleStatus})
         l->setContentsMargins(StatusPadding, 2, StatusPadding, 2);
     // A thin line above the status line and between its parts, as desktop programs draw it.
     StatusBar->setStyleSheet(
         QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"
                        "QStatusBar::item { border: none; border-right: 1px solid palette(mid); }"));
+    StatusBar->addWidget(lVehicleStatus);
     StatusBar->addWidget(lDeviceStatus);
     StatusBar->addWidget(lSourceStatus, 1);
     StatusBar->addPermanentWidget(lUnwrittenStatus);
@@ -171,6 +176,7 @@ void TMainForm::buildControls() {
         {bSetParams, &TMainForm::bSetParamsClick},
         {bCompare, &TMainForm::bCompareClick},
         {bSheet, &TMainForm::bSheetClick},
+        {bVehicles, &TMainForm::bVehiclesClick},
         {cbEnglishVersion, &TMainForm::cbEnglishVersionClick},
     };
     for (const auto& [button, handler] : handlers)
@@ -198,8 +204,10 @@ void TMainForm::setCaptions() {
     }
     updatePortLabel();
     updateStatus();
-    bRS232->setMinimumWidth(0);
-    bRS232->setMinimumWidth(bRS232->sizeHint().width() + ButtonPadding);
+    for (QPushButton* b : {bRS232, bVehicles}) {
+        b->setMinimumWidth(0);
+        b->setMinimumWidth(b->sizeHint().width() + ButtonPadding);
+    }
 
     // The step buttons share one width so that they line up under each other.
     const QList<QPushButton*> steps = {bGetParams,  bLoadParams, bEditParams, bViewJournals,
@@ -267,6 +275,8 @@ void TMainForm::updateStatus() {
     }
     lUnwrittenStatus->setText(unwritten_ ? StatusTexts::Unwritten.text() : QString());
     lUnwrittenStatus->setVisible(unwritten_);
+    lVehicleStatus->setText(vehicle_ ? StatusTexts::Vehicle.text().arg(vehicle_->name) : QString());
+    lVehicleStatus->setVisible(vehicle_.has_value());
 }
 
 void TMainForm::setSource(Source source, const QString& file) {

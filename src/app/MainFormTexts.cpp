@@ -9,6 +9,7 @@ constexpr TCaption Captions[] = {
     {"Label5", {"Attention! For the program to work correctly, you MUST first download the latest version of the software to the device.",
                 "Внимание! Для правильной работы программы НЕОБХОДИМО предварительно загрузить в МК последнюю версию ПО."}},
     {"bRS232", {"Select a COM port", "Выбрать СОМ-порт"}},
+    {"bVehicles", {"Vehicles…", "Автомобили…"}},
     {"GroupBox1", {"Step 1", "Шаг 1"}},
     {"Label2", {"For an adequate display of possible settings, read the current settings of the device.",
                 "Для адекватного отображения возможных вариантов настроек считайте текущие настройки МК."}},

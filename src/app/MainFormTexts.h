@@ -43,6 +43,7 @@ inline constexpr TText UnknownDevice{
 inline constexpr TText FromDevice{"read from the device at %1", "считаны из МК в %1"};
 inline constexpr TText FromFile{"from the file %1", "из файла %1"};
 inline constexpr TText WrittenAt{"written to the device at %1", "записаны в МК в %1"};
+inline constexpr TText Vehicle{"Vehicle: %1", "Автомобиль: %1"};
 inline constexpr TText Unwritten{"changes not yet written to the device",
                                  "изменения ещё не записаны в МК"};
 } // namespace StatusTexts

@@ -143,6 +143,8 @@ void TMainForm::bGetParamsClick() {
     setStepButtons(true);
     setUnwritten(false);
     setSource(Source::Device);
+    offerVehicleAfterRead();
+    if (vehicle_) recordEvent(TEventKind::Read, keepEventCopy(TEventKind::Read));
 }
 
 TChangeList TMainForm::changeListOf(const TWritePlan& plan) {
@@ -172,7 +174,8 @@ void TMainForm::bSetParamsClick() {
     const TSettingsCopy settings = model_->CopySettings();
     std::optional<TSettingsCopy> written;
     WriteFlowSteps steps;
-    steps.backupFolder = options_.backupFolder;
+    steps.backupFolder = writeBackupFolder();
+    QStringList changes; // the change list in words, for the vehicle's history
     steps.lastFullRead = lastFullRead_;
     TWriteOutcome outcome;
     const QString error = runTransfer([&](TLinkJob& job, TProgressForm& progress) {
@@ -187,8 +190,11 @@ void TMainForm::bSetParamsClick() {
         // write. It is made from the plan alone.
         steps.confirm = [&](const TWritePlan& plan) {
             return job.AskGui([&] {
-                if (!changeListShown()) return TWriteChoice{};
                 const TChangeList list = changeListOf(plan);
+                for (const TChangeRow& r : list.rows)
+                    changes << QStringLiteral("%1: %2: %3 -> %4")
+                                   .arg(r.group, r.setting, r.before, r.after);
+                if (!changeListShown()) return TWriteChoice{};
                 progress.Finish();
                 const TChangeAnswer answer = Prompt().confirmChanges(list);
                 if (!answer.write) return TWriteChoice{false, false};
@@ -216,6 +222,12 @@ void TMainForm::bSetParamsClick() {
     setSource(Source::Written);
     ShowInfo(MainTexts::Recorded.text() + QLatin1Char('\n') +
              MainTexts::Checked.text().arg(QDir::toNativeSeparators(outcome.backupPath)));
+    if (vehicle_) {
+        const QString copy = keepEventCopy(TEventKind::Write);
+        // The written settings are on disk in the vehicle's folder: nothing to save first.
+        if (!copy.isEmpty()) Modified = false;
+        recordEvent(TEventKind::Write, copy, outcome.backupPath, changes.join(QLatin1Char('\n')));
+    }
 }
 
 void TMainForm::bRS232Click() {

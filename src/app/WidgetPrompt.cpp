@@ -1,7 +1,9 @@
 #include "WidgetPrompt.h"
 
 #include "ChangeListDlg.h"
+#include "Language.h"
 #include "ML_RS232_SetNumDlg.h"
+#include "VehicleChoiceDlg.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,18 +21,18 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
 } // namespace
 
 void WidgetPrompt::showError(const QString& text) {
-    showBox(parent_, QMessageBox::Critical, QStringLiteral("Error"), text);
+    showBox(parent_, QMessageBox::Critical, Tx("Error", "Ошибка"), text);
 }
 
 void WidgetPrompt::showInfo(const QString& text) {
-    showBox(parent_, QMessageBox::Information, QStringLiteral("Information"), text);
+    showBox(parent_, QMessageBox::Information, Tx("Information", "Информация"), text);
 }
 
 bool WidgetPrompt::askYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
-                    parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, Tx("Confirm", "Подтверждение"), text,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(Tx("&Yes", "&Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Tx("&No", "&Нет"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -94,6 +96,12 @@ QString WidgetPrompt::saveFileName(const QString& caption, const QString& filter
     const QString path = dlg.selectedFiles().constFirst();
     chosen(filter, path);
     return path;
+}
+
+TVehicleAnswer WidgetPrompt::chooseVehicle(const TVehicleChoice& choice) {
+    TVehicleChoiceDlg dlg(choice, parent_);
+    dlg.exec();
+    return dlg.Answer();
 }
 
 TChangeAnswer WidgetPrompt::confirmChanges(const TChangeList& list) {

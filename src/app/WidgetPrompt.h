@@ -32,6 +32,7 @@ public:
     QString saveFileName(const QString& caption, const QString& filter,
                          const QString& defaultSuffix) override;
     TChangeAnswer confirmChanges(const TChangeList& list) override;
+    TVehicleAnswer chooseVehicle(const TVehicleChoice& choice) override;
 
 private:
     void chosen(const QString& filter, const QString& path);

@@ -67,9 +67,16 @@ public:
     TChangeAnswer confirmChanges(const TChangeList& list) override {
         return onMainThread([&] { return current()->confirmChanges(list); });
     }
+    TVehicleAnswer chooseVehicle(const TVehicleChoice& choice) override {
+        return onMainThread([&] { return current()->chooseVehicle(choice); });
+    }
 };
 
 } // namespace
+
+TVehicleAnswer IPrompt::chooseVehicle(const TVehicleChoice&) {
+    return {};
+}
 
 QString IPrompt::openFileNameOfKind(const QString& caption, const QString& filter, const QString&,
                                     const QString&) {

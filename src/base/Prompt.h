@@ -40,6 +40,19 @@ struct TChangeAnswer {
     bool hideFromNowOn = false; // the user asked not to be shown the list again
 };
 
+// The question after a read: which vehicle these settings belong to.
+struct TVehicleChoice {
+    QStringList vehicles; // the suggestions first, then every other vehicle
+    QStringList reasons;  // per suggestion: why it looks like this car
+    int current = -1;     // the vehicle chosen before, when it is in the list
+};
+
+struct TVehicleAnswer {
+    int chosen = -1; // an index into vehicles
+    QString newName; // or a new vehicle of this name
+    QString newNotes;
+};
+
 // Every question the program asks the user goes through this interface, so that the
 // windows use message boxes and tests answer without a modal window.
 class IPrompt {
@@ -65,6 +78,8 @@ public:
                                  const QString& defaultSuffix) = 0;
     // Shows what a write will change (no rows: nothing differs) and takes the user's answer.
     virtual TChangeAnswer confirmChanges(const TChangeList& list) = 0;
+    // Which vehicle a read belongs to; neither chosen nor new: "not now". By default not now.
+    virtual TVehicleAnswer chooseVehicle(const TVehicleChoice& choice);
 };
 
 // The prompt in use. Until a window layer installs one, errors and information go to

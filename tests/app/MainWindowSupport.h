@@ -24,7 +24,7 @@ protected:
     }
     // The window's options: the scratch settings file, backups in the scratch folder.
     TMainFormOptions options(const QString& portPath = {}) const {
-        return {iniPath, portPath, dir.filePath("backups")};
+        return {iniPath, portPath, dir.filePath("backups"), dir.filePath("data")};
     }
     // The device path COM1 stands for; none by default.
     virtual QString com1Path() const { return {}; }

@@ -1,5 +1,6 @@
 #include "WidgetPrompt.h"
 #include "GuiTestSupport.h"
+#include "Language.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -44,6 +45,7 @@ void press(QWidget* box, const QString& text) {
 
 TEST(WidgetPrompt, MessageBoxesCarryTheirTitlesAndButtons) {
     TestApp();
+    EnglishVersion = true;
     WidgetPrompt prompt;
     ModalSeen seen;
 
@@ -66,6 +68,13 @@ TEST(WidgetPrompt, MessageBoxesCarryTheirTitlesAndButtons) {
     EXPECT_FALSE(prompt.askYesNo("Save it?"));
     whenModal(seen, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
     EXPECT_FALSE(prompt.askYesNo("Save it?")) << "closing the box is not a yes";
+
+    // In Russian the question's title and buttons are Russian too.
+    EnglishVersion = false;
+    whenModal(seen, [](QWidget* box) { press(box, QString::fromUtf8("&Да")); });
+    EXPECT_TRUE(prompt.askYesNo(QString::fromUtf8("Сохранить?")));
+    EXPECT_EQ(seen.title, QString::fromUtf8("Подтверждение"));
+    EnglishVersion = true;
 }
 
 TEST(WidgetPrompt, PortChoiceReturnsTheChosenEntryOrNothing) {

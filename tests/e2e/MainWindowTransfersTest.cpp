@@ -11,12 +11,15 @@
 #include "SettingsFile.h"
 #include "SimMemory.h"
 #include "TripSim.h"
+#include "VehicleStore.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTimer>
 #include <set>
 
@@ -475,4 +478,63 @@ TEST_F(MainWindowTransfers, AWriteTheDeviceDoesNotKeepOrABackupThatCannotBeSaved
     ASSERT_EQ(prompt.errors.size(), 1);
     EXPECT_TRUE(prompt.errors[0].contains(o.backupFolder)) << qPrintable(prompt.errors[0]);
     EXPECT_TRUE(nothingWritten());
+}
+
+// The car is named after the first read; its reads and writes are kept with their files and
+// its backups go to its folder. A history that cannot be written stops no write: the write
+// happens, the user is told, and the event waits for the next time.
+TEST_F(MainWindowTransfers, ANamedCarKeepsItsEventsAndABusyHistoryStopsNoWrite) {
+    TMainFormOptions o = options();
+    o.backupFolder.clear();
+    auto form = std::make_unique<TMainForm>(o);
+    const QString car = QString::fromUtf8("А123ВС 77");
+    prompt.vehicleAnswers = {TVehicleAnswer{-1, car, QStringLiteral("VIN XTA")}};
+    click(*form, "bGetParams");
+    ASSERT_EQ(prompt.vehicleChoices.size(), 1u);
+    ASSERT_TRUE(form->CurrentVehicle());
+    EXPECT_EQ(form->CurrentVehicle()->name, car);
+    editInEditor(*form, "seUaccLowLimit", 12.3);
+    click(*form, "bSetParams");
+    ASSERT_EQ(prompt.infos.size(), 1) << qPrintable(prompt.errors.join('\n'));
+    EXPECT_FALSE(form->Modified) << "the written settings are kept in the car's folder";
+    click(*form, "bGetParams"); // the same device: no question again
+    EXPECT_EQ(prompt.vehicleChoices.size(), 1u);
+
+    TVehicleStore store(o.dataDir);
+    ASSERT_TRUE(store.Open()) << qPrintable(store.Problem());
+    const std::vector<TVehicleEvent> events = store.Events(form->CurrentVehicle()->id);
+    ASSERT_EQ(events.size(), 3u);
+    const TVehicleEvent& write = events[1];
+    EXPECT_EQ(write.kind, TEventKind::Write);
+    EXPECT_TRUE(write.backup.startsWith(store.VehicleFolder(car) + '/'))
+        << qPrintable(write.backup);
+    EXPECT_TRUE(write.changes.contains(QLocale().toString(12.3, 'f', 1)))
+        << qPrintable(write.changes);
+    for (const TVehicleEvent& e : events) {
+        TMK m;
+        EXPECT_NO_THROW(LoadSettingsFile(m, e.file)) << qPrintable(e.file);
+    }
+    EXPECT_NO_THROW(LoadSettingsFile(*std::make_unique<TMK>(), write.backup));
+
+    // Another program holds the database: the write goes on, the event waits.
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        holder.setDatabaseName(store.DatabasePath());
+        ASSERT_TRUE(holder.open());
+        ASSERT_TRUE(QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
+        prompt.infos.clear();
+        prompt.errors.clear();
+        editInEditor(*form, "seUaccLowLimit", 12.5);
+        click(*form, "bSetParams");
+        EXPECT_EQ(prompt.infos.size(), 1) << "written";
+        ASSERT_EQ(prompt.errors.size(), 1);
+        EXPECT_TRUE(prompt.errors[0].contains(QString::fromUtf8("занята")))
+            << qPrintable(prompt.errors[0]);
+        QSqlQuery(holder).exec("ROLLBACK");
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase("holder");
+    TVehicleStore later(o.dataDir);
+    ASSERT_TRUE(later.Open());
+    EXPECT_EQ(later.Events(form->CurrentVehicle()->id).size(), 4u) << "recorded the next time";
 }

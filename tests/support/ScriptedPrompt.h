@@ -67,6 +67,13 @@ public:
         return take(savePaths, QString());
     }
 
+    std::vector<TVehicleChoice> vehicleChoices; // every "which car is this?" asked
+    std::deque<TVehicleAnswer> vehicleAnswers;  // its answers; "not now" when empty
+    TVehicleAnswer chooseVehicle(const TVehicleChoice& choice) override {
+        vehicleChoices.push_back(choice);
+        return take(vehicleAnswers, TVehicleAnswer{});
+    }
+
     TChangeAnswer confirmChanges(const TChangeList& list) override {
         changeLists.push_back(list.rows);
         changeListsShown.push_back(list);

@@ -66,6 +66,10 @@ public:
 
     void run() {
         settle();
+        // After the read: "Which car is this?" on an empty history; not now.
+        onModal(
+            [](QWidget* dlg) { QMetaObject::invokeMethod(dlg, "reject", Qt::QueuedConnection); },
+            "VehicleChoiceDlg", ReadLimitMs);
         click(form_, "bGetParams");
         if (!waitFor([this] { return button(form_, "bEditParams")->isEnabled(); }, ReadLimitMs))
             fail(QStringLiteral("the settings were not read from the device"));
@@ -140,23 +144,29 @@ private:
     // Runs action on the next modal window, from inside its own event loop. A polling timer
     // rather than a wait loop: a dialog that the link's thread asks for opens inside whatever
     // loop is running, and a wait loop below it on the stack could never see it close.
-    void onModal(std::function<void(QWidget*)> action) {
+    // name: only a modal window of that object name (the progress window is modal too).
+    void onModal(std::function<void(QWidget*)> action, const char* name = nullptr,
+                 int limitMs = ModalLimitMs) {
         ++pending_;
         auto* poll = new QTimer(qApp);
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
-        QObject::connect(poll, &QTimer::timeout, [this, poll, clock, action = std::move(action)] {
-            QWidget* dlg = QApplication::activeModalWidget();
-            if (!dlg) {
-                if (clock->elapsed() > ModalLimitMs) fail(QStringLiteral("no dialog opened"));
-                return;
-            }
-            poll->stop();
-            poll->deleteLater();
-            settle();
-            action(dlg);
-            --pending_;
-        });
+        QObject::connect(poll, &QTimer::timeout,
+                         [this, poll, clock, name, limitMs, action = std::move(action)] {
+                             QWidget* dlg = QApplication::activeModalWidget();
+                             if (dlg && name && dlg->objectName() != QLatin1String(name))
+                                 dlg = nullptr;
+                             if (!dlg) {
+                                 if (clock->elapsed() > limitMs)
+                                     fail(QStringLiteral("no dialog opened"));
+                                 return;
+                             }
+                             poll->stop();
+                             poll->deleteLater();
+                             settle();
+                             action(dlg);
+                             --pending_;
+                         });
         poll->start(PollMs);
     }
 
@@ -228,7 +238,8 @@ int main(int argc, char** argv) {
     auto* prompt = new WidgetPrompt;
     prompt->setStartFolder(scratch.path());
     SetPrompt(std::unique_ptr<IPrompt>(prompt));
-    TMainForm form(TMainFormOptions{ini, parser.value(port), QString()});
+    // The vehicles' history in the scratch folder too.
+    TMainForm form(TMainFormOptions{ini, parser.value(port), QString(), scratch.path()});
     prompt->setParent(&form);
     form.show();
     TTour tour(form, parser.value(out));
