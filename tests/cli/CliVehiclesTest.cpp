@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -82,14 +83,30 @@ TEST_F(CliVehicles, ReadAndWriteAreRecordedUnderOneVehicleInAnyLetterCase) {
               QStringList{"vehicles"});
     EXPECT_EQ(QDir(data() + "/vehicles").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{Plate});
-    const QStringList backups = QDir(vehicleFolder()).entryList({"*-4610.veltg"});
-    ASSERT_EQ(backups.size(), 1);
+    // A second write, within the same second perhaps: its own backup, listed first.
+    ASSERT_EQ(RunCli({"set", path("dev.veltg"), "TankLimit=8"}).code, 0);
+    r = RunCli(device("write") << "--in" << path("dev.veltg") << "--vehicle" << Plate);
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    const QStringList backups = QDir(vehicleFolder()).entryList({"*-4610*.veltg"});
+    ASSERT_EQ(backups.size(), 2);
 
     r = RunCli({"history", "--json", "--data-dir", data()});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     const QJsonArray events = jsonArray(r);
-    ASSERT_EQ(events.size(), 2) << qPrintable(r.out);
-    const QJsonObject write = events[0].toObject(), read = events[1].toObject();
+    ASSERT_EQ(events.size(), 3) << qPrintable(r.out);
+    const QJsonObject second = events[0].toObject(), write = events[1].toObject(),
+                      read = events[2].toObject();
+    EXPECT_EQ(second["changes"].toArray(), QJsonArray{"Fuel remaining: 7 L -> 8 L"});
+    for (const QJsonObject& w : {second, write}) {
+        const QString backup = w["backup"].toString();
+        EXPECT_EQ(QFileInfo(backup).path(), vehicleFolder());
+        EXPECT_TRUE(backups.contains(QFileInfo(backup).fileName())) << qPrintable(backup);
+        EXPECT_EQ(RunCli({"show", backup}).code, 0) << "the backup loads";
+    }
+    EXPECT_NE(second["backup"], write["backup"]);
+    TMK before;
+    LoadSettingsFile(before, second["backup"].toString());
+    EXPECT_EQ(before.Get("TankLimit"), 7) << "the device as the second write found it";
     EXPECT_EQ(write["vehicle"].toString(), Plate);
     EXPECT_EQ(write["kind"].toString(), "write");
     EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d$)")
@@ -98,7 +115,6 @@ TEST_F(CliVehicles, ReadAndWriteAreRecordedUnderOneVehicleInAnyLetterCase) {
         << qPrintable(write["time"].toString());
     EXPECT_EQ(write["deviceType"].toInt(), 0x4610) << "a number, as show --json has it";
     EXPECT_EQ(write["settingsVersion"].toInt(), 1);
-    EXPECT_EQ(write["backup"].toString(), QDir(vehicleFolder()).filePath(backups[0]));
     EXPECT_EQ(write["changes"].toArray(), QJsonArray{"Fuel remaining: 10 L -> 7 L"});
     TMK written;
     LoadSettingsFile(written, write["file"].toString());
@@ -110,11 +126,11 @@ TEST_F(CliVehicles, ReadAndWriteAreRecordedUnderOneVehicleInAnyLetterCase) {
     r = RunCli({"history", "--data-dir", data(), "--vehicle", PlateLower});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].contains("\t" + Plate + "\twrite\t")) << qPrintable(lines[0]);
-    EXPECT_TRUE(lines[0].contains("(0x4610)\tsettings version 1\t"));
-    EXPECT_TRUE(lines[0].endsWith("\tbackup " + write["backup"].toString()));
-    EXPECT_TRUE(lines[1].endsWith("\t" + readCopy)) << qPrintable(lines[1]);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].contains("\t" + Plate + "\twrite\t")) << qPrintable(lines[1]);
+    EXPECT_TRUE(lines[1].contains("(0x4610)\tsettings version 1\t"));
+    EXPECT_TRUE(lines[1].endsWith("\tbackup " + write["backup"].toString()));
+    EXPECT_TRUE(lines[2].endsWith("\t" + readCopy)) << qPrintable(lines[2]);
 
     r = RunCli({"vehicles", "--json", "--data-dir", data()});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
@@ -124,6 +140,24 @@ TEST_F(CliVehicles, ReadAndWriteAreRecordedUnderOneVehicleInAnyLetterCase) {
     EXPECT_EQ(vehicle["notes"].toString(), "Ivanov");
     EXPECT_EQ(vehicle["deviceType"].toInt(), 0x4610);
     EXPECT_EQ(vehicle["lastEvent"]["kind"].toString(), "write");
+
+    // Quotes, backslashes and control characters come back from the JSON as they went in.
+    const QString odd = R"(Q "7" \ 1)";
+    TVehicleEvent e;
+    e.kind = TEventKind::Write;
+    e.file = R"(C:\cars\"x".veltg)";
+    e.changes = "Greeting: \"Hi\" -> \"Hello\"\tnow";
+    {
+        TVehicleStore store(data());
+        ASSERT_TRUE(store.Open());
+        EXPECT_EQ(RecordEvent(store, odd, e), QString());
+    }
+    r = RunCli({"history", "--json", "--data-dir", data(), "--vehicle", odd});
+    ASSERT_EQ(jsonArray(r).size(), 1) << qPrintable(r.out);
+    const QJsonObject oddEvent = jsonArray(r)[0].toObject();
+    EXPECT_EQ(oddEvent["vehicle"].toString(), odd);
+    EXPECT_EQ(oddEvent["file"].toString(), e.file);
+    EXPECT_EQ(oddEvent["changes"].toArray(), QJsonArray{e.changes});
 
     r = RunCli({"history", "--data-dir", data(), "--vehicle", "B 456"});
     EXPECT_EQ(r.code, 1);
