@@ -75,7 +75,9 @@ void appendJsonString(QString& out, QStringView text) {
 // An event as one line of JSON. Written here rather than with QJsonObject, which takes some
 // ten microseconds an event: most of the time of listing a history of some years.
 QString eventJson(const TVehicleEvent& e) {
-    QString o = QStringLiteral("{\"vehicle\": ");
+    QString o;
+    o.reserve(1024); // room for an event with a few changes: no reallocation as it grows
+    o += QStringLiteral("{\"vehicle\": ");
     appendJsonString(o, e.vehicle);
     o += QStringLiteral(", \"kind\": \"") % EventKindName(e.kind) %
          QStringLiteral("\", \"time\": \"") % EventTimeText(e.time) %
