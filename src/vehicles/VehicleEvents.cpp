@@ -3,6 +3,7 @@
 #include "Language.h"
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -44,12 +45,31 @@ QString EventKindCaption(TEventKind kind) {
 }
 
 QString EventTimeText(const QDateTime& time) {
-    // An offset of zero is written "+00:00" too, never "Z": one form for every reader.
+    // Written digit by digit: QDateTime::toString and snprintf take a microsecond or more, most
+    // of the time a long history takes to print. An offset of zero is written "+00:00" too,
+    // never "Z": one form for every reader.
+    using namespace std::chrono;
     const int offset = time.offsetFromUtc();
+    const sys_seconds local =
+        floor<seconds>(sys_time<milliseconds>(milliseconds(time.toMSecsSinceEpoch()))) +
+        seconds(offset);
+    const sys_days day = floor<days>(local);
+    const year_month_day date(day);
+    const hh_mm_ss clock(local - day);
     const int minutes = std::abs(offset) / 60;
-    return time.toOffsetFromUtc(offset).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
-           (offset < 0 ? u'-' : u'+') +
-           QStringLiteral("%1:%2")
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    char text[] = "0000-00-00T00:00:00+00:00";
+    const auto put = [&text](int at, int value, int digits) {
+        for (int i = at + digits - 1; i >= at; --i, value /= 10)
+            text[i] = char('0' + value % 10);
+    };
+    put(0, int(date.year()), 4);
+    put(5, int(unsigned(date.month())), 2);
+    put(8, int(unsigned(date.day())), 2);
+    put(11, int(clock.hours().count()), 2);
+    put(14, int(clock.minutes().count()), 2);
+    put(17, int(clock.seconds().count()), 2);
+    if (offset < 0) text[19] = '-';
+    put(20, minutes / 60, 2);
+    put(23, minutes % 60, 2);
+    return QString::fromLatin1(text, sizeof text - 1);
 }

@@ -30,6 +30,8 @@ public:
     TVehicleStore& operator=(const TVehicleStore&) = delete;
 
     const QString& DataDir() const { return dataDir_; }
+    // How long to wait for another writer's lock before giving up (from the next Open).
+    void SetBusyTimeoutMs(int ms) { busyTimeoutMs_ = ms; }
     QString DatabasePath() const;
     QString VehicleFolder(const QString& vehicleName) const;
 
@@ -75,6 +77,7 @@ private:
 
     QString dataDir_;
     QString connection_;
+    int busyTimeoutMs_;
     bool open_ = false;
     QString problem_;
     QStringList notices_;

@@ -54,6 +54,14 @@ bool fromLine(const QByteArray& line, QString& vehicle, TVehicleEvent& e) {
     return true;
 }
 
+// True for a missing or empty file too: nothing to end.
+bool endsWithNewline(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) return true;
+    char last = 0;
+    return file.seek(file.size() - 1) && file.getChar(&last) && last == '\n';
+}
+
 } // namespace
 
 void TVehicleStore::recordWaiting() {
@@ -108,7 +116,9 @@ QString RecordEvent(TVehicleStore& store, const QString& vehicleName, TVehicleEv
     if (!event.time.isValid()) event.time = QDateTime::currentDateTime();
     QDir().mkpath(store.DataDir());
     QFile waiting(store.WaitingPath());
-    const QByteArray line = toLine(vehicleName, event);
+    QByteArray line = toLine(vehicleName, event);
+    // A line torn by a crash has no end: this one must not join it and be lost with it.
+    if (!endsWithNewline(store.WaitingPath())) line.prepend('\n');
     if (waiting.open(QIODevice::Append) && waiting.write(line) == line.size() && waiting.flush())
         return reason + u'\n' +
                Tx("The event is kept in %1 and will be recorded when the database can be "

@@ -52,3 +52,12 @@ TEST(VehicleStore, KeepsVehiclesAndEventsNewestFirstAndSuggestsTheCarTheSettings
     EXPECT_TRUE(store.Suggestions(0x4610, PrintOf(TMK())).empty()) << "nothing in common";
     EXPECT_THROW(store.AddVehicle(QString::fromUtf8(" а123вс 77 ")), TError);
 }
+
+TEST(VehicleStore, EventTimesAreLocalWithTheirOffsetAndWholeSeconds) {
+    const auto text = [](qint64 ms, int offset) {
+        return EventTimeText(QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offset));
+    };
+    EXPECT_EQ(text(1765270500999, 3 * 3600), "2025-12-09T11:55:00+03:00");
+    EXPECT_EQ(text(1709172000000, -(3 * 3600 + 1800)), "2024-02-28T22:30:00-03:30");
+    EXPECT_EQ(text(-1, 0), "1969-12-31T23:59:59+00:00");
+}

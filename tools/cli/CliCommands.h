@@ -44,6 +44,8 @@ int Tank(const QStringList& args, Streams io);
 int Maintenance(const QStringList& args, Streams io);
 int Get(const QStringList& args, Streams io);
 int Set(const QStringList& args, Streams io);
+int History(const QStringList& args, Streams io);
+int Vehicles(const QStringList& args, Streams io);
 
 // One "NAME: OLD -> NEW (Caption: old -> new)" line per changed setting (the words of
 // `words`, where a setting describes it), then what happens to the device's records in

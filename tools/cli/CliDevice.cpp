@@ -9,15 +9,18 @@
 #include "Pars32H.h"
 #include "PortMap.h"
 #include "SettingsFile.h"
+#include "VehicleRecording.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace cli {
 
@@ -127,6 +130,12 @@ template <typename Step> void onPort(const DeviceOptions& o, const char* step, S
     }
 }
 
+void tellCopy(const QString& copy, const TVehicleRecording& vehicle, QTextStream& out) {
+    if (!copy.isEmpty())
+        out << "Kept for vehicle " << vehicle.Name() << ": " << QDir::toNativeSeparators(copy)
+            << "\n";
+}
+
 } // namespace
 
 int Ports(const QStringList& args, Streams io) {
@@ -143,10 +152,13 @@ int Ports(const QStringList& args, Streams io) {
 }
 
 int Read(const QStringList& args, Streams io) {
-    const ParsedArgs p = ParseArgs(args, {"--port", "--out", "--wait", "--port-type"}, {});
+    const ParsedArgs p = ParseArgs(
+        args, {"--port", "--out", "--wait", "--port-type", "--vehicle", "--data-dir"}, {});
     DeviceOptions o;
+    VehicleOptions vo;
     QString error = p.error;
     if (error.isEmpty()) error = parseDeviceOptions(p, o);
+    if (error.isEmpty()) error = ParseVehicleOptions(p, vo);
     if (error.isEmpty() && !p.values.contains("--out"))
         error = QStringLiteral("--out is required.");
     if (error.isEmpty() && !p.positional.isEmpty())
@@ -162,16 +174,26 @@ int Read(const QStringList& args, Streams io) {
            [&] { ReadSettingsFromDevice(*link, model, progressBar("Reading")); });
     SaveSettingsFile(model, p.values.value("--out"));
     io.out << "Saved " << p.values.value("--out") << "\n";
+    if (!vo.vehicle.isEmpty()) {
+        TVehicleEvent event;
+        event.kind = TEventKind::Read;
+        event.file = QFileInfo(p.values.value("--out")).absoluteFilePath();
+        TVehicleRecording vehicle(vo, io.err);
+        tellCopy(vehicle.Record(model, event), vehicle, io.out);
+    }
     return ExitOk;
 }
 
 int Write(const QStringList& args, Streams io) {
-    const ParsedArgs p =
-        ParseArgs(args, {"--port", "--in", "--wait", "--port-type", "--backup-dir"},
-                  {"--dry-run", "--with-journals"});
+    const ParsedArgs p = ParseArgs(
+        args,
+        {"--port", "--in", "--wait", "--port-type", "--backup-dir", "--vehicle", "--data-dir"},
+        {"--dry-run", "--with-journals"});
     DeviceOptions o;
+    VehicleOptions vo;
     QString error = p.error;
     if (error.isEmpty()) error = parseDeviceOptions(p, o);
+    if (error.isEmpty()) error = ParseVehicleOptions(p, vo);
     if (error.isEmpty() && !p.values.contains("--in")) error = QStringLiteral("--in is required.");
     if (error.isEmpty() && !p.positional.isEmpty())
         error = QStringLiteral("Unexpected argument %1.").arg(p.positional.first());
@@ -185,11 +207,15 @@ int Write(const QStringList& args, Streams io) {
 
     TMK model;
     LoadSettingsForTool(model, p.values.value("--in"));
-    auto link = openLink(o);
-    const std::uint16_t version = connect(*link, o, io.err);
-
+    std::optional<TVehicleRecording> vehicle;
+    if (!vo.vehicle.isEmpty()) vehicle.emplace(vo, io.err);
     WriteFlowSteps steps;
     steps.backupFolder = p.values.value("--backup-dir");
+    // Before the device is connected: the history may keep us waiting for another writer.
+    if (vehicle && steps.backupFolder.isEmpty()) steps.backupFolder = vehicle->BackupFolder();
+
+    auto link = openLink(o);
+    const std::uint16_t version = connect(*link, o, io.err);
     steps.readProgress = progressBar("Reading");
     steps.writeProgress = progressBar("Writing");
     steps.checkProgress = progressBar("Checking");
@@ -216,6 +242,14 @@ int Write(const QStringList& args, Streams io) {
     io.out << "The settings are recorded in the device\n";
     io.out << "Checked by reading back. Backup: " << QDir::toNativeSeparators(outcome.backupPath)
            << "\n";
+    if (vehicle) {
+        TVehicleEvent event;
+        event.kind = TEventKind::Write;
+        event.file = QFileInfo(p.values.value("--in")).absoluteFilePath();
+        event.backup = QFileInfo(outcome.backupPath).absoluteFilePath();
+        event.changes = WriteChangesText(outcome);
+        tellCopy(vehicle->Record(model, event), *vehicle, io.out);
+    }
     return ExitOk;
 }
 

@@ -24,16 +24,29 @@ const TCommand kCommands[] = {
      "tripconf-cli ports\n",
      "Lists the serial ports present, as COM numbers with their device paths.\n"},
     {"read", Read,
-     "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2]\n",
+     "tripconf-cli read  --port PORT --out FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
+     "[--vehicle NAME] [--data-dir DIR]\n",
      "Reads the trip computer's memory into a settings file. PORT is a COM number 1..32 or a\n"
-     "device path; --wait is how long to wait for the device to answer (30 s).\n"},
+     "device path; --wait is how long to wait for the device to answer (30 s). --vehicle\n"
+     "keeps a copy in the vehicle's folder and records the read in the vehicles' history.\n"},
     {"write", Write,
      "tripconf-cli write --port PORT --in FILE.veltg [--wait SECONDS] [--port-type 0|1|2] "
-     "[--backup-dir DIR] [--dry-run] [--with-journals]\n",
+     "[--backup-dir DIR] [--dry-run] [--with-journals] [--vehicle NAME] [--data-dir DIR]\n",
      "Writes a settings file to the trip computer: backs the device's memory up, lists what\n"
      "changes (the stored values and the editor's words), writes and reads back. The device\n"
      "keeps its own journals and totals unless --with-journals replaces them with the file's.\n"
-     "--dry-run stops after the list.\n"},
+     "--dry-run stops after the list. --vehicle keeps the backup (unless --backup-dir says\n"
+     "otherwise) and a copy of what was written in the vehicle's folder and records the\n"
+     "write in the vehicles' history.\n"},
+    {"history", History,
+     "tripconf-cli history [--vehicle NAME] [--json] [--data-dir DIR]\n",
+     "Lists the reads and writes the vehicles' history holds, newest first: time, vehicle,\n"
+     "kind, device type, settings version, file and a write's backup.\n"},
+    {"vehicles", Vehicles,
+     "tripconf-cli vehicles [--json] [--data-dir DIR]\n",
+     "Lists the vehicles with their notes, device type and last event, newest activity first.\n"
+     "--data-dir is the folder of the history (vehicles.sqlite and vehicles/), by default the\n"
+     "user's data folder.\n"},
     {"show", Show,
      "tripconf-cli show FILE.veltg [--json]\n",
      "Prints every field of a settings file in stored units.\n"},
