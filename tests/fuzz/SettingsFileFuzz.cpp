@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -72,13 +73,18 @@ void catalogueAgrees(const TMK& m) {
 // file into a fresh model; `loaded` is one (defaults, then this file), so the command's
 // writer runs on it rather than on a model built again for every input.
 void showJson(const TMK& loaded) {
-    QString out;
-    QTextStream o(&out);
-    cli::ShowJson(loaded, o);
-    o.flush();
+    QByteArray out;
+    {
+        QTextStream o(&out); // UTF-8 straight into `out`, as the command's stdout gets it
+        cli::ShowJson(loaded, o);
+    }
     QJsonParseError error;
-    QJsonDocument::fromJson(out.toUtf8(), &error);
+    QJsonDocument::fromJson(out, &error);
     check(error.error == QJsonParseError::NoError);
+    // Qt's reader lets a raw control character inside a string pass; JSON does not, and
+    // the layout puts only line ends between the tokens.
+    check(std::none_of(out.cbegin(), out.cend(),
+                       [](char c) { return std::uint8_t(c) < 0x20 && c != '\n'; }));
 }
 
 // The models are built once: a model's catalogues take far longer to build than anything
