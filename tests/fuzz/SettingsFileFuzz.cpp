@@ -43,12 +43,14 @@ void allJournalTexts(const TMK& m) {
     text += SumsText(m) + FaultJournalText(m, CurrentFaultCodeStyle(m));
     check(!EncodeExportText(text).isEmpty());
     // ...and every stored code in every other format: the format changes the code text
-    // alone, so the rest of the table need not be built again for each.
+    // alone, so the rest of the table need not be built again for each, nor the style's
+    // sub-type choices read again.
+    FaultCodeStyle style = FaultCodeStyleOf(m, 0);
     for (int slot = 0; slot < FaultSlotCount; ++slot) {
         const FaultRecord r = ReadFaultRecord(m, slot);
         if (r.isEmpty()) continue;
-        for (int format = 0; format <= 11; ++format)
-            FaultCodeText(FaultCodeStyleOf(m, format), r.code);
+        for (style.format = 0; style.format <= 11; ++style.format)
+            FaultCodeText(style, r.code);
     }
 }
 
