@@ -49,8 +49,11 @@ private:
         reserve(zeros + count);
         std::memset(buf_ + len_, '0', zeros);
         len_ += zeros;
-        for (std::size_t i = 0; i < count; ++i)
-            buf_[len_++] = d[i] >= 'a' ? char(d[i] - 'a' + 'A') : d[i];
+        std::memcpy(buf_ + len_, d, count);
+        if (base > 10)
+            for (std::size_t i = len_; i < len_ + count; ++i)
+                if (buf_[i] >= 'a') buf_[i] = char(buf_[i] - 'a' + 'A');
+        len_ += count;
         return *this;
     }
 
