@@ -8,6 +8,7 @@
 #include "Errors.h"
 #include "FieldTable.h"
 #include "JournalExport.h"
+#include "JsonWriter.h"
 #include "Language.h"
 #include "Pars32H.h"
 #include "QStringPrint.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -327,6 +329,48 @@ TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
     SaveSettingsFile(m, path("wide.veltg"));
     EXPECT_TRUE(run({"show", path("wide.veltg"), "--json"})
                     .out.contains("\"ShowDisp_1\": 9223372036854775807,"));
+}
+
+// show --json's writer lays the text out as Qt's indented documents are (show printed one
+// before), nested and empty containers, numbers and every kind of character alike.
+TEST(CliJson, TheWriterLaysTheTextOutAsQtsIndentedDocuments) {
+    const QString text = QString::fromUtf8("q\"\\\b\f\n\r\t\x01\x7f Я €") + QChar(0xD83D) +
+                         QChar(0xDE00) + QChar(0xD800) + u'x' + QChar(0xDC00);
+    cli::TJsonWriter w;
+    w.beginObject();
+    w.key("a");
+    w.beginArray();
+    w.value(1);
+    w.value(std::int64_t(-5));
+    w.value(0.1);
+    w.value(1e-7);
+    w.value(3.0);
+    w.endArray();
+    w.key("b");
+    w.beginObject();
+    w.endObject();
+    w.key("c");
+    w.beginArray();
+    w.endArray();
+    w.key("d");
+    w.value(text);
+    w.key("e");
+    w.beginObject();
+    w.key("x");
+    w.beginArray();
+    w.beginObject();
+    w.key("y");
+    w.value(std::uint64_t(42));
+    w.endObject();
+    w.endArray();
+    w.endObject();
+    w.endObject();
+    const QJsonObject qt{{"a", QJsonArray{1, -5, 0.1, 1e-7, 3.0}},
+                         {"b", QJsonObject{}},
+                         {"c", QJsonArray{}},
+                         {"d", text},
+                         {"e", QJsonObject{{"x", QJsonArray{QJsonObject{{"y", 42}}}}}}};
+    EXPECT_EQ(w.finish(), QJsonDocument(qt).toJson(QJsonDocument::Indented));
 }
 
 TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {
