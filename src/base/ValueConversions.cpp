@@ -1,6 +1,7 @@
 #include "ValueConversions.h"
 
 #include "Errors.h"
+#include "ShortText.h"
 
 namespace {
 
@@ -38,12 +39,11 @@ int parseDecimal(const QString& text) {
 } // namespace
 
 QString TwoDigits(std::uint16_t n) {
-    QString s = QString::number(n);
-    return s.size() == 1 ? QStringLiteral("0") + s : s;
+    return TShortText().number(n, 2).text();
 }
 
 QString MinutesToText(std::uint16_t minutes) {
-    return TwoDigits((minutes / 60) % 24) + QStringLiteral(":") + TwoDigits(minutes % 60);
+    return TShortText().number((minutes / 60) % 24, 2).add(':').number(minutes % 60, 2).text();
 }
 
 std::uint16_t TextToMinutes(const QString& s) {
@@ -81,8 +81,13 @@ DayMonthYear DayNumberToDate(std::uint16_t n) {
 
 QString DayNumberToText(std::uint16_t n) {
     const DayMonthYear d = DayNumberToDate(n);
-    return TwoDigits(std::uint16_t(d.day)) + u'.' + TwoDigits(std::uint16_t(d.month)) + u'.' +
-           TwoDigits(std::uint16_t(d.year));
+    return TShortText()
+        .number(std::uint16_t(d.day), 2)
+        .add('.')
+        .number(std::uint16_t(d.month), 2)
+        .add('.')
+        .number(std::uint16_t(d.year), 2)
+        .text();
 }
 
 std::uint16_t TextToDayNumber(const QString& text) {

@@ -245,8 +245,11 @@ void TMK::MakeDefaultPalettes(bool altVariant) {
 }
 
 std::int64_t TMK::Get(std::string_view name, int index) const {
-    const FieldDef& f = FieldByName(name);
-    return ReadFieldInt(sections_[f.section], f, index);
+    return Get(FieldByName(name), index);
+}
+
+std::int64_t TMK::Get(const FieldDef& f, int index) const {
+    return ReadFieldInt(Section(f.section), f, index);
 }
 
 void TMK::Set(std::string_view name, int index, std::int64_t value) {

@@ -93,6 +93,8 @@ public:
 
     // Field access by the field table, on the decoded records.
     std::int64_t Get(std::string_view name, int index = 0) const;
+    // The same for a field looked up once, where a name's lookup would be repeated often.
+    std::int64_t Get(const FieldDef& field, int index = 0) const;
     void Set(std::string_view name, int index, std::int64_t value);
     double GetNumber(std::string_view name, int index = 0) const;
     void SetNumber(std::string_view name, int index, double value);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -19,23 +20,40 @@ QString fileError(const char* en, const char* ru, const QString& path, const QSt
     return text;
 }
 
+// Eight bytes at a time through plain pointers: every load and save runs this over the
+// whole image, and in the builds that check each access (debug, sanitizers) a loop of
+// single bytes is not turned into wide operations by the compiler; QByteArray's
+// operator[] would even check for sharing at every byte. Key-sized pieces start the key
+// afresh, so no byte needs its key index computed.
+void scramble(const char* in, char* out, qsizetype size) {
+    const char* key = reinterpret_cast<const char*>(FileKeyTable);
+    for (qsizetype start = 0; start < size; start += FileKeySize) {
+        const qsizetype n = std::min<qsizetype>(FileKeySize, size - start);
+        qsizetype i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t data, mask;
+            std::memcpy(&data, in + start + i, 8);
+            std::memcpy(&mask, key + i, 8);
+            data ^= mask;
+            std::memcpy(out + start + i, &data, 8);
+        }
+        for (; i < n; ++i)
+            out[start + i] = static_cast<char>(in[start + i] ^ key[i]);
+    }
+}
+
 } // namespace
 
-QByteArray ScrambleImage(const QByteArray& data) {
-    // Through plain pointers: QByteArray's operator[] checks for sharing at every byte, and
-    // every load and save runs this over the whole image.
+QByteArray ScrambleImage(QByteArrayView data) {
     QByteArray out(data.size(), Qt::Uninitialized);
-    const char* in = data.constData();
-    char* o = out.data();
-    for (qsizetype i = 0; i < data.size(); ++i)
-        o[i] = static_cast<char>(static_cast<std::uint8_t>(in[i]) ^ FileKeyTable[i % FileKeySize]);
+    scramble(data.data(), out.data(), data.size());
     return out;
 }
 
 QByteArray EncodeSettingsFile(std::uint16_t deviceVersion, const QByteArray& image) {
-    QByteArray file(VersionBytes, '\0');
+    QByteArray file(VersionBytes + image.size(), Qt::Uninitialized);
     bytes::setU16le(file, 0, deviceVersion);
-    file += ScrambleImage(image);
+    scramble(image.constData(), file.data() + VersionBytes, image.size());
     return file;
 }
 
@@ -50,7 +68,7 @@ DecodedSettingsFile DecodeSettingsFile(const QByteArray& file, const QString& pa
                                "Файл %1 не является файлом настроек: он больше памяти "
                                "устройства.",
                                path, {}));
-    return {bytes::u16le(file, 0), ScrambleImage(file.mid(VersionBytes))};
+    return {bytes::u16le(file, 0), ScrambleImage(QByteArrayView(file).sliced(VersionBytes))};
 }
 
 QString ImageProblem(const QByteArray& image) {

@@ -4,6 +4,7 @@
 // settings image, each byte XORed with a fixed 4096-byte key that repeats.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 
@@ -13,7 +14,7 @@ constexpr int FileKeySize = 4096;
 extern const std::uint8_t FileKeyTable[FileKeySize];
 
 // XORs data with the key, counting key positions from the image's start.
-QByteArray ScrambleImage(const QByteArray& data);
+QByteArray ScrambleImage(QByteArrayView data);
 
 // The whole file as bytes, and back. DecodeSettingsFile refuses (TError, both languages)
 // a file shorter than 2 bytes or with an image part longer than the device memory.

@@ -8,6 +8,7 @@
 #include "Errors.h"
 #include "FieldTable.h"
 #include "JournalExport.h"
+#include "JsonWriter.h"
 #include "Language.h"
 #include "Pars32H.h"
 #include "QStringPrint.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -281,13 +283,21 @@ TEST_F(Cli, BadFilesAndWrongUsageAreReportedNotCrashed) {
 }
 
 // Unsigned fields print as unsigned, exactly, in the text and in JSON (all the digits of a
-// 64-bit mask, not a signed or rounded number).
+// 64-bit mask, not a signed or rounded number). Whatever the bytes, the JSON is valid: a
+// float that is no number is null, a text keeps its quotes, control and Cyrillic
+// characters.
 TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
     TMK m;
     m.SettingsImage = sim::ImageOfMemory(sim::BuildDefaultMemory(1));
     m.ReadSections(1, SectionCountMax);
     m.Set("ShowDisp_1", 0, std::int64_t(12933791974228136951ull));
     m.Set("AllSum", 3, 0xFFFFFFFF);
+    bytes::setU32le(m.Section(6), FieldByName("ExpenseCorr").offset, 0x7FC00000);  // NaN
+    bytes::setU32le(m.Section(6), FieldByName("VelocityCorr").offset, 0xFF800000); // -inf
+    const QByteArray odd("a\"\\\x01\n\xC0\xFF\x7F", 8);
+    m.Section(5).replace(FieldByName("CandleName").offset, odd.size() + 1, odd + '\0');
+    const QString oddText = m.GetText("CandleName");
+    ASSERT_EQ(oddText.size(), odd.size());
     m.WriteSections(1, SectionCountMax);
     SaveSettingsFile(m, path("wide.veltg"));
 
@@ -303,12 +313,64 @@ TEST_F(Cli, SixtyFourBitValuesArePrintedExactly) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
     EXPECT_EQ(doc["fields"]["AllPathStart"].toInteger(),
               84250); // the simulator's generated history
+    EXPECT_TRUE(doc["fields"]["ExpenseCorr"].isNull());
+    EXPECT_TRUE(doc["fields"]["VelocityCorr"].isNull());
+    EXPECT_EQ(doc["fields"]["CandleName"].toString(), oddText);
+    // Qt's reader takes raw control characters in a string; JSON does not.
+    EXPECT_TRUE(
+        r.out.contains(QString::fromUtf8("\"CandleName\": \"a\\\"\\\\\\u0001\\nАя\x7f\",")));
+    EXPECT_EQ(doc["fields"]["TripJournal"][20]["Distance"].toInteger(),
+              journals::ReadJournalRecord(m, journals::DriveJournal::Trip, 20).distance);
+    EXPECT_EQ(doc["fields"]["FaultJournal"][6]["FreezeFrame"][83].toInteger(),
+              std::uint8_t(journals::ReadFaultRecord(m, 6).freezeFrame[83]));
 
     m.Set("ShowDisp_1", 0, 0x7FFFFFFFFFFFFFFF);
     m.WriteSections(1, SectionCountMax);
     SaveSettingsFile(m, path("wide.veltg"));
     EXPECT_TRUE(run({"show", path("wide.veltg"), "--json"})
                     .out.contains("\"ShowDisp_1\": 9223372036854775807,"));
+}
+
+// show --json's writer lays the text out as Qt's indented documents are (show printed one
+// before), nested and empty containers, numbers and every kind of character alike.
+TEST(CliJson, TheWriterLaysTheTextOutAsQtsIndentedDocuments) {
+    const QString text = QString::fromUtf8("q\"\\\b\f\n\r\t\x01\x7f Я €") + QChar(0xD83D) +
+                         QChar(0xDE00) + QChar(0xD800) + u'x' + QChar(0xDC00);
+    cli::TJsonWriter w;
+    w.beginObject();
+    w.key("a");
+    w.beginArray();
+    w.value(1);
+    w.value(std::int64_t(-5));
+    w.value(0.1);
+    w.value(1e-7);
+    w.value(3.0);
+    w.endArray();
+    w.key("b");
+    w.beginObject();
+    w.endObject();
+    w.key("c");
+    w.beginArray();
+    w.endArray();
+    w.key("d");
+    w.value(text);
+    w.key("e");
+    w.beginObject();
+    w.key("x");
+    w.beginArray();
+    w.beginObject();
+    w.key("y");
+    w.value(std::uint64_t(42));
+    w.endObject();
+    w.endArray();
+    w.endObject();
+    w.endObject();
+    const QJsonObject qt{{"a", QJsonArray{1, -5, 0.1, 1e-7, 3.0}},
+                         {"b", QJsonObject{}},
+                         {"c", QJsonArray{}},
+                         {"d", text},
+                         {"e", QJsonObject{{"x", QJsonArray{QJsonObject{{"y", 42}}}}}}};
+    EXPECT_EQ(w.finish(), QJsonDocument(qt).toJson(QJsonDocument::Indented));
 }
 
 TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {

@@ -47,10 +47,12 @@ TEST(SettingsFile, RoundTripIsByteIdenticalAndExactlyImagePlusTwo) {
 }
 
 TEST(SettingsFile, ScramblingRepeatsEvery4096Bytes) {
-    const QByteArray zeros(3 * FileKeySize, '\0');
+    // A length that is no multiple of the eight bytes scrambled at a time.
+    const QByteArray zeros(3 * FileKeySize + 5, '\0');
     const QByteArray s = ScrambleImage(zeros);
     EXPECT_EQ(s.mid(0, FileKeySize), s.mid(FileKeySize, FileKeySize));
     EXPECT_EQ(s.mid(0, FileKeySize), s.mid(2 * FileKeySize, FileKeySize));
+    EXPECT_EQ(s.mid(3 * FileKeySize), s.left(5));
     EXPECT_EQ(s.count('\0'), 0) << "no byte is stored in the clear";
     EXPECT_EQ(ScrambleImage(s), zeros);
 }

@@ -1,14 +1,15 @@
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "FieldAccess.h"
 #include "FieldText.h"
 #include "JournalJson.h"
+#include "JsonWriter.h"
 #include "Pars32H.h"
 #include "SettingsFile.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace cli {
 
@@ -40,24 +41,82 @@ void showText(const TMK& m, QTextStream& out) {
     }
 }
 
+// The field table sorted by name: show --json has always listed the fields so.
+const std::vector<const FieldDef*>& fieldsByName() {
+    static const std::vector<const FieldDef*> sorted = [] {
+        std::vector<const FieldDef*> v;
+        for (const FieldDef& f : FieldTable())
+            v.push_back(&f);
+        std::sort(v.begin(), v.end(), [](const FieldDef* a, const FieldDef* b) {
+            return std::strcmp(a->name, b->name) < 0;
+        });
+        return v;
+    }();
+    return sorted;
+}
+
+// Numbers as the field stores them: a u64 with all its digits, an f32 as the double it is.
+void fieldJson(TJsonWriter& json, const QByteArray& record, const FieldDef& f) {
+    if (f.type == FieldType::Text) {
+        json.value(ReadFieldText(record, f));
+        return;
+    }
+    if (f.type == FieldType::Bytes) {
+        json.beginArray();
+        for (char c : ReadFieldBytes(record, f))
+            json.value(int(std::uint8_t(c)));
+        json.endArray();
+        return;
+    }
+    auto element = [&](int i) {
+        if (f.type == FieldType::F32 && !f.isBitField())
+            json.value(double(float(ReadFieldNumber(record, f, i))));
+        else if (f.type == FieldType::U64 && !f.isBitField())
+            json.value(std::uint64_t(ReadFieldInt(record, f, i)));
+        else
+            json.value(std::int64_t(ReadFieldInt(record, f, i)));
+    };
+    if (f.elementCount() == 1) return element(0);
+    json.beginArray();
+    for (int i = 0; i < f.elementCount(); ++i)
+        element(i);
+    json.endArray();
+}
+
 } // namespace
 
 void ShowJson(const TMK& m, QTextStream& out) {
-    QJsonObject root;
-    root.insert("DeviceVersion", int(m.DeviceVersion));
-    root.insert("SettingsVersion", m.SettingsVersion());
-    root.insert("SectionCount", m.SectionCount());
-    QJsonArray table;
-    for (int i = 1; i <= tableEntries(m); ++i)
-        table.append(QJsonObject{{"Address", m.SectionAddress(i)}, {"Length", m.SectionLength(i)}});
-    root.insert("SectionTable", table);
-    QJsonObject fields;
-    for (const FieldDef& f : FieldTable())
-        fields.insert(QLatin1String(f.name), IsJournalField(f.name)
-                                                 ? QJsonValue(JournalJson(m, f.name))
-                                                 : FieldJson(m.Section(f.section), f));
-    root.insert("fields", fields);
-    out << JsonText(QJsonDocument(root));
+    TJsonWriter json;
+    json.beginObject();
+    json.key("DeviceVersion");
+    json.value(int(m.DeviceVersion));
+    json.key("SectionCount");
+    json.value(m.SectionCount());
+    json.key("SectionTable");
+    json.beginArray();
+    for (int i = 1; i <= tableEntries(m); ++i) {
+        json.beginObject();
+        json.key("Address");
+        json.value(m.SectionAddress(i));
+        json.key("Length");
+        json.value(m.SectionLength(i));
+        json.endObject();
+    }
+    json.endArray();
+    json.key("SettingsVersion");
+    json.value(m.SettingsVersion());
+    json.key("fields");
+    json.beginObject();
+    for (const FieldDef* f : fieldsByName()) {
+        json.key(f->name);
+        if (IsJournalField(f->name))
+            WriteJournalJson(json, m, f->name);
+        else
+            fieldJson(json, m.Section(f->section), *f);
+    }
+    json.endObject();
+    json.endObject();
+    out << json.finish();
 }
 
 int Show(const QStringList& args, Streams io) {

@@ -1,49 +1,50 @@
 #include "JournalJson.h"
 
 #include "JournalRecords.h"
+#include "JsonWriter.h"
 
-#include <QJsonObject>
 #include <cstring>
 
 namespace cli {
 
 namespace {
 
-QJsonObject driveRecord(const journals::JournalRecord& r) {
-    return {{"TimeOfDay", r.timeOfDay},
-            {"Day", r.day},
-            {"Month", r.month},
-            {"TravelTime", qint64(r.travelTime)},
-            {"Distance", qint64(r.distance)},
-            {"Petrol", qint64(r.petrol)},
-            {"Gas", qint64(r.gas)}};
+// A record's members in name order, the order show has always printed them in. `member`
+// takes a name and either a number or the freeze frame's bytes.
+template <class Member> void driveMembers(const journals::JournalRecord& r, Member&& member) {
+    member("Day", r.day);
+    member("Distance", r.distance);
+    member("Gas", r.gas);
+    member("Month", r.month);
+    member("Petrol", r.petrol);
+    member("TimeOfDay", r.timeOfDay);
+    member("TravelTime", r.travelTime);
 }
 
-QJsonObject faultRecord(const journals::FaultRecord& r) {
-    QJsonArray frame;
-    for (char c : r.freezeFrame)
-        frame.append(int(std::uint8_t(c)));
-    return {{"TimeOfDay", r.timeOfDay},
-            {"Day", r.day},
-            {"Month", r.month},
-            {"Code", qint64(r.code)},
-            {"FreezeDtc", qint64(r.freezeDtc())},
-            {"FreezeFrame", frame}};
+template <class Member> void faultMembers(const journals::FaultRecord& r, Member&& member) {
+    member("Code", r.code);
+    member("Day", r.day);
+    member("FreezeDtc", r.freezeDtc());
+    member("FreezeFrame", r.freezeFrame);
+    member("Month", r.month);
+    member("TimeOfDay", r.timeOfDay);
 }
 
-QString objectLine(const QJsonObject& o) {
-    QStringList parts;
-    for (auto it = o.begin(); it != o.end(); ++it) {
-        if (it.value().isArray()) {
-            QStringList bytes;
-            for (const QJsonValue& v : it.value().toArray())
-                bytes << QString::number(v.toInt());
-            parts << it.key() + "=" + bytes.join(' ');
-        } else {
-            parts << it.key() + "=" + QString::number(it.value().toInteger());
+// Calls `record` with the member list of each record of the journal, in slot order.
+template <class Record> void forEachRecord(const TMK& model, const char* name, Record&& record) {
+    if (!std::strcmp(name, "FaultJournal")) {
+        for (int i = 0; i < journals::FaultSlotCount; ++i) {
+            const journals::FaultRecord r = journals::ReadFaultRecord(model, i);
+            record([&](auto&& member) { faultMembers(r, member); });
         }
+        return;
     }
-    return parts.join(QStringLiteral(", "));
+    const auto journal = !std::strcmp(name, "TripJournal") ? journals::DriveJournal::Trip
+                                                           : journals::DriveJournal::Tank;
+    for (int i = 0; i < journals::JournalRecordCount; ++i) {
+        const journals::JournalRecord r = journals::ReadJournalRecord(model, journal, i);
+        record([&](auto&& member) { driveMembers(r, member); });
+    }
 }
 
 } // namespace
@@ -53,28 +54,47 @@ bool IsJournalField(const char* name) {
            !std::strcmp(name, "FaultJournal");
 }
 
-QJsonArray JournalJson(const TMK& model, const char* name) {
-    QJsonArray records;
-    if (!std::strcmp(name, "FaultJournal")) {
-        for (int i = 0; i < journals::FaultSlotCount; ++i)
-            records.append(faultRecord(journals::ReadFaultRecord(model, i)));
-        return records;
-    }
-    const auto journal = !std::strcmp(name, "TripJournal") ? journals::DriveJournal::Trip
-                                                           : journals::DriveJournal::Tank;
-    for (int i = 0; i < journals::JournalRecordCount; ++i)
-        records.append(driveRecord(journals::ReadJournalRecord(model, journal, i)));
-    return records;
+void WriteJournalJson(TJsonWriter& json, const TMK& model, const char* name) {
+    json.beginArray();
+    forEachRecord(model, name, [&](auto&& members) {
+        json.beginObject();
+        members([&](const char* member, const auto& value) {
+            json.key(member);
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QByteArray>) {
+                json.beginArray();
+                for (char c : value)
+                    json.value(int(std::uint8_t(c)));
+                json.endArray();
+            } else {
+                json.value(std::int64_t(value));
+            }
+        });
+        json.endObject();
+    });
+    json.endArray();
 }
 
 QStringList JournalLines(const TMK& model, const char* name) {
     QStringList lines;
-    const QJsonArray records = JournalJson(model, name);
-    for (qsizetype i = 0; i < records.size(); ++i)
-        lines << QStringLiteral("%1[%2] = %3")
-                     .arg(name)
-                     .arg(i)
-                     .arg(objectLine(records[i].toObject()));
+    forEachRecord(model, name, [&](auto&& members) {
+        QString line = QStringLiteral("%1[%2] = ").arg(QLatin1String(name)).arg(lines.size());
+        bool first = true;
+        members([&](const char* member, const auto& value) {
+            if (!first) line += QStringLiteral(", ");
+            first = false;
+            line += QLatin1String(member);
+            line += u'=';
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QByteArray>) {
+                for (qsizetype i = 0; i < value.size(); ++i) {
+                    if (i) line += u' ';
+                    line += QString::number(std::uint8_t(value[i]));
+                }
+            } else {
+                line += QString::number(std::int64_t(value));
+            }
+        });
+        lines << line;
+    });
     return lines;
 }
 

@@ -2,16 +2,17 @@
 
 // The journal areas of a settings image as records, for "show".
 
-#include <QJsonArray>
 #include <QStringList>
 
 class TMK;
 
 namespace cli {
 
-// nullopt-like: an empty array for a field that is not a journal area.
+class TJsonWriter;
+
 bool IsJournalField(const char* name);
-QJsonArray JournalJson(const TMK& model, const char* name);
+// The journal as an array of records, each an object of its members.
+void WriteJournalJson(TJsonWriter& json, const TMK& model, const char* name);
 // One line per record: "Name[i] = Member=value, ...".
 QStringList JournalLines(const TMK& model, const char* name);
 

@@ -7,6 +7,7 @@
 #include "JournalNumbers.h"
 #include "Language.h"
 #include "Pars32H.h"
+#include "ShortText.h"
 #include "ValueConversions.h"
 
 namespace journals {
@@ -53,6 +54,17 @@ const AdderDef& Def(Adder adder) {
     return kAdders[static_cast<int>(adder)];
 }
 
+// Looked up once: the sums are read whenever the journals are shown.
+const FieldDef& Field(Adder adder) {
+    static const auto fields = [] {
+        std::array<const FieldDef*, AdderCount> v;
+        for (int i = 0; i < AdderCount; ++i)
+            v[std::size_t(i)] = &FieldByName(kAdders[i].field);
+        return v;
+    }();
+    return *fields[std::size_t(adder)];
+}
+
 // Averages of a sum have no value without time or distance.
 const QString NoValue = QStringLiteral("-----");
 
@@ -71,7 +83,7 @@ AdderCounters ReadAdder(const TMK& model, Adder adder) {
 
 AdderCounters ReadAdder(const QByteArray& section1, Adder adder) {
     const AdderDef& d = Def(adder);
-    const FieldDef& f = FieldByName(d.field);
+    const FieldDef& f = Field(adder);
     auto get = [&](int i) { return std::uint32_t(ReadFieldInt(section1, f, i)); };
     AdderCounters c;
     c.time = get(CounterTime);
@@ -97,9 +109,8 @@ std::vector<LabelValue> AdderRows(const AdderCounters& c, std::int64_t startKm) 
     const std::uint32_t minutes = c.time / 60;
     // In 64 bits: a large odometer start plus a long distance must not wrap round.
     const std::int64_t mileage = startKm * 1000 + std::int64_t(c.distance);
-    const QString values[6] = {
-        QString::number(minutes / 60) + QStringLiteral(":") +
-            TwoDigits(std::uint16_t(minutes % 60)),
+    QString values[6] = {
+        TShortText().number(minutes / 60).add(':').number(minutes % 60, 2).text(),
         numbers::Scaled(mileage, 3),
         numbers::Scaled(std::int64_t(fuel), 3),
         c.time > 0 ? numbers::Fixed(metres * 3.6 / seconds, 1) : NoValue,
@@ -107,13 +118,15 @@ std::vector<LabelValue> AdderRows(const AdderCounters& c, std::int64_t startKm) 
         c.time > 0 ? numbers::Fixed(double(fuel) * 3.6 / seconds, 1) : NoValue,
     };
     std::vector<LabelValue> rows;
+    rows.reserve(6);
     for (int i = 0; i < 6; ++i)
-        rows.push_back({kRowLabels[i].text(), values[i]});
+        rows.push_back({kRowLabels[i].text(), std::move(values[i])});
     return rows;
 }
 
 std::vector<LabelValue> AdderRows(const TMK& model, Adder adder) {
-    const std::int64_t startKm = adder == Adder::AllSum ? model.Get("AllPathStart") : 0;
+    static const FieldDef& start = FieldByName("AllPathStart");
+    const std::int64_t startKm = adder == Adder::AllSum ? model.Get(start) : 0;
     return AdderRows(ReadAdder(model, adder), startKm);
 }
 
@@ -124,7 +137,7 @@ void ClearAdder(TMK& model, Adder adder) {
 
 void ClearAdder(QByteArray& section1, Adder adder) {
     const AdderDef& d = Def(adder);
-    const FieldDef& f = FieldByName(d.field);
+    const FieldDef& f = Field(adder);
     const int counters = d.fuels == Fuels::Both ? 4 : 3;
     for (int i = 0; i < counters; ++i)
         WriteFieldInt(section1, f, i, 0);

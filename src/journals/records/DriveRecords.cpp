@@ -7,6 +7,7 @@
 #include "JournalNumbers.h"
 #include "Language.h"
 #include "Pars32H.h"
+#include "ShortText.h"
 #include "ValueConversions.h"
 
 namespace journals {
@@ -22,34 +23,44 @@ constexpr int RecDistance = 8;
 constexpr int RecPetrol = 12;
 constexpr int RecGas = 16;
 
-const char* JournalField(DriveJournal journal) {
-    return journal == DriveJournal::Trip ? "TripJournal" : "TankJournal";
-}
-
 qsizetype RecordOffset(DriveJournal journal, int index) {
     if (index < 0 || index >= JournalRecordCount) throw ERangeError();
-    return qsizetype(FieldByName(JournalField(journal)).offset) + index * JournalRecordSize;
+    // Looked up once: every record of every table is read through here.
+    static const qsizetype trip = FieldByName("TripJournal").offset;
+    static const qsizetype tank = FieldByName("TankJournal").offset;
+    return (journal == DriveJournal::Trip ? trip : tank) + index * JournalRecordSize;
 }
 
 // Averages of a drive have no value without time or distance.
 const QString NoValue = QStringLiteral("---");
 
+// As MinutesToText: the hours wrap at a day.
 QString DateTimeText(const JournalRecord& r) {
-    return MinutesToText(r.timeOfDay) + QStringLiteral("   ") + QString::number(r.day) +
-           QStringLiteral(".") + TwoDigits(r.month);
+    return TShortText()
+        .number((r.timeOfDay / 60) % 24, 2)
+        .add(':')
+        .number(r.timeOfDay % 60, 2)
+        .add("   ")
+        .number(r.day)
+        .add('.')
+        .number(r.month, 2)
+        .text();
 }
 
 QString TravelTimeText(std::uint32_t seconds) {
     const std::uint32_t minutes = seconds / 60;
-    return QString::number(minutes / 60) + QStringLiteral(":") +
-           TwoDigits(std::uint16_t(minutes % 60));
+    return TShortText().number(minutes / 60).add(':').number(minutes % 60, 2).text();
 }
 
 } // namespace
 
 Prices ReadPrices(const TMK& model) {
-    return {int(model.Get("PriceExpense")), int(model.Get("PriceTime")),
-            int(model.Get("PricePath")), int(model.Get("PriceGas"))};
+    static const FieldDef& expense = FieldByName("PriceExpense");
+    static const FieldDef& time = FieldByName("PriceTime");
+    static const FieldDef& path = FieldByName("PricePath");
+    static const FieldDef& gas = FieldByName("PriceGas");
+    return {int(model.Get(expense)), int(model.Get(time)), int(model.Get(path)),
+            int(model.Get(gas))};
 }
 
 JournalRecord ReadJournalRecord(const TMK& model, DriveJournal journal, int index) {

@@ -6,7 +6,10 @@
 #include "FieldTable.h"
 #include "Pars32H.h"
 #include "ProtsH.h"
+#include "ShortText.h"
 #include "ValueConversions.h"
+
+#include <cstring>
 
 namespace journals {
 
@@ -20,30 +23,35 @@ constexpr int FaultCode = 4;
 constexpr int FaultFrame = 8;
 constexpr int FrameDtc = 0; // inside the freeze frame
 
-qsizetype SlotOffset(int slot) {
-    if (slot < 0 || slot >= FaultSlotCount) throw ERangeError();
-    return qsizetype(FieldByName("FaultJournal").offset) + slot * FaultRecordSize;
+// Looked up once: every slot of the journal is read through these.
+const FieldDef& JournalField() {
+    static const FieldDef& f = FieldByName("FaultJournal");
+    return f;
+}
+const FieldDef& PidsField() {
+    static const FieldDef& f = FieldByName("FreezeFramePids");
+    return f;
 }
 
-QString Hex(std::uint32_t v, int minDigits) {
-    return QStringLiteral("%1").arg(v, minDigits, 16, QLatin1Char('0')).toUpper();
+qsizetype SlotOffset(int slot) {
+    if (slot < 0 || slot >= FaultSlotCount) throw ERangeError();
+    return qsizetype(JournalField().offset) + slot * FaultRecordSize;
 }
 
 // The SAE J2012 form: system letter from bits 15-14, then 14 bits as four hex digits.
 QString SaeText(std::uint32_t c) {
     static const char letters[4] = {'P', 'C', 'B', 'U'};
-    return QString(QLatin1Char(letters[(c >> 14) & 3])) + Hex(c & 0x3FFF, 4);
+    return TShortText().add(letters[(c >> 14) & 3]).hex(c & 0x3FFF, 4).text();
 }
 
 // Suffix letters of format 3, as the ECU's own service documents write them.
 QString Format3Text(std::uint32_t c) {
-    QString text = QString::number(c);
-    if (c & 0x8000)
-        text += QStringLiteral("п");
-    else if (c & 0x4000)
-        text += QStringLiteral("н");
-    else if (c & 0x2000)
-        text += QStringLiteral("м");
+    const TShortText number = TShortText().number(c);
+    const char16_t suffix = c & 0x8000 ? u'п' : c & 0x4000 ? u'н' : c & 0x2000 ? u'м' : 0;
+    QString text;
+    text.reserve(number.view().size() + 1);
+    text += number.view();
+    if (suffix) text += QChar(suffix);
     return text;
 }
 
@@ -52,10 +60,13 @@ QString J1939Text(std::uint32_t c) {
     const std::uint32_t spn = (c & 0xFFFF) + ((c >> 5) & 0x70000);
     const std::uint32_t fmi = (c >> 16) & 0x1F;
     const std::uint32_t q = c >> 24;
-    return QStringLiteral("SPN = %1  FMI = %2  Q = %3")
-        .arg(spn)
-        .arg(fmi)
-        .arg(q < 0x7F ? QString::number(q) : QStringLiteral("----"));
+    TShortText text;
+    text.add("SPN = ").number(spn).add("  FMI = ").number(fmi).add("  Q = ");
+    if (q < 0x7F)
+        text.number(q);
+    else
+        text.add("----");
+    return text.text();
 }
 
 } // namespace
@@ -86,25 +97,26 @@ QString FaultCodeText(const FaultCodeStyle& style, std::uint32_t c) {
     case 0:
         return SaeText(c);
     case 1:
-        return Hex(c & 0x3FFF, 4);
+        return TShortText().hex(c & 0x3FFF, 4).text();
     case 2:
         return QString::number(c);
     case 3:
         return Format3Text(c);
     case 4:
-        return Hex(c, 4) + (c < 0x100 || c >= 0x1000 ? QStringLiteral("Sub") : QString());
+        return TShortText().hex(c, 4).add(c < 0x100 || c >= 0x1000 ? "Sub" : "").text();
     case 5:
         return J1939Text(c);
     case 10:
-        return QStringLiteral("%1-%2").arg((c >> 8) & 0xFF).arg(c % 7);
+        return TShortText().number((c >> 8) & 0xFF).add('-').number(c % 7).text();
     default: // 6..9 and protocols without fault codes
         return {};
     }
 }
 
 FaultCodeStyle FaultCodeStyleOf(const TMK& model, int format) {
-    return {format, std::uint8_t(model.Get("ProtTypeMain")),
-            std::uint8_t(model.Get("ProtTypeAdd2"))};
+    static const FieldDef& main = FieldByName("ProtTypeMain");
+    static const FieldDef& add2 = FieldByName("ProtTypeAdd2");
+    return {format, std::uint8_t(model.Get(main)), std::uint8_t(model.Get(add2))};
 }
 
 FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
@@ -113,8 +125,9 @@ FaultCodeStyle CurrentFaultCodeStyle(const TMK& model) {
     // master list for the device and choice of this moment. Building a whole catalogue
     // for one number cost more than every journal text together. An unknown type reads as
     // the default model, as in the editor.
+    static const FieldDef& protocol = FieldByName("Protocol");
     return FaultCodeStyleOf(model, EntryFaultCodeFormat(CatalogueDeviceType(model.DeviceVersion),
-                                                        int(model.Get("Protocol"))));
+                                                        int(model.Get(protocol))));
 }
 
 std::uint32_t FaultRecord::freezeDtc() const {
@@ -133,12 +146,13 @@ FaultRecord ReadFaultRecord(const QByteArray& s, int slot) {
     r.day = bytes::u8(s, o + FaultDay);
     r.month = bytes::u8(s, o + FaultMonth);
     r.code = bytes::u32le(s, o + FaultCode);
-    r.freezeFrame = s.mid(o + FaultFrame, FreezeFrameSize);
+    // Into the frame the record already holds, instead of a second array from mid().
+    std::memcpy(r.freezeFrame.data(), s.constData() + o + FaultFrame, FreezeFrameSize);
     return r;
 }
 
 QByteArray ReadFreezeFramePids(const TMK& model) {
-    const FieldDef& f = FieldByName("FreezeFramePids");
+    const FieldDef& f = PidsField();
     const QByteArray& s = model.Section(11);
     bytes::checkRange(s.size(), f.offset, FreezeFramePidBytes);
     return s.mid(f.offset, FreezeFramePidBytes);
@@ -152,9 +166,15 @@ bool PidPresent(const QByteArray& pidMap, int pid) {
 FaultRowTexts FaultRecordTexts(const FaultRecord& r, const FaultCodeStyle& style) {
     if (r.isEmpty()) return {};
     // Hours unwrapped: the device writes what it counted.
-    const QString time = QString::number(r.timeOfDay / 60) + QStringLiteral(":") +
-                         TwoDigits(r.timeOfDay % 60) + QStringLiteral(" ") +
-                         QString::number(r.day) + QStringLiteral(".") + TwoDigits(r.month);
+    const QString time = TShortText()
+                             .number(r.timeOfDay / 60)
+                             .add(':')
+                             .number(r.timeOfDay % 60, 2)
+                             .add(' ')
+                             .number(r.day)
+                             .add('.')
+                             .number(r.month, 2)
+                             .text();
     return {time, FaultCodeText(style, r.code)};
 }
 
@@ -164,7 +184,7 @@ void ClearFaultJournal(TMK& model) {
 }
 
 void ClearFaultJournal(QByteArray& s) {
-    const FieldDef& pids = FieldByName("FreezeFramePids");
+    const FieldDef& pids = PidsField();
     for (int i = 0; i < FreezeFramePidBytes; ++i)
         bytes::setU8(s, pids.offset + i, 0);
     for (int slot = 0; slot < FaultSlotCount; ++slot) {

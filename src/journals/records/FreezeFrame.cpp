@@ -126,6 +126,7 @@ std::vector<LabelValue> FreezeFrameRows(const FaultRecord& record, const QByteAr
     std::vector<LabelValue> rows;
     const std::uint32_t dtc = record.freezeDtc();
     if (dtc == 0) return rows;
+    rows.reserve(std::size(kPidRows) + 1);
     // The frame is an OBD snapshot, so its code is always written the SAE way.
     rows.push_back({kTroubleCode.text(), FaultCodeText(FaultCodeStyle{}, dtc)});
     for (const PidRow& row : kPidRows)

@@ -36,6 +36,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 template <std::size_t N> QStringList Texts(const TText (&texts)[N]) {
     QStringList list;
+    list.reserve(N);
     for (const TText& t : texts)
         list << t.text();
     return list;
@@ -71,19 +72,25 @@ QString FreezeFrameCaption(int slot) {
 }
 
 TextTable DriveTable(const TMK& model, DriveJournal journal) {
-    TextTable table{Texts(kDriveHeader)};
+    TextTable table;
+    table.reserve(JournalRecordCount + 1);
+    table.push_back(Texts(kDriveHeader));
     const Prices prices = ReadPrices(model);
     for (int i = 0; i < JournalRecordCount; ++i) {
-        QStringList row{i == 0 ? Tx("Last", "Посл.") : QString::number(i)};
-        for (const QString& t : DriveRecordTexts(ReadJournalRecord(model, journal, i), prices))
-            row << t;
-        table.push_back(row);
+        QStringList row;
+        row.reserve(DriveTextCount + 1);
+        row << (i == 0 ? Tx("Last", "Посл.") : QString::number(i));
+        for (QString& t : DriveRecordTexts(ReadJournalRecord(model, journal, i), prices))
+            row << std::move(t);
+        table.push_back(std::move(row));
     }
     return table;
 }
 
 TextTable FaultTable(const TMK& model, const FaultCodeStyle& style) {
-    TextTable table{Texts(kFaultHeader)};
+    TextTable table;
+    table.reserve(FaultSlotCount + 1);
+    table.push_back(Texts(kFaultHeader));
     for (int slot = 0; slot < FaultSlotCount; ++slot) {
         const FaultRowTexts t = FaultRecordTexts(ReadFaultRecord(model, slot), style);
         table.push_back({QString::number(slot), t.time, t.code});
@@ -92,7 +99,15 @@ TextTable FaultTable(const TMK& model, const FaultCodeStyle& style) {
 }
 
 QString TableText(const TextTable& table) {
+    // Sized first: grown cell by cell, the text would be copied a dozen times on the way.
+    qsizetype size = 0;
+    for (const QStringList& row : table) {
+        for (const QString& cell : row)
+            size += cell.size() + Tab.size();
+        size += LineEnd.size();
+    }
     QString out;
+    out.reserve(size);
     for (const QStringList& row : table) {
         for (const QString& cell : row) {
             out += cell;
@@ -123,7 +138,8 @@ QString FaultJournalText(const TMK& model, const FaultCodeStyle& style) {
     for (int slot = 0; slot < FaultSlotCount; ++slot) {
         const auto rows = FreezeFrameRows(ReadFaultRecord(model, slot), pids);
         if (rows.empty()) continue;
-        out += FreezeFrameCaption(slot) + LineEnd;
+        out += FreezeFrameCaption(slot);
+        out += LineEnd;
         AppendLabelValues(out, rows);
     }
     return out;

@@ -1,5 +1,7 @@
 #include "JournalNumbers.h"
 
+#include "ShortText.h"
+
 #include <QLocale>
 
 namespace journals::numbers {
@@ -20,10 +22,16 @@ QString Scaled(std::int64_t value, int decimals) {
     // Magnitude in unsigned arithmetic, so the most negative value has one too.
     const std::uint64_t magnitude =
         value < 0 ? std::uint64_t(0) - std::uint64_t(value) : std::uint64_t(value);
-    QString text = value < 0 ? QStringLiteral("-") : QString();
-    text += QString::number(magnitude / scale);
-    text += DecimalPoint();
-    text += QStringLiteral("%1").arg(magnitude % scale, decimals, 10, QLatin1Char('0'));
+    TShortText whole, fraction;
+    if (value < 0) whole.add('-');
+    whole.number(magnitude / scale);
+    fraction.number(magnitude % scale, decimals);
+    const QString point = DecimalPoint();
+    QString text;
+    text.reserve(whole.view().size() + point.size() + fraction.view().size());
+    text += whole.view();
+    text += point;
+    text += fraction.view();
     return text;
 }
 

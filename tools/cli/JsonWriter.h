@@ -1,0 +1,50 @@
+#pragma once
+
+// JSON text written straight into one byte array, laid out as Qt's indented documents are
+// (four spaces a level, "key": value, one member or element a line). show --json prints
+// some forty kilobytes; built as a QJsonObject first, that took thousands of small
+// allocations, and a u64 past the signed range needed a second pass over the text, since
+// QJsonValue holds no such number. Members come out in the order they are written.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+class TJsonWriter {
+public:
+    TJsonWriter();
+
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    // The next value's name inside an object; names are plain ASCII.
+    void key(std::string_view name);
+
+    void value(std::int64_t v);
+    void value(std::uint64_t v);
+    void value(int v) { value(std::int64_t(v)); }
+    // As Qt writes a double: the shortest text that reads back exactly, null when the
+    // value is not finite (JSON has no NaN or infinity).
+    void value(double v);
+    void value(const QString& text);
+
+    // The document, with a line end after its last bracket; the writer is left empty.
+    QByteArray finish();
+
+private:
+    void beginValue();
+    void open(char bracket);
+    void close(char bracket);
+    void indent(std::size_t depth);
+
+    QByteArray out_;
+    std::vector<int> counts_; // members or elements written so far, per open bracket
+    bool afterKey_ = false;
+};
+
+} // namespace cli
