@@ -32,12 +32,18 @@ QString reasonOf(const TSettingsPrint& mine, const TSettingsPrint& theirs) {
     return why.join(QStringLiteral(", "));
 }
 
+constexpr int GuiBusyTimeoutMs = 1000;
+
 } // namespace
 
 bool TMainForm::vehiclesReady(bool quiet) {
-    if (!vehicles_)
+    if (!vehicles_) {
         vehicles_ = std::make_unique<TVehicleStore>(
             options_.dataDir.isEmpty() ? TVehicleStore::DefaultDataDir() : options_.dataDir);
+        // The window waits on its own thread: a busy history gives up sooner than the
+        // command line does, and its events wait in the file instead.
+        vehicles_->SetBusyTimeoutMs(GuiBusyTimeoutMs);
+    }
     if (vehicles_->IsOpen() || vehicles_->Open()) return true;
     // Said when asked for, and once on the way (after a read); the work goes on without it.
     if (!quiet || !vehiclesProblemSaid_) ShowError(vehicles_->Problem());
