@@ -1,7 +1,7 @@
 #pragma once
 
-// "Vehicles…": the vehicles with a field that filters them as one types (name, notes, last
-// event), the chosen vehicle's events newest first, and for an event: open its settings,
+// "Vehicles…": the vehicles with a field that filters them as one types (by name or notes),
+// the chosen vehicle's events newest first, and for an event: open its settings,
 // compare it with the window's settings or with another event, restore it, or show its file
 // in the file manager. Opening and restoring are done by the main window after the dialog
 // closes (RequestedAction); comparing happens here.
@@ -16,9 +16,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
+class TVehicleSearchModel;
 class TVehicleStore;
 
 class TVehiclesDlg : public QDialog {
@@ -66,7 +66,7 @@ private:
 
     QLineEdit* search_;
     QStandardItemModel* vehicles_;
-    QSortFilterProxyModel* filtered_;
+    TVehicleSearchModel* filtered_;
     QTableView* vehicleView_;
     QStandardItemModel* eventModel_;
     QTableView* eventView_;
