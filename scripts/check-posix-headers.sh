@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Keeps the Windows port cheap: POSIX headers may appear only in the serial platform layer
-# (src/link, each include inside a platform conditional) and in the simulator (tools/tripsim,
-# which CMake builds on Unix only). Prints every offending include and exits 1 when there
+# (src/link) and in tests that meet a Unix-only condition (tests, e.g. running as root), each
+# include inside a platform conditional, and in the simulator (tools/tripsim, which CMake
+# builds on Unix only). Prints every offending include and exits 1 when there
 # is one.
 #
 #   scripts/check-posix-headers.sh [source root]      (default: the repository)
@@ -26,7 +27,7 @@ fi
 offences=$(while IFS= read -r -d '' file; do
     case "$file" in
     tools/tripsim/*) continue ;;
-    src/link/*) guarded=1 ;;
+    src/link/* | tests/*) guarded=1 ;;
     *) guarded=0 ;;
     esac
     # Tracks the depth of #if/#ifdef/#ifndef blocks; an include at depth 0 is unconditional.
@@ -35,7 +36,7 @@ offences=$(while IFS= read -r -d '' file; do
         /^[ \t]*#[ \t]*endif/ { if (depth > 0) depth-- }
         $0 ~ pattern {
             if (!guarded)
-                printf "%s:%d: POSIX header outside the serial platform layer: %s\n", file, FNR, $0
+                printf "%s:%d: POSIX header outside the serial platform layer and tests: %s\n", file, FNR, $0
             else if (depth == 0)
                 printf "%s:%d: POSIX header without a platform guard: %s\n", file, FNR, $0
         }
@@ -52,4 +53,4 @@ if [ "$failed" -ne 0 ]; then
     echo "check-posix-headers: FAILED"
     exit 1
 fi
-echo "check-posix-headers: no POSIX header outside src/link (guarded) and tools/tripsim"
+echo "check-posix-headers: no POSIX header outside src/link and tests (guarded) and tools/tripsim"

@@ -14,8 +14,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -44,8 +45,10 @@ private:
 
 // Root writes read-only files all the same, and tests often run as root: the refusal is met
 // as an ordinary user, changing only the effective user id so that root comes back after.
+// Elsewhere the test runs as the user it is.
 class OrdinaryUser {
 public:
+#ifdef Q_OS_UNIX
     static constexpr uid_t Nobody = 65534;
     OrdinaryUser() {
         if (geteuid() == 0) dropped_ = seteuid(Nobody) == 0;
@@ -55,12 +58,20 @@ public:
             EXPECT_EQ(seteuid(0), 0);
         }
     }
+    bool Refused() const {
+        return geteuid() != 0;
+    }
+#else
+    OrdinaryUser() = default;
+    bool Refused() const {
+        return true;
+    }
+#endif
     OrdinaryUser(const OrdinaryUser&) = delete;
     OrdinaryUser& operator=(const OrdinaryUser&) = delete;
-    bool Refused() const { return geteuid() != 0; }
 
 private:
-    bool dropped_ = false;
+    [[maybe_unused]] bool dropped_ = false;
 };
 
 TVehicleEvent readEvent(int minutesAgo) {
@@ -123,9 +134,13 @@ TEST_F(VehicleStoreFaults, AReadOnlyDatabaseIsReadAndTheEventWaits) {
         ASSERT_EQ(RecordEvent(writable, QStringLiteral("X 1"), readEvent(2)), QString());
     }
     TVehicleStore store(dir_.path());
-    ASSERT_EQ(chmod(qPrintable(store.DatabasePath()), 0444), 0);
+    ASSERT_TRUE(QFile::setPermissions(store.DatabasePath(),
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     // The folder stays writable for the waiting file, and open to the ordinary user.
-    ASSERT_EQ(chmod(qPrintable(dir_.path()), 0777), 0);
+    const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                     QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                     QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir_.path(), all));
 
     OrdinaryUser user;
     if (!user.Refused()) GTEST_SKIP() << "cannot act as an ordinary user here";
