@@ -175,7 +175,6 @@ void TMainForm::bSetParamsClick() {
     std::optional<TSettingsCopy> written;
     WriteFlowSteps steps;
     steps.backupFolder = writeBackupFolder();
-    QStringList changes; // the change list in words, for the vehicle's history
     steps.lastFullRead = lastFullRead_;
     TWriteOutcome outcome;
     const QString error = runTransfer([&](TLinkJob& job, TProgressForm& progress) {
@@ -191,9 +190,6 @@ void TMainForm::bSetParamsClick() {
         steps.confirm = [&](const TWritePlan& plan) {
             return job.AskGui([&] {
                 const TChangeList list = changeListOf(plan);
-                for (const TChangeRow& r : list.rows)
-                    changes << QStringLiteral("%1: %2: %3 -> %4")
-                                   .arg(r.group, r.setting, r.before, r.after);
                 if (!changeListShown()) return TWriteChoice{};
                 progress.Finish();
                 const TChangeAnswer answer = Prompt().confirmChanges(list);
@@ -226,7 +222,7 @@ void TMainForm::bSetParamsClick() {
         const QString copy = keepEventCopy(TEventKind::Write);
         // The written settings are on disk in the vehicle's folder: nothing to save first.
         if (!copy.isEmpty()) Modified = false;
-        recordEvent(TEventKind::Write, copy, outcome.backupPath, changes.join(QLatin1Char('\n')));
+        recordEvent(TEventKind::Write, copy, outcome.backupPath, WriteChangesText(outcome));
     }
 }
 

@@ -57,10 +57,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
 }
 
 QString deviceText(std::uint16_t type) {
-    if (type == 0) return {};
-    const QString hex = QStringLiteral("0x%1").arg(type, 4, 16, QLatin1Char('0'));
-    const QString name = DeviceDesignation(type);
-    return name.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(name, hex);
+    return type == 0 ? QString() : DeviceTypeText(type);
 }
 
 QString timeText(const QDateTime& t) {

@@ -135,6 +135,12 @@ QString DeviceDesignation(std::uint16_t deviceType) {
     return row ? QString::fromLatin1(row->designation) : QString();
 }
 
+QString DeviceTypeText(std::uint16_t deviceType) {
+    const QString hex = QStringLiteral("0x%1").arg(deviceType, 4, 16, QLatin1Char('0'));
+    const QString designation = DeviceDesignation(deviceType);
+    return designation.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(designation, hex);
+}
+
 TDeviceCaps DeviceCapabilities(std::uint16_t deviceType) {
     TDeviceCaps caps;
     if (const DeviceRow* row = FindRow(deviceType))

@@ -47,4 +47,6 @@ std::span<const std::uint16_t> DeviceTypeCodes();
 bool IsKnownDevice(std::uint16_t deviceType);
 // Short neutral designation (at most 10 characters); empty for an unknown code.
 QString DeviceDesignation(std::uint16_t deviceType);
+// "TC-4610 (0x4610)" as every list and message names a device; the code alone when unknown.
+QString DeviceTypeText(std::uint16_t deviceType);
 TDeviceCaps DeviceCapabilities(std::uint16_t deviceType);

@@ -1,5 +1,6 @@
 #include "ChangeWords.h"
 
+#include "DeviceTransfers.h"
 #include "Language.h"
 #include "Pars32H.h"
 #include "SettingDescriptions.h"
@@ -118,4 +119,22 @@ std::vector<TChangeRow> ChangeRowsInWords(const std::vector<TFieldChange>& chang
                                           const QByteArray& writtenImage,
                                           std::uint16_t deviceVersion) {
     return TSettingWords(writtenImage, deviceVersion).Rows(changes);
+}
+
+QString ChangeRowLine(const TChangeRow& row) {
+    return row.before.isEmpty()
+               ? QStringLiteral("%1: %2").arg(row.setting, row.after)
+               : QStringLiteral("%1: %2 -> %3").arg(row.setting, row.before, row.after);
+}
+
+QString WriteChangesText(const TWriteOutcome& outcome) {
+    const TWritePlan& plan = outcome.plan;
+    QStringList lines;
+    for (const TChangeRow& r :
+         ChangeRowsInWords(plan.changes, plan.writtenImage, plan.deviceVersion))
+        lines << ChangeRowLine(r);
+    for (const journals::TRecordChange& r :
+         outcome.recordsReplaced ? plan.replacedRecordChanges : plan.recordChanges)
+        lines << journals::RecordChangeLine(r);
+    return lines.join(u'\n');
 }

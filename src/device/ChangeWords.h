@@ -16,6 +16,7 @@
 #include <vector>
 
 class TMK;
+struct TWriteOutcome;
 
 class TSettingWords {
 public:
@@ -42,3 +43,10 @@ private:
 std::vector<TChangeRow> ChangeRowsInWords(const std::vector<TFieldChange>& changes,
                                           const QByteArray& writtenImage,
                                           std::uint16_t deviceVersion);
+
+// "Caption: old -> new", or "Caption: new" for a row without an old value.
+QString ChangeRowLine(const TChangeRow& row);
+
+// What a write changed, one line each, as a vehicle's history keeps it: every setting's line,
+// then what happened to the device's journals and totals (replaced or kept, as chosen).
+QString WriteChangesText(const TWriteOutcome& outcome);

@@ -27,12 +27,6 @@ QString ShownValue(const TSettingWords& w, const TSettingDesc& s, int k) {
     return SettingValueText(s, w.Context(), stored, k);
 }
 
-QString DeviceName(std::uint16_t type) {
-    const QString designation = DeviceDesignation(type);
-    const QString hex = QStringLiteral("0x%1").arg(type, 4, 16, QLatin1Char('0'));
-    return designation.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(designation, hex);
-}
-
 TSectionRecords RecordsOf(const TMK& m) {
     TSectionRecords r;
     for (int i = 1; i <= SectionCountMax; ++i)
@@ -52,7 +46,8 @@ TComparison CompareSettings(const TSettingsSide& first, const TSettingsSide& sec
                         "Разные типы устройств: %1 и %2. Настройки, которые есть у обоих, "
                         "сравниваются по смыслу; те, что есть только у одного, перечислены "
                         "отдельно.")
-                         .arg(DeviceName(first.deviceVersion), DeviceName(second.deviceVersion));
+                         .arg(DeviceTypeText(first.deviceVersion),
+                              DeviceTypeText(second.deviceVersion));
     const int va = a.Model().SettingsVersion(), vb = b.Model().SettingsVersion();
     if (va != vb)
         out.notes << Tx("Different settings versions: %1 and %2. The settings are compared as "

@@ -224,12 +224,6 @@ QString Screens(const TMK& m, std::map<QString, QImage>& images) {
     return html;
 }
 
-QString DeviceName(std::uint16_t type) {
-    const QString hex = QStringLiteral("0x%1").arg(type, 4, 16, QLatin1Char('0'));
-    const QString name = DeviceDesignation(type);
-    return name.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(name, hex);
-}
-
 constexpr const char* kStyle =
     "body { font-family: 'DejaVu Sans', sans-serif; font-size: 10pt; }"
     "h1 { font-size: 16pt; } h2 { font-size: 13pt; margin-top: 14pt; } h3 { font-size: 11pt; }"
@@ -242,7 +236,7 @@ TSheetDocument BuildSettingsSheet(const TMK& m, const TSheetSource& source) {
     const TSettingContext c = SettingContextOf(m);
     TSheetDocument sheet;
     QString body = Heading(1, kTitle.text()) + QStringLiteral("<table class=\"info\">\n") +
-                   Row(kDevice.text(), DeviceName(m.DeviceVersion)) +
+                   Row(kDevice.text(), DeviceTypeText(m.DeviceVersion)) +
                    Row(kSettingsVersion.text(), QString::number(m.SettingsVersion())) +
                    Row(kSource.text(), source.origin) +
                    Row(kPrinted.text(), QLocale().toString(source.printed, QLocale::ShortFormat)) +
@@ -257,7 +251,7 @@ TSheetDocument BuildSettingsSheet(const TMK& m, const TSheetSource& source) {
         QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\">"
                        "<head><meta charset=\"utf-8\"/><title>%1</title>"
                        "<style type=\"text/css\">%2</style></head>\n<body>\n%3</body></html>\n")
-            .arg(Escaped(kTitle.text() + QStringLiteral(" — ") + DeviceName(m.DeviceVersion)),
+            .arg(Escaped(kTitle.text() + QStringLiteral(" — ") + DeviceTypeText(m.DeviceVersion)),
                  QString::fromLatin1(kStyle), body);
     return sheet;
 }

@@ -371,6 +371,22 @@ TEST(CliJson, TheWriterLaysTheTextOutAsQtsIndentedDocuments) {
                          {"d", text},
                          {"e", QJsonObject{{"x", QJsonArray{QJsonObject{{"y", 42}}}}}}};
     EXPECT_EQ(w.finish(), QJsonDocument(qt).toJson(QJsonDocument::Indented));
+
+    // An object on one line keeps what it holds on that line, and the list goes on after it.
+    w.beginArray();
+    w.beginLineObject();
+    w.key("k");
+    w.value(QStringLiteral("v"));
+    w.key("l");
+    w.beginArray();
+    w.value(1);
+    w.beginArray();
+    w.endArray();
+    w.endArray();
+    w.endObject();
+    w.value(2);
+    w.endArray();
+    EXPECT_EQ(w.finish(), "[\n    {\"k\": \"v\", \"l\": [1, []]},\n    2\n]\n");
 }
 
 TEST_F(Cli, ReadGivesUpAfterTheWaitWithoutADevice) {

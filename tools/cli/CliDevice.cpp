@@ -256,9 +256,7 @@ int Write(const QStringList& args, Streams io) {
 QString WordsOf(const TFieldChange& change, const TSettingWords& words) {
     QStringList parts;
     for (const TChangeRow& r : words.Described(change))
-        parts << (r.before.isEmpty()
-                      ? QStringLiteral("%1: %2").arg(r.setting, r.after)
-                      : QStringLiteral("%1: %2 -> %3").arg(r.setting, r.before, r.after));
+        parts << ChangeRowLine(r);
     return parts.isEmpty() ? QString()
                            : QStringLiteral(" (%1)").arg(parts.join(QStringLiteral("; ")));
 }

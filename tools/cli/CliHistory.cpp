@@ -4,6 +4,7 @@
 #include "CliOptions.h"
 #include "DeviceModels.h"
 #include "Errors.h"
+#include "JsonWriter.h"
 #include "VehicleRecording.h"
 #include "VehicleStore.h"
 
@@ -19,14 +20,9 @@ namespace cli {
 
 namespace {
 
-// "designation (0x4610)" as the rest of the tool names a device; the code alone when the
-// table does not know it.
+// No device type yet (a vehicle never read): a dash keeps the columns.
 QString deviceText(std::uint16_t type) {
-    if (type == 0) return QStringLiteral("-");
-    const QString hex =
-        QStringLiteral("0x%1").arg(type, 4, 16, QLatin1Char('0')).toUpper().replace("0X", "0x");
-    const QString designation = DeviceDesignation(type);
-    return designation.isEmpty() ? hex : QStringLiteral("%1 (%2)").arg(designation, hex);
+    return type == 0 ? QStringLiteral("-") : DeviceTypeText(type);
 }
 
 QString native(const QString& path) {
@@ -54,50 +50,32 @@ QString parseListing(const QStringList& args, const QStringList& values, ParsedA
     return error;
 }
 
-// A JSON string: quote, backslash and control characters escaped, the rest as it is.
-void appendJsonString(QString& out, QStringView text) {
-    out += u'"';
-    qsizetype plain = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= 0x20 && c != u'"' && c != u'\\') continue;
-        out += text.sliced(plain, i - plain);
-        if (c < 0x20)
-            out += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
-        else
-            out += u'\\' % QChar(c);
-        plain = i + 1;
-    }
-    out += text.sliced(plain);
-    out += u'"';
-}
-
-// An event as one line of JSON. Written here rather than with QJsonObject, which takes some
-// ten microseconds an event: most of the time of listing a history of some years.
-QString eventJson(const TVehicleEvent& e) {
-    QString o;
-    o.reserve(1024); // room for an event with a few changes: no reallocation as it grows
-    o += QStringLiteral("{\"vehicle\": ");
-    appendJsonString(o, e.vehicle);
-    o += QStringLiteral(", \"kind\": \"") % EventKindName(e.kind) %
-         QStringLiteral("\", \"time\": \"") % EventTimeText(e.time) %
-         QStringLiteral("\", \"deviceType\": ") % QString::number(e.deviceType) %
-         QStringLiteral(", \"settingsVersion\": ") % QString::number(e.settingsVersion) %
-         QStringLiteral(", \"file\": ");
-    appendJsonString(o, native(e.file));
+// An event as one line of JSON, written straight out rather than through QJsonObject, which
+// takes some ten microseconds an event: most of the time of listing a history of some years.
+void writeEvent(TJsonWriter& w, const TVehicleEvent& e) {
+    w.beginLineObject();
+    w.key("vehicle");
+    w.value(e.vehicle);
+    w.key("kind");
+    w.value(EventKindName(e.kind));
+    w.key("time");
+    w.value(EventTimeText(e.time));
+    w.key("deviceType");
+    w.value(int(e.deviceType));
+    w.key("settingsVersion");
+    w.value(e.settingsVersion);
+    w.key("file");
+    w.value(native(e.file));
     if (e.kind == TEventKind::Write) {
-        o += QStringLiteral(", \"backup\": ");
-        appendJsonString(o, native(e.backup));
-        o += QStringLiteral(", \"changes\": [");
-        const QStringList changes = e.changes.split(u'\n', Qt::SkipEmptyParts);
-        for (qsizetype i = 0; i < changes.size(); ++i) {
-            if (i > 0) o += QStringLiteral(", ");
-            appendJsonString(o, changes[i]);
-        }
-        o += u']';
+        w.key("backup");
+        w.value(native(e.backup));
+        w.key("changes");
+        w.beginArray();
+        for (const QString& change : e.changes.split(u'\n', Qt::SkipEmptyParts))
+            w.value(change);
+        w.endArray();
     }
-    o += u'}';
-    return o;
+    w.endObject();
 }
 
 QString eventLine(const TVehicleEvent& e, const QString& device) {
@@ -148,10 +126,12 @@ int History(const QStringList& args, Streams io) {
     const std::vector<TVehicleEvent> events =
         kept ? store.Events(vehicleId) : std::vector<TVehicleEvent>{};
     if (p.flags.contains("--json")) {
-        io.out << "[";
-        for (std::size_t i = 0; i < events.size(); ++i)
-            io.out << (i == 0 ? "\n" : ",\n") << eventJson(events[i]);
-        io.out << "\n]\n";
+        TJsonWriter w;
+        w.beginArray();
+        for (const TVehicleEvent& e : events)
+            writeEvent(w, e);
+        w.endArray();
+        io.out << w.finish();
         return ExitOk;
     }
     if (events.empty()) io.out << "No events.\n";

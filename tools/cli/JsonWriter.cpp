@@ -48,9 +48,14 @@ void TJsonWriter::beginValue() {
         afterKey_ = false;
         return;
     }
-    if (counts_.empty()) return;
-    out_.append(counts_.back()++ ? ",\n" : "\n");
-    indent(counts_.size());
+    if (levels_.empty()) return;
+    Level& level = levels_.back();
+    if (level.oneLine) {
+        if (level.count++) out_.append(", ");
+        return;
+    }
+    out_.append(level.count++ ? ",\n" : "\n");
+    indent(levels_.size());
 }
 
 void TJsonWriter::key(std::string_view name) {
@@ -61,27 +66,33 @@ void TJsonWriter::key(std::string_view name) {
     afterKey_ = true;
 }
 
-void TJsonWriter::open(char bracket) {
+void TJsonWriter::open(char bracket, bool oneLine) {
     beginValue();
     out_.append(bracket);
-    counts_.push_back(0);
+    levels_.push_back({0, oneLine || (!levels_.empty() && levels_.back().oneLine)});
 }
 
 void TJsonWriter::close(char bracket) {
-    counts_.pop_back();
-    out_.append('\n');
-    indent(counts_.size());
+    const bool oneLine = levels_.back().oneLine;
+    levels_.pop_back();
+    if (!oneLine) {
+        out_.append('\n');
+        indent(levels_.size());
+    }
     out_.append(bracket);
 }
 
 void TJsonWriter::beginObject() {
-    open('{');
+    open('{', false);
+}
+void TJsonWriter::beginLineObject() {
+    open('{', true);
 }
 void TJsonWriter::endObject() {
     close('}');
 }
 void TJsonWriter::beginArray() {
-    open('[');
+    open('[', false);
 }
 void TJsonWriter::endArray() {
     close(']');

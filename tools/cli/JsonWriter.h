@@ -4,7 +4,8 @@
 // (four spaces a level, "key": value, one member or element a line). show --json prints
 // some forty kilobytes; built as a QJsonObject first, that took thousands of small
 // allocations, and a u64 past the signed range needed a second pass over the text, since
-// QJsonValue holds no such number. Members come out in the order they are written.
+// QJsonValue holds no such number. Members come out in the order they are written. An object
+// can also be written on one line, as history --json writes an event.
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,8 @@ public:
     TJsonWriter();
 
     void beginObject();
+    // An object on one line, members after ", "; what it holds is on that line too.
+    void beginLineObject();
     void endObject();
     void beginArray();
     void endArray();
@@ -38,12 +41,16 @@ public:
 
 private:
     void beginValue();
-    void open(char bracket);
+    void open(char bracket, bool oneLine);
     void close(char bracket);
     void indent(std::size_t depth);
 
     QByteArray out_;
-    std::vector<int> counts_; // members or elements written so far, per open bracket
+    struct Level {
+        int count = 0; // members or elements written so far
+        bool oneLine = false;
+    };
+    std::vector<Level> levels_; // per open bracket
     bool afterKey_ = false;
 };
 

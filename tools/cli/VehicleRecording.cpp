@@ -1,7 +1,5 @@
 #include "VehicleRecording.h"
 
-#include "ChangeWords.h"
-#include "DeviceTransfers.h"
 #include "Errors.h"
 #include "Pars32H.h"
 #include "SettingsPrint.h"
@@ -42,20 +40,6 @@ QString ParseVehicleOptions(const ParsedArgs& p, VehicleOptions& o) {
         return QStringLiteral("--vehicle needs a name (the plate, for example) without control "
                               "characters.");
     return {};
-}
-
-QString WriteChangesText(const TWriteOutcome& outcome) {
-    const TWritePlan& plan = outcome.plan;
-    QStringList lines;
-    for (const TChangeRow& r :
-         ChangeRowsInWords(plan.changes, plan.writtenImage, plan.deviceVersion))
-        lines << (r.before.isEmpty()
-                      ? QStringLiteral("%1: %2").arg(r.setting, r.after)
-                      : QStringLiteral("%1: %2 -> %3").arg(r.setting, r.before, r.after));
-    for (const journals::TRecordChange& r :
-         outcome.recordsReplaced ? plan.replacedRecordChanges : plan.recordChanges)
-        lines << journals::RecordChangeLine(r);
-    return lines.join(u'\n');
 }
 
 TVehicleRecording::TVehicleRecording(const VehicleOptions& options, QTextStream& err)

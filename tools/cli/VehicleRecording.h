@@ -12,7 +12,6 @@
 #include <QTextStream>
 
 class TMK;
-struct TWriteOutcome;
 
 namespace cli {
 
@@ -22,10 +21,6 @@ struct VehicleOptions {
     QString dataDir; // the default data folder when not given
 };
 QString ParseVehicleOptions(const ParsedArgs& p, VehicleOptions& o);
-
-// A write's change list in the editor's words, one change per line: each setting's
-// "Caption: old -> new", then what happened to the device's journals and totals.
-QString WriteChangesText(const TWriteOutcome& outcome);
 
 class TVehicleRecording {
 public:
