@@ -131,7 +131,7 @@ int History(const QStringList& args, Streams io) {
         for (const TVehicleEvent& e : events)
             writeEvent(w, e);
         w.endArray();
-        io.out << w.finish();
+        WriteUtf8(io.out, w.finish());
         return ExitOk;
     }
     if (events.empty()) io.out << "No events.\n";

@@ -116,7 +116,7 @@ void ShowJson(const TMK& m, QTextStream& out) {
     }
     json.endObject();
     json.endObject();
-    out << json.finish();
+    WriteUtf8(out, json.finish());
 }
 
 int Show(const QStringList& args, Streams io) {

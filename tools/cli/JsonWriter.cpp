@@ -1,5 +1,6 @@
 #include "JsonWriter.h"
 
+#include <QIODevice>
 #include <QLocale>
 #include <charconv>
 #include <cmath>
@@ -17,14 +18,12 @@ char hexDigit(unsigned v) {
     return char(v < 10 ? '0' + v : 'a' + v - 10);
 }
 
-void escapeUnit(QByteArray& out, char16_t u) {
-    const char e[6] = {'\\',
-                       'u',
-                       hexDigit(u >> 12 & 0xF),
-                       hexDigit(u >> 8 & 0xF),
-                       hexDigit(u >> 4 & 0xF),
-                       hexDigit(u & 0xF)};
-    out.append(e, 6);
+char* escapeUnit(char* p, char16_t u) {
+    *p++ = '\\';
+    *p++ = 'u';
+    for (int shift = 12; shift >= 0; shift -= 4)
+        *p++ = hexDigit(u >> shift & 0xF);
+    return p;
 }
 
 template <class T> void appendNumber(QByteArray& out, T v) {
@@ -118,58 +117,79 @@ void TJsonWriter::value(double v) {
 
 void TJsonWriter::value(const QString& text) {
     beginValue();
-    out_.append('"');
+    // Written through a pointer into room for the longest form (six bytes a unit, an escape),
+    // then cut to what was written: appending byte by byte checked the room every time.
+    const qsizetype start = out_.size();
+    out_.resize(start + 6 * text.size() + 2);
+    char* o = out_.data() + start;
+    *o++ = '"';
     const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
     const char16_t* const end = p + text.size();
     while (p != end) {
         const char16_t u = *p++;
         if (u < 0x80) {
+            const char* escape = nullptr;
             switch (u) {
             case '"':
-                out_.append("\\\"");
+                escape = "\\\"";
                 break;
             case '\\':
-                out_.append("\\\\");
+                escape = "\\\\";
                 break;
             case '\b':
-                out_.append("\\b");
+                escape = "\\b";
                 break;
             case '\f':
-                out_.append("\\f");
+                escape = "\\f";
                 break;
             case '\n':
-                out_.append("\\n");
+                escape = "\\n";
                 break;
             case '\r':
-                out_.append("\\r");
+                escape = "\\r";
                 break;
             case '\t':
-                out_.append("\\t");
+                escape = "\\t";
                 break;
             default:
                 if (u < 0x20)
-                    escapeUnit(out_, u);
+                    o = escapeUnit(o, u);
                 else
-                    out_.append(char(u));
+                    *o++ = char(u);
+            }
+            if (escape) {
+                *o++ = escape[0];
+                *o++ = escape[1];
             }
         } else if (u < 0x800) {
-            out_.append(char(0xC0 | u >> 6));
-            out_.append(char(0x80 | (u & 0x3F)));
+            *o++ = char(0xC0 | u >> 6);
+            *o++ = char(0x80 | (u & 0x3F));
         } else if (QChar::isHighSurrogate(u) && p != end && QChar::isLowSurrogate(*p)) {
             const char32_t c = QChar::surrogateToUcs4(u, *p++);
-            const char bytes[4] = {char(0xF0 | c >> 18), char(0x80 | (c >> 12 & 0x3F)),
-                                   char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-            out_.append(bytes, 4);
+            *o++ = char(0xF0 | c >> 18);
+            *o++ = char(0x80 | (c >> 12 & 0x3F));
+            *o++ = char(0x80 | (c >> 6 & 0x3F));
+            *o++ = char(0x80 | (c & 0x3F));
         } else if (QChar::isSurrogate(u)) {
             // A lone half of a pair has no UTF-8 form; the escape keeps it.
-            escapeUnit(out_, u);
+            o = escapeUnit(o, u);
         } else {
-            const char bytes[3] = {char(0xE0 | u >> 12), char(0x80 | (u >> 6 & 0x3F)),
-                                   char(0x80 | (u & 0x3F))};
-            out_.append(bytes, 3);
+            *o++ = char(0xE0 | u >> 12);
+            *o++ = char(0x80 | (u >> 6 & 0x3F));
+            *o++ = char(0x80 | (u & 0x3F));
         }
     }
-    out_.append('"');
+    *o++ = '"';
+    out_.truncate(o - out_.constData());
+}
+
+void WriteUtf8(QTextStream& out, const QByteArray& text) {
+    if (QIODevice* device = out.device()) {
+        out.flush();
+        device->write(text);
+    } else {
+        out << text;
+    }
 }
 
 QByteArray TJsonWriter::finish() {

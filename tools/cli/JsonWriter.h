@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTextStream>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -53,5 +54,9 @@ private:
     std::vector<Level> levels_; // per open bracket
     bool afterKey_ = false;
 };
+
+// The writer's UTF-8 to a stream: straight to its file when it has one (decoding megabytes
+// only to encode them again took a fifth of history --json's time), else decoded.
+void WriteUtf8(QTextStream& out, const QByteArray& text);
 
 } // namespace cli
